@@ -1,0 +1,27 @@
+# The two commands a newcomer needs: `make run` and `make test`. Both install what is missing.
+BUILD := build
+CMAKE_NATIVE := cmake -S . -B $(BUILD)/native -G Ninja
+CMAKE_WIN := cmake -S . -B $(BUILD)/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+
+.PHONY: all setup build test test-core test-win run clean
+
+all: build
+
+setup:
+	@sh scripts/setup.sh
+
+build: setup
+	@test -f $(BUILD)/native/build.ninja || $(CMAKE_NATIVE) >/dev/null
+	@test -f $(BUILD)/win/build.ninja || $(CMAKE_WIN) >/dev/null
+	cmake --build $(BUILD)/native
+	cmake --build $(BUILD)/win
+
+test: build
+	ctest --test-dir $(BUILD)/native --output-on-failure
+	sh scripts/with_wine.sh ctest --test-dir $(BUILD)/win --output-on-failure
+
+run: build
+	sh scripts/with_wine.sh sh scripts/run.sh
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,48 @@
+// The exit save. The backup is refreshed only from a list file that was just written, so it
+// always holds the state of a completed exit.
+#include "app/exit_save.h"
+
+#include <windows.h>
+
+#include "app/list_messages.h"
+#include "app/settings_store.h"
+#include "app/state.h"
+#include "list/list_file.h"
+#include "platform/file.h"
+
+static void WriteSetting(const wchar_t* name, DWORD value)
+{
+    (void)RegWriteDword(HKEY_CURRENT_USER, kSettingsKey, name, value);
+}
+
+static void SaveFloatingRect()
+{
+    RECT rect{};
+    if (!GetWindowRect(g_ui.main, &rect)) return;
+    WriteSetting(L"X", static_cast<DWORD>(rect.left));
+    WriteSetting(L"Y", static_cast<DWORD>(rect.top));
+    WriteSetting(L"Width", static_cast<DWORD>(rect.right - rect.left));
+    WriteSetting(L"Height", static_cast<DWORD>(rect.bottom - rect.top));
+}
+
+static ListSave SaveListAndBackup()
+{
+    ListSave save = SaveListFile(g_paths.listFile);
+    if (save.result == ListSaveResult::Saved)
+        (void)CopyFileW(LongPathForm(g_paths.listFile).c_str(), LongPathForm(BackupPathIn(g_paths.programDir)).c_str(),
+                        FALSE);
+    return save;
+}
+
+void RunExitSave(SaveUi ui)
+{
+    WriteSetting(L"FloatMode", g_set.floatMode);
+    if (g_set.floatMode == 1) SaveFloatingRect();
+    ListSave save = SaveListAndBackup();
+    WriteSetting(L"SelectWeb", g_set.selectWeb);
+    if (static_cast<LONG>(g_set.dtWidth) > 30) WriteSetting(L"dt_width", g_set.dtWidth);
+    WriteSetting(L"AppBarMode", g_set.appBarMode);
+    (void)RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, L"datafile", FileNameOf(g_paths.listFile));
+    (void)RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, L"curpath", g_paths.programDir);
+    if (ui == SaveUi::Allowed) ReportListSave(g_ui.main, save, g_paths.listFile);
+}

@@ -1,0 +1,14 @@
+// What the user is told when the list file cannot be read or written.
+#pragma once
+#include <string>
+
+#include <windows.h>
+
+#include "list/list_file.h"
+
+// Tells the user why the list file at `path` was not loaded; silent for Loaded and Missing.
+void ReportListLoad(HWND owner, ListLoad outcome, const std::wstring& path);
+
+// Tells the user where the list went when it could not replace the file at `path`; silent
+// when it was saved or there was nothing to keep.
+void ReportListSave(HWND owner, const ListSave& save, const std::wstring& path);

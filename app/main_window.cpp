@@ -1,0 +1,128 @@
+// The main window procedure: start-up, the deferred list load, command routing, and exit.
+#include "app/main_window.h"
+
+#include <commctrl.h>
+
+#include <vector>
+
+#include "app/exit_save.h"
+#include "app/layout.h"
+#include "app/list_messages.h"
+#include "app/settings.h"
+#include "app/settings_store.h"
+#include "app/state.h"
+#include "list/list_file.h"
+#include "res/resource.h"
+#include "tree/tree_build.h"
+#include "tree/tree_locate.h"
+
+static constexpr wchar_t kClassName[] = L"LARKIT";
+
+bool RegisterMainClass(HINSTANCE inst)
+{
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = MainProc;
+    wc.cbWndExtra = DLGWINDOWEXTRA;
+    wc.hInstance = inst;
+    wc.hIcon = LoadIconW(inst, L"LARKIT");
+    wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    wc.lpszClassName = kClassName;
+    return RegisterClassW(&wc) != 0;
+}
+
+HWND CreateMainWindow(HINSTANCE inst)
+{
+    g_ui.inst = inst;
+    return CreateDialogParamW(inst, L"LARKIT", nullptr, nullptr, 0);
+}
+
+// The current directory, whatever its length.
+static std::wstring CurrentDirectory()
+{
+    DWORD size = GetCurrentDirectoryW(0, nullptr);
+    std::vector<wchar_t> buffer(size + 1, L'\0');
+    DWORD got = GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
+    std::wstring dir(buffer.data(), got);
+    if (!dir.empty() && dir.back() == L'\\') dir.pop_back();   // a drive's root: "C:\" -> "C:"
+    return dir;
+}
+
+static void ApplyTopMode()
+{
+    SetWindowPos(g_ui.main, g_set.topMode == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+}
+
+static void ReadBrowserAndBarWidth()
+{
+    g_set.selectWeb = RegReadDword(HKEY_CURRENT_USER, kSettingsKey, L"SelectWeb", 0);
+    if (g_set.selectWeb == 0) g_set.selectWeb = 1;
+    g_set.dtWidth = RegReadDword(HKEY_CURRENT_USER, kSettingsKey, L"dt_width", 200);
+}
+
+static bool OnCreate(HWND hwnd)
+{
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
+    InitCommonControlsEx(&controls);
+    g_ui.main = hwnd;
+    g_ui.savedStyle = GetWindowLongW(hwnd, GWL_STYLE);
+    g_paths.programDir = CurrentDirectory();
+    g_paths.helpFile = g_paths.programDir + L"\\zendrilo.hlp";
+    ReadStartupSettings();
+    ApplyTopMode();
+    FormListFilePath();
+    ReadBrowserAndBarWidth();
+    // The docked form arrives with the desktop bar; until then a docked start floats too.
+    RestoreFloatRect();
+    CreateBookmarkTree();
+    LayoutChildren();
+    PostMessageW(hwnd, WM_LOADLIST, 0, 0);
+    return true;
+}
+
+static void OnLoadList(HWND hwnd)
+{
+    g_ui.widthTracking = true;
+    DWORD index = RegReadDword(HKEY_CURRENT_USER, kSettingsKey, L"CurSelect", 0);
+    ReportListLoad(hwnd, LoadListFile(g_paths.listFile), g_paths.listFile);
+    HTREEITEM item = RebuildTree(index);
+    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    SetTimer(hwnd, IDT_HIDE, g_set.hideTime, nullptr);
+}
+
+static void OnDestroy(HWND hwnd)
+{
+    KillTimer(hwnd, IDT_HIDE);
+    SaveCurSelect();
+    DestroyBookmarkTree();
+    RunExitSave(SaveUi::Allowed);
+    PostQuitMessage(0);
+}
+
+static void OnEndSession()
+{
+    SaveCurSelect();
+    RunExitSave(SaveUi::None);
+}
+
+static LRESULT OnCommand(HWND hwnd, WPARAM wp, LPARAM lp)
+{
+    switch (LOWORD(wp)) {
+    case IDM_EXIT: DestroyWindow(hwnd); return 0;
+    case IDM_QUIT: PostQuitMessage(0); return 0;
+    }
+    return DefWindowProcW(hwnd, WM_COMMAND, wp, lp);
+}
+
+LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    switch (msg) {
+    case WM_CREATE:     return OnCreate(hwnd) ? 0 : -1;
+    case WM_SIZE:       OnSize(); return 0;
+    case WM_COMMAND:    return OnCommand(hwnd, wp, lp);
+    case WM_LOADLIST:   OnLoadList(hwnd); return 0;
+    case WM_ENDSESSION: OnEndSession(); return 0;
+    case WM_DESTROY:    OnDestroy(hwnd); return 0;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}

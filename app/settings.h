@@ -1,0 +1,13 @@
+// Reading the settings at start-up and the floating rectangle.
+#pragma once
+#include <windows.h>
+
+// Reads every start-up setting into g_set, each with its default.
+void ReadStartupSettings();
+
+// The list file path from "datafile" (or list.dat) in the program directory.
+void FormListFilePath();
+
+// Moves the main window to the stored floating rectangle: X and Y (default 20), Width and
+// Height (200 x 600 when either is 0 or absent).
+void RestoreFloatRect();

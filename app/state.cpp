@@ -1,0 +1,6 @@
+// The process-wide state, zeroed or defaulted until start-up fills it.
+#include "app/state.h"
+
+Ui g_ui;
+Paths g_paths;
+Settings g_set;

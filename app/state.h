@@ -1,0 +1,43 @@
+// Process-wide state of the main window: handles, paths and the settings read at start-up.
+#pragma once
+#include <string>
+
+#include <windows.h>
+#include <commctrl.h>
+
+struct Ui {
+    HINSTANCE inst = nullptr;
+    HWND main = nullptr;
+    HWND tree = nullptr;
+    HWND toolbarHost = nullptr;   // appears with the toolbar
+    HWND toolbar = nullptr;
+    HIMAGELIST treeImages = nullptr;
+    UINT msgSelectBrowser = 0;    // the registered "WM_KORVEX_SELECTWEB"
+    LONG savedStyle = 0;          // the style as created, restored when the window floats
+    bool widthTracking = false;   // the bar width follows the window once the list is loaded
+};
+
+// Paths are wide from end to end, so any folder name works.
+struct Paths {
+    std::wstring programDir;   // the current directory at start-up
+    std::wstring listFile;     // programDir + "\" + datafile (or list.dat)
+    std::wstring helpFile;     // programDir + "\zendrilo.hlp"
+};
+
+// Field names follow the registry value names.
+struct Settings {
+    DWORD hideMode = 1;
+    DWORD hideTime = 200;
+    DWORD sortFlg = 1;
+    DWORD chkFindStr = 2;
+    DWORD askFlg = 1;
+    DWORD floatMode = 1;
+    DWORD appBarMode = 0;
+    DWORD topMode = 1;
+    DWORD selectWeb = 1;   // the chosen browser: 1, 2 or 3
+    DWORD dtWidth = 200;   // width of the docked bar
+};
+
+extern Ui g_ui;
+extern Paths g_paths;
+extern Settings g_set;

@@ -1,0 +1,38 @@
+// Code page 932 scanning: every loop steps a whole character at a time.
+#include "list/cp932.h"
+
+static size_t CharLength(std::string_view s, size_t at)
+{
+    return (IsLead932(static_cast<unsigned char>(s[at])) && at + 1 < s.size()) ? 2 : 1;
+}
+
+size_t Find932(std::string_view s, char ch, size_t from)
+{
+    for (size_t i = from; i < s.size(); i += CharLength(s, i))
+        if (s[i] == ch) return i;
+    return std::string_view::npos;
+}
+
+size_t FindLast932(std::string_view s, char ch)
+{
+    size_t last = std::string_view::npos;
+    for (size_t i = 0; i < s.size(); i += CharLength(s, i))
+        if (s[i] == ch) last = i;
+    return last;
+}
+
+size_t FindText932(std::string_view s, std::string_view needle, size_t from)
+{
+    if (needle.empty()) return from <= s.size() ? from : std::string_view::npos;
+    for (size_t i = from; i < s.size(); i += CharLength(s, i))
+        if (s.compare(i, needle.size(), needle) == 0) return i;
+    return std::string_view::npos;
+}
+
+std::string LowerAscii(std::string_view s)
+{
+    std::string out(s);
+    for (size_t i = 0; i < out.size(); i += CharLength(out, i))
+        if (out[i] >= 'A' && out[i] <= 'Z') out[i] = static_cast<char>(out[i] - 'A' + 'a');
+    return out;
+}

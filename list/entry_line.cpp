@@ -1,0 +1,36 @@
+// Splitting and composing entry lines; the folder test always comes before the comma search.
+#include "list/entry_line.h"
+
+#include "list/cp932.h"
+
+std::string_view LineTitle(std::string_view line)
+{
+    if (line.empty()) return {};
+    std::string_view rest = line.substr(1);
+    if (IsFolderLine(line)) return rest.substr(0, rest.size() - 1);
+    return rest.substr(0, Find932(rest, kUrlSeparator));
+}
+
+std::string_view LineUrl(std::string_view line)
+{
+    if (line.empty() || IsFolderLine(line)) return {};
+    size_t comma = Find932(line, kUrlSeparator, 1);
+    return comma == std::string_view::npos ? std::string_view{} : line.substr(comma + 1);
+}
+
+std::string MakeFolderLine(char depthChar, std::string_view title)
+{
+    std::string line(1, depthChar);
+    line.append(title);
+    line.push_back(kFolderMark);
+    return line;
+}
+
+std::string MakeUrlLine(char depthChar, std::string_view title, std::string_view url)
+{
+    std::string line(1, depthChar);
+    line.append(title);
+    line.push_back(kUrlSeparator);
+    line.append(url);
+    return line;
+}

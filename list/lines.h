@@ -1,0 +1,51 @@
+// The three line lists (bookmarks, internal clipboard, import scratch) and the operations
+// every command builds on: indexed access, insert and delete, the 65,535-line bound, the
+// subtree walk and re-basing of depths.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+struct LineList {
+    std::vector<std::string> lines;   // code page 932 bytes, no line ends, depth-first order
+};
+
+extern LineList g_bookmarks;   // the only record of the user's bookmarks
+extern LineList g_clip;        // the internal clipboard
+extern LineList g_import;      // scratch list of the Favorites import
+
+// The bookmark list never holds more lines than a 16-bit count can name.
+constexpr size_t kMaxLines = 65535;
+
+// The 16-bit count of lines that saving and the tree rebuild walk. It is the list's own
+// count, so it can never drift from it; every command keeps the list within kMaxLines.
+uint16_t EntryCount(const LineList& list);
+
+inline size_t LineCount(const LineList& list) { return list.lines.size(); }
+
+// The line at `index`, or nullptr past the end: reading one past the end is how walks stop.
+const std::string* GetLine(const LineList& list, size_t index);
+
+// True when `more` lines can be added without passing kMaxLines.
+bool HasRoomFor(const LineList& list, size_t more);
+
+void AddLine(LineList& list, std::string line);
+// Inserts before the line at `index`; an index equal to the count appends.
+void InsertLine(LineList& list, size_t index, std::string line);
+// Inserts a run of lines before `index` (or appends at the count).
+void InsertLines(LineList& list, size_t index, std::vector<std::string> run);
+// Removes the line; false when the index is outside the list.
+bool DeleteLine(LineList& list, size_t index);
+void ResetLines(LineList& list);
+
+// One past the last line of the subtree of line `index`: the run of following lines whose
+// depth character is greater than that of line `index`, compared by character code. An empty
+// line ends every run. Returns index + 1 for a line without children.
+size_t SubtreeEnd(const LineList& list, size_t index);
+
+// Adds `delta` to the depth character of every line, moving a run to another depth without
+// changing its shape. Empty lines stay empty.
+void RebaseLines(std::vector<std::string>& run, int delta);
+

@@ -1,0 +1,41 @@
+// Reading and writing the list file's bytes in memory; the file itself is handled in list_file.
+#include "list/list_bytes.h"
+
+std::vector<std::string> ParseListBytes(std::string_view bytes)
+{
+    std::vector<std::string> lines;
+    std::string current;
+    bool pending = false;   // bytes seen since the last line end
+    bool afterCr = false;   // the last byte other than NUL was a CR
+    for (char c : bytes) {
+        if (c == '\0') continue;   // dropped everywhere, also between CR and LF
+        if (c == '\n' && afterCr) {
+            afterCr = false;   // CR LF is one line end
+            continue;
+        }
+        afterCr = c == '\r';
+        if (c == '\r' || c == '\n') {
+            lines.push_back(std::move(current));
+            current.clear();
+            pending = false;
+        } else {
+            current.push_back(c);
+            pending = true;
+        }
+    }
+    if (pending) lines.push_back(std::move(current));
+    return lines;
+}
+
+std::string FormatListBytes(const std::vector<std::string>& lines)
+{
+    size_t size = 0;
+    for (const std::string& line : lines) size += line.size() + 2;
+    std::string out;
+    out.reserve(size);
+    for (const std::string& line : lines) {
+        out += line;
+        out += "\r\n";
+    }
+    return out;
+}

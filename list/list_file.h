@@ -1,0 +1,40 @@
+// The list file on disk: loading it into the bookmark list, saving the list over it without
+// ever deleting first, and the rule that a file which exists but could not be read is never
+// overwritten in the same run.
+#pragma once
+#include <string>
+
+enum class ListLoad {
+    Loaded,        // the file's lines are the list
+    Missing,       // no file: an empty list, nothing to tell
+    Unreadable,    // exists but cannot be opened or read: empty list, file protected
+    TooManyLines,  // more lines than the list can hold: empty list, file protected
+};
+
+// Replaces the bookmark list with the lines of the file at `path` (absolute). Any outcome
+// but Loaded and Missing leaves the list empty and protects the file from this run's saves;
+// a later successful load of the same path lifts the protection.
+ListLoad LoadListFile(const std::wstring& path);
+
+enum class ListSaveResult {
+    Saved,       // the file now holds the list
+    KeptAside,   // the file was protected: the list was written to `sideFile` instead
+    Untouched,   // the file was protected and the list empty: nothing written
+    Failed,      // the file could not be replaced and is unchanged; `sideFile` holds the list
+                 // when any copy could be written, else it is empty
+};
+
+struct ListSave {
+    ListSaveResult result = ListSaveResult::Failed;
+    std::wstring sideFile;
+};
+
+// Writes the whole bookmark list to `path`: a temporary file beside it, flushed, then moved
+// over it in one step.
+ListSave SaveListFile(const std::wstring& path);
+
+// True when `path` could not be read in this run and is therefore never overwritten.
+bool IsListFileProtected(const std::wstring& path);
+
+// The backup file's path in `programDir`.
+std::wstring BackupPathIn(const std::wstring& programDir);

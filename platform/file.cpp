@@ -1,0 +1,121 @@
+// File reads and the write-flush-replace sequence that never deletes before writing.
+#include "platform/file.h"
+
+#include <algorithm>
+
+#include "platform/handle.h"
+
+std::wstring LongPathForm(const std::wstring& path)
+{
+    bool driveAbsolute = path.size() > 2 && path[1] == L':' && path[2] == L'\\';
+    if (path.size() < MAX_PATH - 12 || !driveAbsolute) return path;
+    return L"\\\\?\\" + path;
+}
+
+std::wstring FolderOf(const std::wstring& path)
+{
+    size_t slash = path.find_last_of(L'\\');
+    return slash == std::wstring::npos ? std::wstring() : path.substr(0, slash);
+}
+
+std::wstring FileNameOf(const std::wstring& path)
+{
+    size_t slash = path.find_last_of(L'\\');
+    return slash == std::wstring::npos ? path : path.substr(slash + 1);
+}
+
+ReadResult ReadWholeFile(const std::wstring& path, size_t maxBytes, std::string* bytes)
+{
+    FileHandle file(CreateFileW(LongPathForm(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) {
+        DWORD error = GetLastError();
+        return (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) ? ReadResult::Missing
+                                                                               : ReadResult::Unreadable;
+    }
+    LARGE_INTEGER size{};
+    if (!GetFileSizeEx(file.get(), &size)) return ReadResult::Unreadable;
+    if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) return ReadResult::TooLarge;
+    std::string data(static_cast<size_t>(size.QuadPart), '\0');
+    size_t done = 0;
+    while (done < data.size()) {
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(data.size() - done, 1u << 24));
+        DWORD got = 0;
+        if (!ReadFile(file.get(), data.data() + done, chunk, &got, nullptr)) return ReadResult::Unreadable;
+        if (got == 0) break;   // the file shrank while we read: keep what is there
+        done += got;
+    }
+    data.resize(done);
+    *bytes = std::move(data);
+    return ReadResult::Read;
+}
+
+static bool WriteAll(HANDLE file, const std::string& bytes)
+{
+    size_t done = 0;
+    while (done < bytes.size()) {
+        DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
+        done += written;
+    }
+    return true;
+}
+
+static bool WriteAndFlush(HANDLE file, const std::string& bytes)
+{
+    return WriteAll(file, bytes) && FlushFileBuffers(file);
+}
+
+// Creates a file that did not exist beside `path`; its name is returned in `tempPath`.
+static FileHandle CreateTempBeside(const std::wstring& path, std::wstring* tempPath)
+{
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        std::wstring candidate = path + L".saving-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                 std::to_wstring(attempt) + L".tmp";
+        FileHandle file(CreateFileW(LongPathForm(candidate).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        if (file.valid()) {
+            *tempPath = candidate;
+            return file;
+        }
+        if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) break;
+    }
+    return FileHandle();
+}
+
+bool ReplaceFileSafely(const std::wstring& path, const std::string& bytes, std::wstring* keptCopy)
+{
+    keptCopy->clear();
+    std::wstring tempPath;
+    FileHandle temp = CreateTempBeside(path, &tempPath);
+    if (!temp.valid()) return false;
+    bool written = WriteAndFlush(temp.get(), bytes);
+    DWORD error = GetLastError();
+    temp.reset();
+    if (!written) {
+        (void)DeleteFileW(LongPathForm(tempPath).c_str());
+        SetLastError(error);
+        return false;
+    }
+    if (MoveFileExW(LongPathForm(tempPath).c_str(), LongPathForm(path).c_str(),
+                    MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+        return true;
+    *keptCopy = tempPath;
+    return false;
+}
+
+bool WriteNewFile(const std::wstring& path, const std::string& bytes)
+{
+    FileHandle file(CreateFileW(LongPathForm(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.valid()) return false;
+    bool ok = WriteAndFlush(file.get(), bytes);
+    DWORD error = GetLastError();
+    file.reset();
+    if (!ok) {
+        (void)DeleteFileW(LongPathForm(path).c_str());
+        SetLastError(error);
+    }
+    return ok;
+}

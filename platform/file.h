@@ -1,0 +1,32 @@
+// Whole-file reads and safe replacement. Paths are wide and absolute.
+#pragma once
+#include <cstddef>
+#include <string>
+
+#include <windows.h>
+
+enum class ReadResult { Read, Missing, Unreadable, TooLarge };
+
+// Reads the whole file (opened without sharing, as the list file always is) into `bytes`.
+// Missing: no such file or folder. Unreadable: it exists but cannot be opened or read (held
+// by another process, no access). TooLarge: bigger than `maxBytes`.
+ReadResult ReadWholeFile(const std::wstring& path, size_t maxBytes, std::string* bytes);
+
+// Writes `bytes` to a new temporary file beside `path`, flushes it and moves it over `path`
+// in one step. On success the temporary file is gone. When the final move fails, the old
+// file is untouched and the written copy is kept: its path is returned in `keptCopy` (empty
+// when even the temporary file could not be written). Leaves GetLastError() as the failing
+// call set it.
+bool ReplaceFileSafely(const std::wstring& path, const std::string& bytes, std::wstring* keptCopy);
+
+// Writes `bytes` to a new file at `path`, failing when it already exists.
+bool WriteNewFile(const std::wstring& path, const std::string& bytes);
+
+// `path` in the form that passes the platform's short path limit (\\?\ prefix for long
+// absolute paths), unchanged otherwise.
+std::wstring LongPathForm(const std::wstring& path);
+
+// The folder part of `path` (before its last backslash), or empty.
+std::wstring FolderOf(const std::wstring& path);
+// The part after the last backslash, or the whole path.
+std::wstring FileNameOf(const std::wstring& path);

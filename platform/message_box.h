@@ -1,0 +1,10 @@
+// Message boxes shown to the user. Tests link a scripted version of this file instead of
+// platform/message_box.cpp, so that questions get planned answers and texts can be checked.
+#pragma once
+#include <string>
+
+#include <windows.h>
+
+// Shows `text` with the caption "larkit" and MB_SETFOREGROUND added to `flags`; returns the
+// button pressed (IDOK, IDYES, ...).
+int ShowMessage(HWND owner, const std::wstring& text, UINT flags);

@@ -1,0 +1,44 @@
+// Code page 932 conversions through MultiByteToWideChar / WideCharToMultiByte.
+#include "platform/text.h"
+
+#include <windows.h>
+
+static constexpr UINT kCodePage = 932;
+
+void WidenInto(std::string_view cp932, std::wstring& out)
+{
+    out.clear();
+    if (cp932.empty()) return;
+    int size = static_cast<int>(cp932.size());
+    out.resize(cp932.size());   // never more wide characters than bytes
+    int n = MultiByteToWideChar(kCodePage, 0, cp932.data(), size, out.data(), size);
+    out.resize(n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+std::wstring Widen(std::string_view cp932)
+{
+    std::wstring out;
+    WidenInto(cp932, out);
+    return out;
+}
+
+bool Narrow(std::wstring_view wide, std::string* out)
+{
+    if (wide.empty()) { out->clear(); return true; }
+    int size = static_cast<int>(wide.size());
+    BOOL lossy = FALSE;
+    int n = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, nullptr, &lossy);
+    if (n <= 0 || lossy) return false;
+    std::string bytes(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), size, bytes.data(), n, nullptr, &lossy);
+    if (lossy) return false;
+    *out = std::move(bytes);
+    return true;
+}
+
+size_t Cp932Length(std::wstring_view wide)
+{
+    if (wide.empty()) return 0;
+    int n = WideCharToMultiByte(kCodePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
+    return n > 0 ? static_cast<size_t>(n) : 0;
+}

@@ -1,0 +1,18 @@
+// Conversions between the program's code page 932 bytes and the wide text of the W API.
+// The only place that names code page 932 for the system.
+#pragma once
+#include <string>
+#include <string_view>
+
+// CP932 bytes to UTF-16. Bytes that form no character become the system's replacement
+// character; the same bytes always give the same wide text.
+std::wstring Widen(std::string_view cp932);
+
+// Widen into a caller's buffer, reusing its capacity (for loops over many lines).
+void WidenInto(std::string_view cp932, std::wstring& out);
+
+// UTF-16 to CP932. False when a character has no CP932 form; `out` is then unchanged.
+bool Narrow(std::wstring_view wide, std::string* out);
+
+// Bytes that `wide` takes in CP932, counting unconvertible characters as the default char.
+size_t Cp932Length(std::wstring_view wide);

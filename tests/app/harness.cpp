@@ -1,0 +1,230 @@
+// Test harness over the real main window.
+#include "tests/app/harness.h"
+
+#include "app/main_window.h"
+#include "app/settings_store.h"
+#include "app/state.h"
+#include "list/lines.h"
+#include "platform/text.h"
+#include "res/resource.h"
+#include "tests/app/scripted_message_box.h"
+#include "tree/tree_item.h"
+
+static bool s_classRegistered = false;
+
+void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+static std::wstring MakeTestFolder()
+{
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::wstring base = std::wstring(temp) + L"larkit-tests";
+    CreateDirectoryW(base.c_str(), nullptr);
+    std::string name = std::string(info->test_suite_name()) + "." + info->name();
+    for (char& c : name)
+        if (c == '/' || c == '\\') c = '_';
+    std::wstring folder = base + L"\\" + WideFromUtf8(name.c_str()) + L"-" + std::to_wstring(GetTickCount());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder;
+}
+
+static void RemoveFolder(const std::wstring& folder)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            std::wstring path = folder + L"\\" + name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveFolder(path); else DeleteFileW(path.c_str());
+        } while (FindNextFileW(find, &found));
+        FindClose(find);
+    }
+    RemoveDirectoryW(folder.c_str());
+}
+
+void AppTest::SetUp()
+{
+    ClearSettings();
+    g_shownMessages.clear();
+    g_queuedAnswers.clear();
+    ResetLines(g_bookmarks);
+    g_ui = Ui();
+    g_set = Settings();
+    g_paths = Paths();
+    wchar_t dir[MAX_PATH];
+    GetCurrentDirectoryW(MAX_PATH, dir);
+    previousDir_ = dir;
+    folder_ = MakeTestFolder();
+    SetCurrentDirectoryW(folder_.c_str());
+}
+
+void AppTest::TearDown()
+{
+    if (g_ui.main && IsWindow(g_ui.main)) Exit();
+    SetCurrentDirectoryW(previousDir_.c_str());
+    RemoveFolder(folder_);
+    ClearSettings();
+}
+
+void AppTest::WriteFileBytes(const std::wstring& name, const std::string& bytes) const
+{
+    HANDLE file = CreateFileW(PathOf(name).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    ASSERT_EQ(written, bytes.size());
+}
+
+std::string AppTest::ReadFileBytes(const std::wstring& name) const
+{
+    HANDLE file = CreateFileW(PathOf(name).c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "<missing>";
+    std::string bytes(GetFileSize(file, nullptr), '\0');
+    DWORD got = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+    CloseHandle(file);
+    bytes.resize(got);
+    return bytes;
+}
+
+bool AppTest::FileExists(const std::wstring& name) const
+{
+    return GetFileAttributesW(PathOf(name).c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+std::vector<std::wstring> AppTest::FilesInFolder() const
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((folder_ + L"\\*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") names.push_back(name);
+    } while (FindNextFileW(find, &found));
+    FindClose(find);
+    return names;
+}
+
+void AppTest::Start()
+{
+    HINSTANCE inst = GetModuleHandleW(nullptr);
+    if (!s_classRegistered) s_classRegistered = RegisterMainClass(inst);
+    ASSERT_TRUE(s_classRegistered);
+    HWND main = CreateMainWindow(inst);
+    ASSERT_NE(main, nullptr);
+    ShowWindow(main, SW_SHOWNOACTIVATE);
+    PumpMessages();
+}
+
+void AppTest::Exit()
+{
+    if (g_ui.main && IsWindow(g_ui.main)) SendMessageW(g_ui.main, WM_COMMAND, IDM_EXIT, 0);
+    PumpMessages();
+    g_ui.main = nullptr;
+    g_ui.tree = nullptr;
+}
+
+void ClearSettings()
+{
+    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+}
+
+void SetSettingDword(const wchar_t* name, DWORD value)
+{
+    RegWriteDword(HKEY_CURRENT_USER, kSettingsKey, name, value);
+}
+
+void SetSettingString(const wchar_t* name, const std::wstring& value)
+{
+    RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, name, value);
+}
+
+bool ReadSettingDword(const wchar_t* name, DWORD* value)
+{
+    DWORD size = sizeof *value, type = 0;
+    return RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &type, value, &size) == ERROR_SUCCESS &&
+           type == REG_DWORD;
+}
+
+bool ReadSettingString(const wchar_t* name, std::wstring* value)
+{
+    wchar_t text[2048];
+    DWORD size = sizeof text, type = 0;
+    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &type, text, &size) != ERROR_SUCCESS ||
+        type != REG_SZ)
+        return false;
+    *value = text;
+    return true;
+}
+
+static HTREEITEM Next(HTREEITEM item, UINT relation)
+{
+    return reinterpret_cast<HTREEITEM>(SendMessageW(g_ui.tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+static void AppendShown(HTREEITEM first, int depth, std::vector<ShownItem>& out)
+{
+    for (HTREEITEM item = first; item; item = Next(item, TVGN_NEXT)) {
+        TVITEMW query{};
+        query.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_HANDLE;
+        query.hItem = item;
+        SendMessageW(g_ui.tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
+        out.push_back({depth, ItemText(g_ui.tree, item), query.iImage, query.iSelectedImage, query.lParam});
+        AppendShown(Next(item, TVGN_CHILD), depth + 1, out);
+    }
+}
+
+std::vector<ShownItem> ShownTree()
+{
+    std::vector<ShownItem> items;
+    AppendShown(Next(nullptr, TVGN_ROOT), 0, items);
+    return items;
+}
+
+HTREEITEM CaretItem()
+{
+    return Next(nullptr, TVGN_CARET);
+}
+
+HTREEITEM ItemAtPath(const std::vector<std::wstring>& titles)
+{
+    HTREEITEM item = nullptr;
+    for (const std::wstring& title : titles) {
+        HTREEITEM child = item ? Next(item, TVGN_CHILD) : Next(nullptr, TVGN_ROOT);
+        while (child && ItemText(g_ui.tree, child) != title) child = Next(child, TVGN_NEXT);
+        if (!child) return nullptr;
+        item = child;
+    }
+    return item;
+}
+
+std::wstring WideFromUtf8(const char* utf8)
+{
+    int n = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide.data(), n);
+    wide.resize(static_cast<size_t>(n - 1));
+    return wide;
+}
+
+std::string Cp932(const char* utf8)
+{
+    std::string bytes;
+    Narrow(WideFromUtf8(utf8), &bytes);
+    return bytes;
+}

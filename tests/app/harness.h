@@ -1,0 +1,67 @@
+// The real main window in the test process: a fresh folder and settings key for each test,
+// the window started and stopped as the program does, and views of the tree and files.
+#pragma once
+#include <string>
+#include <vector>
+
+#include <gtest/gtest.h>
+#include <windows.h>
+#include <commctrl.h>
+
+// One shown item, in display order.
+struct ShownItem {
+    int depth;
+    std::wstring text;
+    int image;
+    int selectedImage;
+    LPARAM data;
+    bool operator==(const ShownItem& o) const
+    {
+        return depth == o.depth && text == o.text && image == o.image && selectedImage == o.selectedImage &&
+               data == o.data;
+    }
+};
+
+class AppTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Files in the test's own folder (the program directory).
+    std::wstring PathOf(const std::wstring& name) const { return folder_ + L"\\" + name; }
+    void WriteFileBytes(const std::wstring& name, const std::string& bytes) const;
+    std::string ReadFileBytes(const std::wstring& name) const;
+    bool FileExists(const std::wstring& name) const;
+    std::vector<std::wstring> FilesInFolder() const;
+
+    // Starts the main window and lets it load the list; Exit sends IDM_EXIT and drains the
+    // queue up to WM_QUIT.
+    void Start();
+    void Exit();
+
+    const std::wstring& folder() const { return folder_; }
+
+private:
+    std::wstring folder_;
+    std::wstring previousDir_;
+};
+
+// Handles every queued message (timers excluded from waiting).
+void PumpMessages();
+
+// The settings key under HKCU, as the program stores it.
+void ClearSettings();
+void SetSettingDword(const wchar_t* name, DWORD value);
+void SetSettingString(const wchar_t* name, const std::wstring& value);
+bool ReadSettingDword(const wchar_t* name, DWORD* value);
+bool ReadSettingString(const wchar_t* name, std::wstring* value);
+
+// The whole tree in display order (depth-first, as shown).
+std::vector<ShownItem> ShownTree();
+HTREEITEM CaretItem();
+// The item reached by following titles from the top level; null when one is missing.
+HTREEITEM ItemAtPath(const std::vector<std::wstring>& titles);
+
+// UTF-8 test text to the CP932 bytes of the list file.
+std::string Cp932(const char* utf8);
+std::wstring WideFromUtf8(const char* utf8);

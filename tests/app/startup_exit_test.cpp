@@ -1,0 +1,193 @@
+// Start-up and exit of the real window: placement, settings read and written, the list and
+// its backup, the selection kept across runs, and files that cannot be read.
+#include "app/state.h"
+#include "list/lines.h"
+#include "res/resource.h"
+#include "tests/app/harness.h"
+#include "tests/app/scripted_message_box.h"
+#include "tree/tree_item.h"
+
+namespace {
+
+class StartupExitTest : public AppTest {
+protected:
+    DWORD Setting(const wchar_t* name)
+    {
+        DWORD value = 0xDEADBEEF;
+        EXPECT_TRUE(ReadSettingDword(name, &value)) << "missing " << std::string(name, name + wcslen(name));
+        return value;
+    }
+    RECT WindowRect()
+    {
+        RECT rect{};
+        GetWindowRect(g_ui.main, &rect);
+        return rect;
+    }
+};
+
+const std::string kSample = "0Work\\\r\n1Tools\\\r\n2Editor,http://e\r\n0Home\\\r\n1Mail,http://m\r\n";
+
+TEST_F(StartupExitTest, FirstStartFloatsWithDefaultsAndWritesEverythingAtExit)
+{
+    WriteFileBytes(L"list.dat", kSample);
+    Start();
+    RECT rect = WindowRect();
+    EXPECT_EQ(rect.left, 20);
+    EXPECT_EQ(rect.top, 20);
+    EXPECT_EQ(rect.right - rect.left, 200);
+    EXPECT_EQ(rect.bottom - rect.top, 600);
+    EXPECT_EQ(GetWindowLongW(g_ui.main, GWL_EXSTYLE) & WS_EX_TOPMOST, WS_EX_TOPMOST);
+    EXPECT_EQ(GetDlgCtrlID(g_ui.tree), IDC_TREE);
+    for (int id : {IDC_BOOKMARKLIST, IDC_CLIPLIST, IDC_IMPORTLIST, IDC_SORTEDLIST, IDC_CLIPEDIT})
+        EXPECT_NE(GetDlgItem(g_ui.main, id), nullptr) << id;
+    EXPECT_EQ(g_set.selectWeb, 1u);
+    EXPECT_EQ(g_set.chkFindStr, 2u);
+    EXPECT_EQ(ItemText(g_ui.tree, CaretItem()), L"Work");   // CurSelect 0
+    EXPECT_TRUE(g_shownMessages.empty());
+
+    Exit();
+    EXPECT_EQ(ReadFileBytes(L"list.dat"), kSample);
+    EXPECT_EQ(ReadFileBytes(L"_backup.dat"), kSample);
+    EXPECT_EQ(Setting(L"FloatMode"), 1u);
+    EXPECT_EQ(Setting(L"X"), 20u);
+    EXPECT_EQ(Setting(L"Y"), 20u);
+    EXPECT_EQ(Setting(L"Width"), 200u);
+    EXPECT_EQ(Setting(L"Height"), 600u);
+    EXPECT_EQ(Setting(L"SelectWeb"), 1u);
+    EXPECT_EQ(Setting(L"dt_width"), 200u);
+    EXPECT_EQ(Setting(L"AppBarMode"), 0u);
+    EXPECT_EQ(Setting(L"CurSelect"), 0u);
+    std::wstring text;
+    ASSERT_TRUE(ReadSettingString(L"datafile", &text));
+    EXPECT_EQ(text, L"list.dat");
+    ASSERT_TRUE(ReadSettingString(L"curpath", &text));
+    EXPECT_EQ(text, folder());
+}
+
+TEST_F(StartupExitTest, StoredSettingsAreUsed)
+{
+    WriteFileBytes(L"my.dat", kSample);
+    SetSettingString(L"datafile", L"my.dat");
+    SetSettingDword(L"X", 100);
+    SetSettingDword(L"Y", 50);
+    SetSettingDword(L"Width", 300);
+    SetSettingDword(L"Height", 400);
+    SetSettingDword(L"TopMode", 0);
+    SetSettingDword(L"SelectWeb", 4);
+    SetSettingDword(L"CurSelect", 4);
+    Start();
+    RECT rect = WindowRect();
+    EXPECT_EQ(rect.left, 100);
+    EXPECT_EQ(rect.top, 50);
+    EXPECT_EQ(rect.right - rect.left, 300);
+    EXPECT_EQ(rect.bottom - rect.top, 400);
+    EXPECT_EQ(GetWindowLongW(g_ui.main, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
+    EXPECT_EQ(g_set.selectWeb, 4u);
+    EXPECT_EQ(ItemText(g_ui.tree, CaretItem()), L"Mail");
+    EXPECT_EQ(FindWindowW(L"LARKIT", nullptr), g_ui.main);
+
+    Exit();
+    EXPECT_EQ(ReadFileBytes(L"my.dat"), kSample);
+    EXPECT_EQ(ReadFileBytes(L"_backup.dat"), kSample);
+    EXPECT_FALSE(FileExists(L"list.dat"));
+    std::wstring text;
+    ASSERT_TRUE(ReadSettingString(L"datafile", &text));
+    EXPECT_EQ(text, L"my.dat");
+    EXPECT_EQ(Setting(L"SelectWeb"), 4u);
+    EXPECT_EQ(Setting(L"CurSelect"), 4u);
+}
+
+TEST_F(StartupExitTest, SelectionAtExitIsTheNextStartsSelection)
+{
+    WriteFileBytes(L"list.dat", kSample);
+    SetSettingDword(L"SortFlg", 1);
+    Start();
+    HTREEITEM editor = ItemAtPath({L"Work", L"Tools", L"Editor"});
+    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(editor));
+    Exit();
+    EXPECT_EQ(Setting(L"CurSelect"), 2u);
+
+    Start();
+    EXPECT_EQ(CaretItem(), ItemAtPath({L"Work", L"Tools", L"Editor"}));
+    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, 0);
+    Exit();
+    EXPECT_EQ(Setting(L"CurSelect"), 65535u);
+    Start();
+    EXPECT_EQ(CaretItem(), nullptr);
+}
+
+TEST_F(StartupExitTest, EndSessionSavesAndKeepsRunning)
+{
+    WriteFileBytes(L"list.dat", kSample);
+    Start();
+    AddLine(g_bookmarks, "0Added\\");
+    SendMessageW(g_ui.main, WM_ENDSESSION, FALSE, 0);
+    EXPECT_TRUE(IsWindow(g_ui.main));
+    EXPECT_EQ(ReadFileBytes(L"list.dat"), kSample + "0Added\\\r\n");
+    EXPECT_EQ(ReadFileBytes(L"_backup.dat"), kSample + "0Added\\\r\n");
+    EXPECT_EQ(Setting(L"CurSelect"), 0u);
+}
+
+TEST_F(StartupExitTest, QuitLeavesTheFileAsItWas)
+{
+    WriteFileBytes(L"list.dat", kSample);
+    Start();
+    AddLine(g_bookmarks, "0Added\\");
+    SendMessageW(g_ui.main, WM_COMMAND, IDM_QUIT, 0);
+    MSG msg;
+    EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
+    EXPECT_EQ(ReadFileBytes(L"list.dat"), kSample);
+    EXPECT_FALSE(FileExists(L"_backup.dat"));
+    DestroyWindow(g_ui.main);   // the test's own clean-up; this one saves
+    PumpMessages();
+}
+
+TEST_F(StartupExitTest, BarWidthOfThirtyOrLessIsNotWritten)
+{
+    SetSettingDword(L"dt_width", 77);
+    Start();
+    g_ui.widthTracking = false;
+    g_set.dtWidth = 30;
+    Exit();
+    EXPECT_EQ(Setting(L"dt_width"), 77u);
+}
+
+TEST_F(StartupExitTest, UnreadableListIsReportedKeptAndEditsSavedAside)
+{
+    WriteFileBytes(L"list.dat", kSample);
+    HANDLE lock = CreateFileW(PathOf(L"list.dat").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    Start();
+    CloseHandle(lock);
+    ASSERT_EQ(g_shownMessages.size(), 1u);
+    EXPECT_NE(g_shownMessages[0].text.find(PathOf(L"list.dat")), std::wstring::npos);
+    EXPECT_TRUE(ShownTree().empty());
+
+    AddLine(g_bookmarks, "0Added\\");
+    Exit();
+    EXPECT_EQ(ReadFileBytes(L"list.dat"), kSample);
+    EXPECT_FALSE(FileExists(L"_backup.dat"));
+    ASSERT_EQ(g_shownMessages.size(), 2u);
+    std::wstring side;
+    for (const std::wstring& name : FilesInFolder())
+        if (name.find(L"_unsaved_") != std::wstring::npos) side = name;
+    ASSERT_FALSE(side.empty());
+    EXPECT_NE(g_shownMessages[1].text.find(side), std::wstring::npos);
+    EXPECT_EQ(ReadFileBytes(side), "0Added\\\r\n");
+}
+
+TEST_F(StartupExitTest, FailedSaveKeepsTheBackupAndIsReportedButNotAtSessionEnd)
+{
+    WriteFileBytes(L"_backup.dat", "0previous\\\r\n");
+    Start();
+    ASSERT_TRUE(CreateDirectoryW(PathOf(L"list.dat").c_str(), nullptr));   // the save cannot replace it
+    AddLine(g_bookmarks, "0Added\\");
+    SendMessageW(g_ui.main, WM_ENDSESSION, TRUE, 0);
+    EXPECT_TRUE(g_shownMessages.empty());
+    EXPECT_EQ(ReadFileBytes(L"_backup.dat"), "0previous\\\r\n");
+    Exit();
+    ASSERT_EQ(g_shownMessages.size(), 1u);
+    EXPECT_EQ(ReadFileBytes(L"_backup.dat"), "0previous\\\r\n");
+}
+
+}  // namespace

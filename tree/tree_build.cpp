@@ -1,0 +1,174 @@
+// Creating the tree view and building it from the bookmark list.
+#include "tree/tree_build.h"
+
+#include <algorithm>
+#include <string>
+#include <vector>
+
+#include "app/state.h"
+#include "list/entry_line.h"
+#include "list/lines.h"
+#include "platform/text.h"
+#include "res/resource.h"
+#include "tree/tree_item.h"
+
+// Image indices as the image list returned them; a bitmap that failed to load leaves 0.
+struct TreeImageIndex {
+    int dirOpen = 0, bookClosed = 0, bookOpen = 0, dirClosed = 0, urlSelected = 0, urlNormal = 0;
+};
+static TreeImageIndex s_images;
+
+enum class ItemKind { Book, Group, Url };
+
+static constexpr DWORD kTreeStyle =
+    WS_CHILD | WS_VISIBLE | WS_BORDER | TVS_HASBUTTONS | TVS_HASLINES | TVS_LINESATROOT | TVS_SHOWSELALWAYS;
+
+void CreateBookmarkTree()
+{
+    RECT client{};
+    GetClientRect(g_ui.main, &client);
+    g_ui.tree = CreateWindowExW(0, WC_TREEVIEWW, L"", kTreeStyle, 0, 0, client.right, client.bottom, g_ui.main,
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(IDC_TREE)), g_ui.inst, nullptr);
+    CreateTreeImages();
+    if (g_ui.tree && g_ui.treeImages)
+        SendMessageW(g_ui.tree, TVM_SETIMAGELIST, TVSIL_NORMAL, reinterpret_cast<LPARAM>(g_ui.treeImages));
+}
+
+// Adds one bitmap resource with white as the mask colour; the index, or 0 when it is missing.
+static int AddBitmap(const wchar_t* name)
+{
+    HBITMAP bitmap = LoadBitmapW(g_ui.inst, name);
+    if (!bitmap) return 0;
+    int index = ImageList_AddMasked(g_ui.treeImages, bitmap, RGB(255, 255, 255));
+    DeleteObject(bitmap);
+    return index < 0 ? 0 : index;
+}
+
+void CreateTreeImages()
+{
+    g_ui.treeImages = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 4, 0);
+    if (!g_ui.treeImages) return;
+    s_images.dirOpen = AddBitmap(L"DIR_O");
+    s_images.bookClosed = AddBitmap(L"GRP_C");
+    s_images.bookOpen = AddBitmap(L"GRP_O");
+    s_images.dirClosed = AddBitmap(L"DIR_C");
+    s_images.urlSelected = AddBitmap(L"URL_S");
+    s_images.urlNormal = AddBitmap(L"URL_NS");
+}
+
+void DestroyBookmarkTree()
+{
+    if (g_ui.tree) SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    if (g_ui.treeImages) ImageList_Destroy(g_ui.treeImages);
+    g_ui.treeImages = nullptr;
+}
+
+static HTREEITEM InsertItem(HTREEITEM parent, HTREEITEM position, ItemKind kind, const std::wstring& text)
+{
+    TVINSERTSTRUCTW insert{};
+    insert.hParent = parent ? parent : TVI_ROOT;
+    insert.hInsertAfter = position;
+    TVITEMW& item = insert.item;
+    item.mask = TVIF_TEXT | TVIF_IMAGE | TVIF_PARAM | TVIF_SELECTEDIMAGE;
+    item.pszText = const_cast<wchar_t*>(text.c_str());
+    switch (kind) {
+    case ItemKind::Book:  item.iImage = s_images.bookClosed; item.iSelectedImage = s_images.bookOpen; break;
+    case ItemKind::Group: item.iImage = s_images.dirClosed;  item.iSelectedImage = s_images.dirOpen;  break;
+    case ItemKind::Url:   item.iImage = s_images.urlNormal;  item.iSelectedImage = s_images.urlSelected; break;
+    }
+    item.lParam = kind == ItemKind::Url ? kUrlItemData : kFolderItemData;
+    return reinterpret_cast<HTREEITEM>(SendMessageW(g_ui.tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+}
+
+static HTREEITEM SortedOr(HTREEITEM position) { return g_set.sortFlg == 1 ? TVI_SORT : position; }
+
+HTREEITEM InsertBookItem(HTREEITEM parent, std::string_view title)
+{ return InsertItem(parent, SortedOr(TVI_LAST), ItemKind::Book, Widen(title)); }
+
+HTREEITEM InsertGroupItem(HTREEITEM parent, std::string_view title)
+{ return InsertItem(parent, SortedOr(TVI_LAST), ItemKind::Group, Widen(title)); }
+
+HTREEITEM InsertGroupItemFirst(HTREEITEM parent, std::string_view title)
+{ return InsertItem(parent, SortedOr(TVI_FIRST), ItemKind::Group, Widen(title)); }
+
+HTREEITEM InsertUrlItem(HTREEITEM parent, std::string_view title)
+{ return InsertItem(parent, SortedOr(TVI_LAST), ItemKind::Url, Widen(title)); }
+
+HTREEITEM InsertUrlItemFirst(HTREEITEM parent, std::string_view title)
+{ return InsertItem(parent, SortedOr(TVI_FIRST), ItemKind::Url, Widen(title)); }
+
+int CompareItemTitles(const wchar_t* a, const wchar_t* b)
+{
+    return lstrcmpW(a, b);
+}
+
+// One shown line of the list while the rebuild lays out the tree.
+struct PlannedItem {
+    size_t line;
+    ItemKind kind;
+    std::wstring text;
+    std::vector<size_t> children;   // indexes into the plan
+};
+
+static constexpr size_t kNoParent = static_cast<size_t>(-1);
+static constexpr int kParentDepths = 9;   // depths 0-8 can have shown children
+
+// The plan of the tree: one entry per shown line, each under the item most recently planned
+// one level up. A line with no such item goes to the top level. Returns the top-level items.
+static std::vector<size_t> PlanTree(std::vector<PlannedItem>& plan)
+{
+    std::vector<size_t> top;
+    size_t lastAtDepth[kParentDepths];
+    std::fill(std::begin(lastAtDepth), std::end(lastAtDepth), kNoParent);
+    const uint16_t count = EntryCount(g_bookmarks);
+    plan.reserve(count);
+    for (size_t i = 0; i < count; ++i) {
+        const std::string& line = g_bookmarks.lines[i];
+        if (!HasShownDepth(line)) continue;
+        int depth = ShownDepthOf(line);
+        bool folder = IsFolderLine(line);
+        ItemKind kind = !folder ? ItemKind::Url : depth == 0 ? ItemKind::Book : ItemKind::Group;
+        size_t index = plan.size();
+        plan.push_back(PlannedItem{i, kind, Widen(LineTitle(line)), {}});
+        size_t parent = depth == 0 ? kNoParent : lastAtDepth[depth - 1];
+        (parent == kNoParent ? top : plan[parent].children).push_back(index);
+        if (depth < kParentDepths) lastAtDepth[depth] = index;
+    }
+    return top;
+}
+
+static void SortSiblings(std::vector<PlannedItem>& plan, std::vector<size_t>& siblings)
+{
+    std::stable_sort(siblings.begin(), siblings.end(), [&plan](size_t a, size_t b) {
+        return CompareItemTitles(plan[a].text.c_str(), plan[b].text.c_str()) < 0;
+    });
+}
+
+// Inserts `siblings` and their subtrees under `parent` in the planned order.
+static void InsertPlanned(std::vector<PlannedItem>& plan, const std::vector<size_t>& siblings, HTREEITEM parent,
+                          size_t wantedLine, HTREEITEM* wantedItem)
+{
+    for (size_t index : siblings) {
+        PlannedItem& planned = plan[index];
+        HTREEITEM item = InsertItem(parent, TVI_LAST, planned.kind, planned.text);
+        if (planned.line == wantedLine) *wantedItem = item;
+        if (!planned.children.empty()) InsertPlanned(plan, planned.children, item, wantedLine, wantedItem);
+    }
+}
+
+HTREEITEM RebuildTree(unsigned long index)
+{
+    SendMessageW(g_ui.tree, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+    std::vector<PlannedItem> plan;
+    std::vector<size_t> top = PlanTree(plan);
+    if (g_set.sortFlg == 1) {
+        SortSiblings(plan, top);
+        for (PlannedItem& planned : plan) SortSiblings(plan, planned.children);
+    }
+    HTREEITEM wanted = nullptr;
+    InsertPlanned(plan, top, TVI_ROOT, index & 0xFFFFu, &wanted);
+    SendMessageW(g_ui.tree, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(g_ui.tree, nullptr, TRUE);
+    return wanted;
+}

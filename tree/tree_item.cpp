@@ -1,0 +1,30 @@
+// Item queries with a buffer that grows until the whole text fits.
+#include "tree/tree_item.h"
+
+#include <vector>
+
+std::wstring ItemText(HWND tree, HTREEITEM item)
+{
+    std::vector<wchar_t> text(512);
+    for (;;) {
+        text[0] = L'\0';
+        TVITEMW query{};
+        query.mask = TVIF_TEXT | TVIF_HANDLE;
+        query.hItem = item;
+        query.pszText = text.data();
+        query.cchTextMax = static_cast<int>(text.size());
+        if (!SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query))) return std::wstring();
+        size_t length = wcsnlen(text.data(), text.size());
+        if (length + 1 < text.size()) return std::wstring(text.data(), length);
+        text.assign(text.size() * 2, L'\0');   // filled to the brim: it may have been cut
+    }
+}
+
+LPARAM ItemData(HWND tree, HTREEITEM item)
+{
+    TVITEMW query{};
+    query.mask = TVIF_PARAM | TVIF_HANDLE;
+    query.hItem = item;
+    if (!SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query))) return kFolderItemData;
+    return query.lParam;
+}
