@@ -3,7 +3,7 @@ BUILD := build
 CMAKE_NATIVE := cmake -S . -B $(BUILD)/native -G Ninja
 CMAKE_WIN := cmake -S . -B $(BUILD)/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 
-.PHONY: all setup build test test-core test-win run clean
+.PHONY: all setup build test test-core test-win run bench clean
 
 all: build
 
@@ -22,6 +22,12 @@ test: build
 
 run: build
 	sh scripts/with_wine.sh sh scripts/run.sh
+
+# Prints load, rebuild and save figures for a 65,535-line list, with the platform's floor.
+bench: setup
+	@test -f $(BUILD)/win/build.ninja || $(CMAKE_WIN) >/dev/null
+	cmake --build $(BUILD)/win --target larkit_bench
+	sh scripts/with_wine.sh sh scripts/wine-run $(BUILD)/win/larkit_bench.exe
 
 clean:
 	rm -rf $(BUILD)

@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <set>
 
 #include "list/lines.h"
@@ -63,7 +64,8 @@ static std::wstring Timestamp()
 static bool WriteSideFile(const std::wstring& folder, const std::wstring& listName, const std::string& bytes,
                           std::wstring* written)
 {
-    std::wstring stem = listName.substr(0, listName.find_last_of(L'.'));
+    // Room for the suffix within the longest name a folder entry can have.
+    std::wstring stem = listName.substr(0, std::min<size_t>(listName.find_last_of(L'.'), 200));
     std::wstring base = folder + L"\\" + stem + L"_unsaved_" + Timestamp();
     for (int n = 1; n < 100; ++n) {
         std::wstring candidate = base + (n == 1 ? L"" : L"_" + std::to_wstring(n)) + L".dat";

@@ -71,7 +71,8 @@ static bool WriteAndFlush(HANDLE file, const std::string& bytes)
 static FileHandle CreateTempBeside(const std::wstring& path, std::wstring* tempPath)
 {
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        std::wstring candidate = path + L".saving-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
+        // A short name: the file's own name may already be as long as a name can be.
+        std::wstring candidate = FolderOf(path) + L"\\~larkit-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
                                  std::to_wstring(attempt) + L".tmp";
         FileHandle file(CreateFileW(LongPathForm(candidate).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                                     FILE_ATTRIBUTE_NORMAL, nullptr));

@@ -19,6 +19,7 @@ start_display() {
         STARTED_XVFB=$!
         for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
         export DISPLAY=":$n"
+        export LARKIT_HEADLESS=1
         return
     done
     echo "with_wine: no free display number" >&2; exit 1
@@ -44,6 +45,7 @@ prepare_prefix() {
 }
 
 start_display
+"$WINESERVER" -k 2>/dev/null || true   # a server left from another display would show our windows there
 prepare_prefix
 "$WINESERVER" -p
 # Wine's own background processes (services, the desktop) start here, with no pipes of ours:

@@ -191,3 +191,30 @@ TEST_F(StartupExitTest, FailedSaveKeepsTheBackupAndIsReportedButNotAtSessionEnd)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(StartupExitTest, LongDataFileNamesWork)
+{
+    // With the folder this gives a path past the platform's short-path limit.
+    std::wstring name = std::wstring(240, L'n') + L".dat";
+    SetSettingString(L"datafile", name);
+    Start();
+    AddLine(g_bookmarks, "0Long\\");
+    Exit();
+    EXPECT_EQ(ReadFileBytes(name), "0Long\\\r\n");
+    EXPECT_EQ(ReadFileBytes(L"_backup.dat"), "0Long\\\r\n");
+    std::wstring stored;
+    ASSERT_TRUE(ReadSettingString(L"datafile", &stored));
+    EXPECT_EQ(stored, name);
+}
+
+TEST_F(StartupExitTest, DataFileNameBeyondItsCapacityFallsBackToListDat)
+{
+    SetSettingString(L"datafile", std::wstring(511, L'x'));
+    WriteFileBytes(L"list.dat", kSample);
+    Start();
+    EXPECT_EQ(g_bookmarks.lines.size(), 5u);
+}
+
+}  // namespace

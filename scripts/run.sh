@@ -1,0 +1,28 @@
+#!/bin/sh
+# Starts larkit in the demo folder (build/demo, holding a copy of demo/list.dat). With a
+# display it runs until closed; on the private display of a headless machine it takes a
+# screenshot, prints its path and exits the program. Run through with_wine.sh.
+set -eu
+ROOT=$(cd "$(dirname "$0")/.." && pwd)
+EXE="$ROOT/build/win/larkit.exe"
+CTL="$ROOT/build/win/larkit_ctl.exe"
+DEMO="$ROOT/build/demo"
+mkdir -p "$DEMO"
+[ -f "$DEMO/list.dat" ] || cp "$ROOT/demo/list.dat" "$DEMO/list.dat"
+cd "$DEMO"
+
+if [ -z "${LARKIT_HEADLESS:-}" ]; then
+    "$WINE" "$EXE"
+    exit 0
+fi
+
+"$WINE" "$EXE" &
+PROGRAM=$!
+"$WINE" "$CTL" wait 20000
+sleep 2
+SHOT="$ROOT/build/screenshot.png"
+xwd -root -silent | convert xwd:- -crop 420x680+0+0 "png:$SHOT"
+echo "screenshot: $SHOT"
+"$WINE" "$CTL" post 40012
+wait "$PROGRAM"
+echo "larkit exited; the demo list is in $DEMO"

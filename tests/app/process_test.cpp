@@ -1,0 +1,96 @@
+// The program as a user starts it: its own process in its own folder, ended from outside.
+#include "res/resource.h"
+#include "tests/app/harness.h"
+
+namespace {
+
+std::wstring ProgramBesideTests()
+{
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring path = self;
+    return path.substr(0, path.find_last_of(L'\\') + 1) + L"larkit.exe";
+}
+
+class ProcessTest : public AppTest {
+protected:
+    void TearDown() override
+    {
+        for (PROCESS_INFORMATION& p : started_) {
+            if (WaitForSingleObject(p.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(p.hProcess, 99);
+            CloseHandle(p.hProcess);
+            CloseHandle(p.hThread);
+        }
+        AppTest::TearDown();
+    }
+
+    HANDLE Launch()
+    {
+        std::wstring exe = ProgramBesideTests();
+        STARTUPINFOW si{sizeof si};
+        PROCESS_INFORMATION pi{};
+        EXPECT_TRUE(CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, folder().c_str(), &si, &pi));
+        started_.push_back(pi);
+        return pi.hProcess;
+    }
+
+    // The main window of the given process, waited for up to ten seconds.
+    static HWND WaitForWindow(HANDLE process)
+    {
+        DWORD pid = GetProcessId(process);
+        for (int waited = 0; waited < 10000; waited += 20) {
+            HWND main = FindWindowW(L"LARKIT", nullptr);
+            DWORD owner = 0;
+            if (main) GetWindowThreadProcessId(main, &owner);
+            if (main && owner == pid) return main;
+            Sleep(20);
+        }
+        return nullptr;
+    }
+
+    static DWORD WaitForExit(HANDLE process)
+    {
+        if (WaitForSingleObject(process, 15000) != WAIT_OBJECT_0) return 12345;
+        DWORD code = 0;
+        GetExitCodeProcess(process, &code);
+        return code;
+    }
+
+private:
+    std::vector<PROCESS_INFORMATION> started_;
+};
+
+const std::string kList = Cp932("0仕事\\\r\n1表計算,http://x/\r\n");
+
+TEST_F(ProcessTest, SecondStartEndsAtOnceAndTheFirstSavesOnExitCommand)
+{
+    WriteFileBytes(L"list.dat", kList);
+    HANDLE first = Launch();
+    HWND main = WaitForWindow(first);
+    ASSERT_NE(main, nullptr);
+
+    HANDLE second = Launch();
+    EXPECT_EQ(WaitForExit(second), 0u);
+    EXPECT_TRUE(IsWindow(main));
+
+    PostMessageW(main, WM_COMMAND, IDM_EXIT, 0);
+    EXPECT_EQ(WaitForExit(first), 0u);
+    EXPECT_EQ(ReadFileBytes(L"list.dat"), kList);
+    EXPECT_EQ(ReadFileBytes(L"_backup.dat"), kList);
+    DWORD floatMode = 7;
+    EXPECT_TRUE(ReadSettingDword(L"FloatMode", &floatMode));
+    EXPECT_EQ(floatMode, 1u);
+}
+
+TEST_F(ProcessTest, ClosingTheWindowSaves)
+{
+    HANDLE process = Launch();
+    HWND main = WaitForWindow(process);
+    ASSERT_NE(main, nullptr);
+    PostMessageW(main, WM_CLOSE, 0, 0);
+    EXPECT_EQ(WaitForExit(process), 0u);
+    EXPECT_EQ(ReadFileBytes(L"list.dat"), "");
+    EXPECT_EQ(ReadFileBytes(L"_backup.dat"), "");
+}
+
+}  // namespace
