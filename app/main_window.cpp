@@ -11,6 +11,9 @@
 #include "app/settings.h"
 #include "app/settings_store.h"
 #include "app/state.h"
+#include "app/toolbar.h"
+#include "app/tree_notify.h"
+#include "edit/entry_commands.h"
 #include "list/list_file.h"
 #include "res/resource.h"
 #include "tree/tree_build.h"
@@ -74,6 +77,8 @@ static bool OnCreate(HWND hwnd)
     ReadBrowserAndBarWidth();
     // The docked form arrives with the desktop bar; until then a docked start floats too.
     RestoreFloatRect();
+    CreateMainToolbar();
+    PressBrowserButton(g_set.selectWeb);
     CreateBookmarkTree();
     LayoutChildren();
     PostMessageW(hwnd, WM_LOADLIST, 0, 0);
@@ -108,8 +113,15 @@ static void OnEndSession()
 static LRESULT OnCommand(HWND hwnd, WPARAM wp, LPARAM lp)
 {
     switch (LOWORD(wp)) {
-    case IDM_EXIT: DestroyWindow(hwnd); return 0;
-    case IDM_QUIT: PostQuitMessage(0); return 0;
+    case IDM_EXIT:          DestroyWindow(hwnd); return 0;
+    case IDM_QUIT:          PostQuitMessage(0); return 0;
+    case IDM_NEWBOOK:       OnNewBook(hwnd); return 0;
+    case IDM_NEWGROUP:      OnNewGroup(hwnd); return 0;
+    case IDM_NEWURL:        OnNewUrl(hwnd); return 0;
+    case IDM_EDIT:          OnEditEntry(hwnd); return 0;
+    case IDM_DELETE:        OnDeleteEntry(hwnd); return 0;
+    case IDM_DELETELEVEL:   OnDeleteLevel(hwnd); return 0;
+    case IDM_TOGGLEEXPAND:  OnToggleExpand(); return 0;
     }
     return DefWindowProcW(hwnd, WM_COMMAND, wp, lp);
 }
@@ -120,6 +132,8 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case WM_CREATE:     return OnCreate(hwnd) ? 0 : -1;
     case WM_SIZE:       OnSize(); return 0;
     case WM_COMMAND:    return OnCommand(hwnd, wp, lp);
+    case WM_NOTIFY:     return OnTreeNotify(hwnd, reinterpret_cast<NMHDR*>(lp));
+    case WM_LBUTTONDOWN: OnMainButtonDown(hwnd); return 0;
     case WM_LOADLIST:   OnLoadList(hwnd); return 0;
     case WM_ENDSESSION: OnEndSession(); return 0;
     case WM_DESTROY:    OnDestroy(hwnd); return 0;

@@ -52,3 +52,13 @@
 
 // Timers
 #define IDT_HIDE                1
+
+// Entry dialogs "INPUT_DIR" and "INPUT_URL"
+#define IDC_ENTRY_TITLE         1011
+#define IDC_ENTRY_URL           1012
+#define IDC_ENTRY_URL_LABEL     1013
+#define IDC_ENTRY_FRAME         1019
+
+// Toolbar
+#define IDC_TOOLBAR             88
+#define IDB_TOOLBAR             113

@@ -4,11 +4,14 @@
     python3 scripts/draw_images.py [--out DIR] [--preview FILE | --no-preview]
 
 Writes six 16 x 16, 16-colour bitmaps for the tree (white is the mask
-colour, so it only ever appears as background) and the application icon
-(16 x 16 and 32 x 32, 32-bit with an AND mask).  It also writes an
-enlarged PNG of every picture (by default larkit_images_preview.png in the
-temporary folder, never in the repo), once on white and once on a dark
-background so any stray mask-white shows up.
+colour, so it only ever appears as background), the toolbar strip
+toolbar.bmp (nine 16 x 16 button pictures side by side, 144 x 16,
+16-colour) and the application icon (16 x 16 and 32 x 32, 32-bit with an
+AND mask).  It also writes an enlarged PNG of every picture (by default
+larkit_images_preview.png in the temporary folder, never in the repo): the
+tree pictures and the icon once on white and once on a dark background so
+any stray mask-white shows up, then the toolbar strip once on the button
+grey it is shown on and once on the dark background.
 
 Standard library only, and the output is the same bytes on every run.
 
@@ -20,6 +23,11 @@ Each picture is ASCII art, one string per row, one letter per pixel:
     d  grey          R  red           G  lime          Y  yellow
     B  blue          M  magenta       C  cyan
     w  white, opaque (icon only: bitmaps cannot have opaque white)
+
+The toolbar strip is loaded with light grey as its background colour, so
+in the toolbar pictures `.` stands for the button grey (stored as silver),
+`w` is opaque white, and `s` is not allowed: anything solid is white or
+grey `d`.  The toolbar backgrounds are never white.
 """
 
 import argparse
@@ -39,6 +47,13 @@ BMP_INDEX = {letter: i for i, (letter, _) in enumerate(VGA)}
 RGB = dict(VGA)
 RGB['w'] = 0xFFFFFF
 TRANSPARENT = '.'
+
+# The toolbar strip: `.` is the button face (silver), `w` is white.
+BUTTON_FACE = 0xC0C0C0
+TOOLBAR_INDEX = dict(BMP_INDEX)
+TOOLBAR_INDEX[TRANSPARENT] = BMP_INDEX['s']
+TOOLBAR_INDEX['w'] = BMP_INDEX['.']
+del TOOLBAR_INDEX['s']
 
 
 # ---------------------------------------------------------------- pictures
@@ -229,6 +244,166 @@ def icon_32():
     ]
 
 
+# ------------------------------------------------------- toolbar pictures
+
+def computer():
+    # Exit.
+    return [
+        "................",
+        "..kkkkkkkkkkkk..",
+        "..kwwwwwwwwwdk..",
+        "..kwnnnnnnnndk..",
+        "..kwnCCBBBBndk..",
+        "..kwnCBBBBBndk..",
+        "..kwnBBBBBBndk..",
+        "..kwnBBBBBBndk..",
+        "..kwnBBBBBBndk..",
+        "..kwnnnnnnnndk..",
+        "..kwwwwwwwGwdk..",
+        "..kddddddddddk..",
+        "..kkkkkkkkkkkk..",
+        "......kwdk......",
+        "...kwwwwwwwdk...",
+        "...kkkkkkkkkk...",
+    ]
+
+
+def wrench():
+    # Settings.
+    return [
+        "..........kkk...",
+        ".........kwwdk..",
+        "........kwddk...",
+        "........kwdk..k.",
+        "........kwdk.kwk",
+        "........kwddkwdk",
+        ".......kwddddddk",
+        "......kwddddddk.",
+        ".....kwddkkkkk..",
+        "....kwddk.......",
+        "...kwddk........",
+        "..kwddk.........",
+        ".kwddk..........",
+        "kwddk...........",
+        "kwdk............",
+        "kkk.............",
+    ]
+
+
+def binoculars():
+    # Find.
+    return [
+        "................",
+        "..kkk......kkk..",
+        "..kwk......kwk..",
+        ".kkkkk....kkkkk.",
+        ".kwddkkkkkkwddk.",
+        ".kwddkwdddkwddk.",
+        ".kwddkkkkkkwddk.",
+        ".kwddk....kwddk.",
+        "kkkkkkk..kkkkkkk",
+        "kwddddk..kwddddk",
+        "kwddddk..kwddddk",
+        "kkkkkkk..kkkkkkk",
+        "knCBBnk..knCBBnk",
+        "knBBBnk..knBBBnk",
+        "kknnnkk..kknnnkk",
+        ".kkkkk....kkkkk.",
+    ]
+
+
+def arrow_down():
+    # Find next: on down the list from the line found.
+    return [
+        "................",
+        ".kkk.kk.kkkk.kk.",
+        "................",
+        ".....nnnnnn.....",
+        ".....nCBBBn.....",
+        ".....nCBBBn.....",
+        ".....nCBBBn.....",
+        ".....nCBBBn.....",
+        "..nnnnCBBBnnnn..",
+        "..nCCCBBBBBBBn..",
+        "...nCBBBBBBBn...",
+        "....nCBBBBBn....",
+        ".....nCBBBn.....",
+        "......nBBn......",
+        ".......nn.......",
+        "................",
+    ]
+
+
+def globe():
+    # The first browser: a blue globe.
+    return [
+        ".....nnnnn......",
+        "...nnBCCCBnn....",
+        "..nnBCBBBCBnn...",
+        ".nnBCBBBBBCBnn..",
+        ".nBBCBBBBBCBBn..",
+        "nBBBCBBBBBCBBBn.",
+        "nBBCBBBBBBBCBBn.",
+        "nCCCCCCCCCCCCCn.",
+        "nBBCBBBBBBBCBBn.",
+        "nBBBCBBBBBCBBBn.",
+        ".nBBCBBBBBCBBn..",
+        ".nnBCBBBBBCBnn..",
+        "..nnBCBBBCBnn...",
+        "...nnBCCCBnn....",
+        ".....nnnnn......",
+        "................",
+    ]
+
+
+def wheel():
+    # The second browser: a ship's wheel.
+    return [
+        "......ttt.......",
+        ".tt....t....tt..",
+        ".tt..ttttt..tt..",
+        "...ttttttttt....",
+        "...tt..t..tt....",
+        "..tt.t.t.t.tt...",
+        "t.tt..ttt..tt.t.",
+        "tttttttkttttttt.",
+        "t.tt..ttt..tt.t.",
+        "..tt.t.t.t.tt...",
+        "...tt..t..tt....",
+        "...ttttttttt....",
+        ".tt..ttttt..tt..",
+        ".tt....t....tt..",
+        "......ttt.......",
+        "................",
+    ]
+
+
+def ring():
+    # The third browser: a thick red ring.
+    return [
+        ".....rrrrr......",
+        "...rrRRRRRrr....",
+        "..rrRRRRRRRrr...",
+        ".rrRwRRRRRRRrr..",
+        ".rRwRRrrrRRRRr..",
+        "rRRRRr...rRRRRr.",
+        "rRRRr.....rRRRr.",
+        "rRRRr.....rRRRr.",
+        "rRRRr.....rRRRr.",
+        "rRRRRr...rRRRRr.",
+        ".rRRRRrrrRRRRr..",
+        ".rrRRRRRRRRRrr..",
+        "..rrRRRRRRRrr...",
+        "...rrRRRRRrr....",
+        ".....rrrrr......",
+        "................",
+    ]
+
+
+def blank():
+    return ["." * 16] * 16
+
+
 BITMAPS = [
     ('grp_c.bmp', closed_book),
     ('grp_o.bmp', open_book),
@@ -238,6 +413,10 @@ BITMAPS = [
     ('url_s.bmp', page_selected),
 ]
 ICON = ('larkit.ico', [icon_16, icon_32])
+# In button order: exit, settings, find, find next, the three browsers,
+# then two spare places.
+TOOLBAR = ('toolbar.bmp', [computer, wrench, binoculars, arrow_down,
+                           globe, wheel, ring, blank, blank])
 
 
 def overlay(base, top):
@@ -260,17 +439,22 @@ def checked(rows, size, letters, name):
     return rows
 
 
+def side_by_side(pictures):
+    return [''.join(row) for row in zip(*pictures)]
+
+
 # ---------------------------------------------------------------- writers
 
-def bmp_4bit(rows):
-    """A 16-colour bottom-up BMP with a BITMAPINFOHEADER."""
+def bmp_4bit(rows, index=BMP_INDEX):
+    """A 16-colour bottom-up BMP with a BITMAPINFOHEADER; `index` maps each
+    letter to its palette entry."""
     width, height = len(rows[0]), len(rows)
     stride = ((width * 4 + 31) // 32) * 4
     pixels = bytearray()
     for row in reversed(rows):
         line = bytearray(stride)
         for x, c in enumerate(row):
-            line[x // 2] |= BMP_INDEX[c] << (0 if x % 2 else 4)
+            line[x // 2] |= index[c] << (0 if x % 2 else 4)
         pixels += line
     palette = b''.join(struct.pack('<BBBB', rgb & 0xFF, (rgb >> 8) & 0xFF,
                                    rgb >> 16, 0) for _, rgb in VGA)
@@ -333,28 +517,32 @@ def png(width, height, pixel):
             chunk(b'IEND', b''))
 
 
-def preview(pictures, scale=8, gap=16):
-    """Every picture side by side, on white above and on a dark colour below."""
-    backgrounds = (0xFFFFFF, 0x004050)
-    tallest = max(len(rows) for rows in pictures)
-    width = gap + sum(len(rows[0]) * scale + gap for rows in pictures)
-    height = gap + len(backgrounds) * (tallest * scale + gap)
-    lefts, x = [], gap
-    for rows in pictures:
-        lefts.append(x)
-        x += len(rows[0]) * scale + gap
+def preview(bands, scale=8, gap=16):
+    """One band under another; each band is (background, pictures) and shows
+    its pictures side by side, with `.` painted in the band's background."""
+    tops, y = [], gap
+    for _, pictures in bands:
+        tops.append(y)
+        y += max(len(rows) for rows in pictures) * scale + gap
+    height = y
+    width = gap + max(sum(len(rows[0]) * scale + gap for rows in pictures)
+                      for _, pictures in bands)
 
-    def pixel(px, py):
-        band, y = divmod(py - gap, tallest * scale + gap)
-        if py < gap or band >= len(backgrounds):
-            return 0x808080
-        for left, rows in zip(lefts, pictures):
-            if left <= px < left + len(rows[0]) * scale and y < len(rows) * scale:
-                c = rows[y // scale][(px - left) // scale]
-                return backgrounds[band] if c == TRANSPARENT else RGB[c]
-        return 0x808080
+    canvas = [[0x808080] * width for _ in range(height)]
+    for top, (background, pictures) in zip(tops, bands):
+        left = gap
+        for rows in pictures:
+            for y, row in enumerate(rows):
+                for x, c in enumerate(row):
+                    rgb = background if c == TRANSPARENT else RGB[c]
+                    for py in range(top + y * scale, top + (y + 1) * scale):
+                        line = canvas[py]
+                        for px in range(left + x * scale,
+                                        left + (x + 1) * scale):
+                            line[px] = rgb
+            left += len(rows[0]) * scale + gap
 
-    return png(width, height, pixel)
+    return png(width, height, lambda x, y: canvas[y][x])
 
 
 def main():
@@ -385,9 +573,18 @@ def main():
         f.write(ico(icon_rows))
     shown += icon_rows
 
+    name, draws = TOOLBAR
+    strip = side_by_side([checked(draw(), 16, set(TOOLBAR_INDEX),
+                                  '%s #%d' % (name, i))
+                          for i, draw in enumerate(draws)])
+    with open(os.path.join(args.out, name), 'wb') as f:
+        f.write(bmp_4bit(strip, TOOLBAR_INDEX))
+
     if args.preview:
+        dark = 0x004050
         with open(args.preview, 'wb') as f:
-            f.write(preview(shown))
+            f.write(preview([(0xFFFFFF, shown), (dark, shown),
+                             (BUTTON_FACE, [strip]), (dark, [strip])]))
 
 
 if __name__ == '__main__':

@@ -172,3 +172,36 @@ HTREEITEM RebuildTree(unsigned long index)
     InvalidateRect(g_ui.tree, nullptr, TRUE);
     return wanted;
 }
+
+// Orders by the rank each item was given for the sort.
+static int CALLBACK CompareByRank(LPARAM a, LPARAM b, LPARAM)
+{
+    return a < b ? -1 : a > b ? 1 : 0;
+}
+
+void SortChildItems(HTREEITEM parent)
+{
+    HTREEITEM first = reinterpret_cast<HTREEITEM>(
+        SendMessageW(g_ui.tree, TVM_GETNEXTITEM, parent ? TVGN_CHILD : TVGN_ROOT, reinterpret_cast<LPARAM>(parent)));
+    struct Child { HTREEITEM item; std::wstring text; LPARAM kind; };
+    std::vector<Child> children;
+    for (HTREEITEM item = first; item; item = reinterpret_cast<HTREEITEM>(SendMessageW(
+                                           g_ui.tree, TVM_GETNEXTITEM, TVGN_NEXT, reinterpret_cast<LPARAM>(item))))
+        children.push_back({item, ItemText(g_ui.tree, item), ItemData(g_ui.tree, item)});
+    std::stable_sort(children.begin(), children.end(), [](const Child& a, const Child& b) {
+        return CompareItemTitles(a.text.c_str(), b.text.c_str()) < 0;
+    });
+    // The control sorts by item data through a callback: lend each item its rank, then give
+    // the kinds back.
+    auto setData = [](HTREEITEM item, LPARAM data) {
+        TVITEMW change{};
+        change.mask = TVIF_PARAM | TVIF_HANDLE;
+        change.hItem = item;
+        change.lParam = data;
+        SendMessageW(g_ui.tree, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
+    };
+    for (size_t rank = 0; rank < children.size(); ++rank) setData(children[rank].item, static_cast<LPARAM>(rank));
+    TVSORTCB sort{parent ? parent : TVI_ROOT, CompareByRank, 0};
+    SendMessageW(g_ui.tree, TVM_SORTCHILDRENCB, 0, reinterpret_cast<LPARAM>(&sort));
+    for (const Child& child : children) setData(child.item, child.kind);
+}

@@ -30,5 +30,8 @@ HTREEITEM InsertUrlItemFirst(HTREEITEM parent, std::string_view title);
 // (its low 16 bits), or null when no item was made for it.
 HTREEITEM RebuildTree(unsigned long index);
 
+// Puts the children of `parent` (the top level for null) in the sorted order a rebuild gives.
+void SortChildItems(HTREEITEM parent);
+
 // Sibling order of a sorted tree: the same comparison the tree view uses for sorted inserts.
 int CompareItemTitles(const wchar_t* a, const wchar_t* b);

@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "res/resource.h"
 #include "tests/app/scripted_message_box.h"
+#include "tree/tree_build.h"
 #include "tree/tree_item.h"
 
 static bool s_classRegistered = false;
@@ -227,4 +228,29 @@ std::string Cp932(const char* utf8)
     std::string bytes;
     Narrow(WideFromUtf8(utf8), &bytes);
     return bytes;
+}
+
+void ExpectTreeMatchesRebuild()
+{
+    std::vector<ShownItem> before = ShownTree();
+    RebuildTree(0xFFFF);
+    std::vector<ShownItem> rebuilt = ShownTree();
+    ASSERT_EQ(before.size(), rebuilt.size());
+    for (size_t i = 0; i < before.size(); ++i) {
+        EXPECT_EQ(before[i], rebuilt[i]) << "item " << i << " shown as \"" << std::string(before[i].text.begin(), before[i].text.end())
+                                         << "\", rebuilt as \"" << std::string(rebuilt[i].text.begin(), rebuilt[i].text.end()) << "\"";
+    }
+}
+
+std::vector<std::string> ListLines()
+{
+    return g_bookmarks.lines;
+}
+
+HTREEITEM Select(const std::vector<std::wstring>& titles)
+{
+    HTREEITEM item = ItemAtPath(titles);
+    EXPECT_NE(item, nullptr);
+    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    return item;
 }

@@ -65,3 +65,13 @@ HTREEITEM ItemAtPath(const std::vector<std::wstring>& titles);
 // UTF-8 test text to the CP932 bytes of the list file.
 std::string Cp932(const char* utf8);
 std::wstring WideFromUtf8(const char* utf8);
+
+// The check after every command: the tree shows exactly what a rebuild from the list shows
+// (shape, texts, images, item data). Rebuilds the tree, so the selection is reset.
+void ExpectTreeMatchesRebuild();
+
+// The list as text lines, for readable comparisons.
+std::vector<std::string> ListLines();
+
+// Makes the item at `titles` the caret item; fails the test when it does not exist.
+HTREEITEM Select(const std::vector<std::wstring>& titles);

@@ -27,7 +27,8 @@ protected:
     HANDLE Launch()
     {
         std::wstring exe = ProgramBesideTests();
-        STARTUPINFOW si{sizeof si};
+        STARTUPINFOW si{};
+        si.cb = sizeof si;
         PROCESS_INFORMATION pi{};
         EXPECT_TRUE(CreateProcessW(exe.c_str(), nullptr, nullptr, nullptr, FALSE, 0, nullptr, folder().c_str(), &si, &pi));
         started_.push_back(pi);

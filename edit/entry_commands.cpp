@@ -1,0 +1,185 @@
+// New book, group and URL entries; editing; deleting an entry or a whole level. A selected
+// item whose line cannot be found changes nothing.
+#include "edit/entry_commands.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "app/state.h"
+#include "edit/entry_dialog.h"
+#include "edit/unique_title.h"
+#include "list/cp932.h"
+#include "list/entry_line.h"
+#include "list/lines.h"
+#include "platform/message_box.h"
+#include "platform/text.h"
+#include "tree/tree_build.h"
+#include "tree/tree_item.h"
+#include "tree/tree_locate.h"
+
+static HTREEITEM NextItem(HTREEITEM item, UINT relation)
+{
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageW(g_ui.tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+static HTREEITEM CaretItem() { return NextItem(nullptr, TVGN_CARET); }
+
+static void SelectItem(HTREEITEM item)
+{
+    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+}
+
+bool CheckRoomForLines(HWND hwnd, size_t more)
+{
+    if (HasRoomFor(g_bookmarks, more)) return true;
+    ShowMessage(hwnd, L"ブックマークは 65535 行までです。これ以上追加できません。", MB_OK | MB_ICONWARNING);
+    return false;
+}
+
+static void ReportTitleWithoutRoom(HWND hwnd)
+{
+    ShowMessage(hwnd, L"同じﾀｲﾄﾙがあるため番号を付けようとしましたが、ﾀｲﾄﾙが長すぎて付けられません。\n短いﾀｲﾄﾙにしてください。",
+                MB_OK | MB_ICONWARNING);
+}
+
+void OnNewBook(HWND hwnd)
+{
+    if (!CheckRoomForLines(hwnd, 1)) return;
+    EntryForm form;
+    if (!AskFolderTitle(hwnd, form)) return;
+    if (!MakeUniqueTitle(nullptr, form.title)) return ReportTitleWithoutRoom(hwnd);
+    AddLine(g_bookmarks, MakeFolderLine(kTopDepthChar, form.title));
+    SelectItem(InsertBookItem(TVI_ROOT, form.title));
+}
+
+// The selected folder and its line, for the commands that add below it.
+static bool SelectedFolder(HTREEITEM* item, long* line)
+{
+    *item = CaretItem();
+    if (!*item || ItemData(g_ui.tree, *item) != kFolderItemData) return false;
+    *line = FindLineOfItem(*item);
+    return *line >= 0;
+}
+
+static void NewChild(HWND hwnd, bool url)
+{
+    HTREEITEM folder;
+    long line;
+    if (!SelectedFolder(&folder, &line)) return;
+    if (!CheckRoomForLines(hwnd, 1)) return;
+    EntryForm form;
+    if (!(url ? AskUrlEntry(hwnd, form) : AskFolderTitle(hwnd, form))) return;
+    // The dialog ran its own message loop: find the folder's line again.
+    line = FindLineOfItem(folder);
+    if (line < 0) return;
+    if (!MakeUniqueTitle(folder, form.title)) return ReportTitleWithoutRoom(hwnd);
+    char depth = static_cast<char>(DepthCharOf(g_bookmarks.lines[static_cast<size_t>(line)]) + 1);
+    std::string newLine = url ? MakeUrlLine(depth, form.title, form.url) : MakeFolderLine(depth, form.title);
+    InsertLine(g_bookmarks, static_cast<size_t>(line) + 1, std::move(newLine));
+    SelectItem(url ? InsertUrlItemFirst(folder, form.title) : InsertGroupItemFirst(folder, form.title));
+}
+
+void OnNewGroup(HWND hwnd) { NewChild(hwnd, false); }
+void OnNewUrl(HWND hwnd) { NewChild(hwnd, true); }
+
+// The title of a folder line: the text up to its last backslash.
+static std::string FolderTitleOf(const std::string& line)
+{
+    size_t mark = FindLast932(line, kFolderMark);
+    return mark == std::string::npos || mark == 0 ? std::string(LineTitle(line)) : line.substr(1, mark - 1);
+}
+
+static void RenameItem(HTREEITEM item, const std::string& title)
+{
+    std::wstring text = Widen(title);
+    TVITEMW change{};
+    change.mask = TVIF_TEXT | TVIF_HANDLE;
+    change.hItem = item;
+    change.pszText = text.data();
+    SendMessageW(g_ui.tree, TVM_SETITEMW, 0, reinterpret_cast<LPARAM>(&change));
+}
+
+void OnEditEntry(HWND hwnd)
+{
+    HTREEITEM item = CaretItem();
+    if (!item) return;
+    bool url = ItemData(g_ui.tree, item) == kUrlItemData;
+    long line = FindLineOfItem(item);
+    if (line < 0) return;
+    const std::string& text = g_bookmarks.lines[static_cast<size_t>(line)];
+    EntryForm form;
+    form.title = url ? std::string(LineTitle(text)) : FolderTitleOf(text);
+    form.url = url ? std::string(LineUrl(text)) : std::string();
+    form.originalTitle = form.title;
+    form.originalUrl = form.url;
+    if (!(url ? AskUrlEntry(hwnd, form) : AskFolderTitle(hwnd, form))) return;
+    line = FindLineOfItem(item);
+    if (line < 0) return;
+    HTREEITEM parent = NextItem(item, TVGN_PARENT);
+    if (form.title != form.originalTitle && !MakeUniqueTitle(parent, form.title)) return ReportTitleWithoutRoom(hwnd);
+    std::string& edited = g_bookmarks.lines[static_cast<size_t>(line)];
+    char depth = static_cast<char>(DepthCharOf(edited));
+    edited = url ? MakeUrlLine(depth, form.title, form.url) : MakeFolderLine(depth, form.title);
+    RenameItem(item, form.title);
+    if (g_set.sortFlg == 1) SortChildItems(parent);
+}
+
+static bool ConfirmDelete(HWND hwnd)
+{
+    if (g_set.askFlg != 1) return true;
+    return ShowMessage(hwnd, L"削除してよろしいですか？", MB_YESNO) == IDYES;
+}
+
+void OnDeleteEntry(HWND hwnd)
+{
+    HTREEITEM item = CaretItem();
+    if (!item || FindLineOfItem(item) < 0) return;
+    if (!ConfirmDelete(hwnd)) return;
+    long line = FindLineOfItem(item);
+    if (line < 0) return;
+    size_t first = static_cast<size_t>(line);
+    size_t end = SubtreeEnd(g_bookmarks, first);   // a URL line has none in a well-formed list
+    g_bookmarks.lines.erase(g_bookmarks.lines.begin() + static_cast<long>(first),
+                            g_bookmarks.lines.begin() + static_cast<long>(end));
+    SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
+}
+
+// The lines of every entry on the level of `item` with their subtrees: [first, end).
+static bool LevelLines(HTREEITEM item, HTREEITEM parent, size_t* first, size_t* end)
+{
+    if (!parent) {
+        // The top level: every line up to the first one that is no entry below the books.
+        *first = 0;
+        size_t i = 0;
+        while (i < g_bookmarks.lines.size() && DepthCharOf(g_bookmarks.lines[i]) >= kTopDepthChar) ++i;
+        *end = i;
+        return FindLineOfItem(item) >= 0;
+    }
+    long parentLine = FindLineOfItem(parent);
+    if (parentLine < 0) return false;
+    *first = static_cast<size_t>(parentLine) + 1;
+    *end = SubtreeEnd(g_bookmarks, static_cast<size_t>(parentLine));
+    return *first < *end;
+}
+
+void OnDeleteLevel(HWND hwnd)
+{
+    HTREEITEM item = CaretItem();
+    if (!item) return;
+    HTREEITEM parent = NextItem(item, TVGN_PARENT);
+    size_t first, end;
+    if (!LevelLines(item, parent, &first, &end)) return;
+    if (!ConfirmDelete(hwnd)) return;
+    if (!LevelLines(item, parent, &first, &end)) return;
+    g_bookmarks.lines.erase(g_bookmarks.lines.begin() + static_cast<long>(first),
+                            g_bookmarks.lines.begin() + static_cast<long>(end));
+    if (!parent) {
+        // Lines after a gap in the top level stay in the list and keep their items.
+        RebuildTree(0xFFFF);
+        return;
+    }
+    for (HTREEITEM child = NextItem(parent, TVGN_CHILD); child; child = NextItem(parent, TVGN_CHILD))
+        SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(child));
+}

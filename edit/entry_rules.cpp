@@ -1,0 +1,63 @@
+// Title and URL rules of the entry dialogs.
+#include "edit/entry_rules.h"
+
+#include "list/cp932.h"
+#include "list/entry_line.h"
+
+// Full-width forms, as CP932 bytes, of the two separators a title cannot hold.
+constexpr std::string_view kWideBackslash932 = "\x81\x5F";
+
+static bool HasChar(std::string_view text, char ch) { return Find932(text, ch) != std::string_view::npos; }
+
+EntryProblem CheckFolderTitle(std::string_view title, std::string_view original)
+{
+    if (title.empty()) return EntryProblem::EmptyTitle;
+    if (title == original) return EntryProblem::None;
+    if (HasChar(title, kFolderMark)) return EntryProblem::TitleHasBackslash;
+    if (title.size() > kTypedFieldBytes) return EntryProblem::TitleTooLong;
+    return EntryProblem::None;
+}
+
+// The URL as a title: separators become their full-width forms.
+static std::string TitleFromUrl(std::string_view url)
+{
+    std::string title;
+    for (size_t i = 0; i < url.size(); ++i) {
+        bool lead = IsLead932(static_cast<unsigned char>(url[i])) && i + 1 < url.size();
+        if (lead) {
+            title.append(url.substr(i, 2));
+            ++i;
+        } else if (url[i] == kUrlSeparator) {
+            title.append(kWideComma932);
+        } else if (url[i] == kFolderMark) {
+            title.append(kWideBackslash932);
+        } else {
+            title.push_back(url[i]);
+        }
+    }
+    return title;
+}
+
+EntryProblem CompleteUrlEntry(std::string& title, std::string& url, std::string_view originalTitle,
+                              std::string_view originalUrl)
+{
+    if (url.empty()) return EntryProblem::EmptyUrl;
+    bool urlKept = url == originalUrl;
+    if (!urlKept && url.size() > kTypedFieldBytes) return EntryProblem::UrlTooLong;
+    if (title.empty()) title = TitleFromUrl(url);
+    if (title != originalTitle) {
+        if (HasChar(title, kFolderMark)) return EntryProblem::TitleHasBackslash;
+        if (HasChar(title, kUrlSeparator)) return EntryProblem::TitleHasComma;
+        if (title.size() > kTypedFieldBytes) return EntryProblem::TitleTooLong;
+    }
+    if (!urlKept && FindText932(url, "://") == std::string_view::npos) {
+        if (url.size() + 7 > kFieldBytes) return EntryProblem::UrlTooLong;
+        url = "http://" + url;
+    }
+    return EntryProblem::None;
+}
+
+std::string SuffixedTitle(std::string_view title, int n)
+{
+    return std::string(title) + "(" + std::to_string(n) + ")";
+}

@@ -1,0 +1,31 @@
+// What the entry dialogs accept: the rules for titles and URLs, in code page 932 bytes.
+#pragma once
+#include <string>
+#include <string_view>
+
+// Longest text typed into a title or URL field, and longest text after the program adds a
+// "(n)" suffix or an "http://" prefix.
+constexpr size_t kTypedFieldBytes = 254;
+constexpr size_t kFieldBytes = 255;
+
+enum class EntryProblem {
+    None,
+    EmptyTitle,          // a folder needs a title
+    EmptyUrl,            // a URL entry needs a URL
+    TitleHasBackslash,   // the list cannot hold it: titles are split at backslashes
+    TitleHasComma,       // a URL entry's title ends at its first comma
+    TitleTooLong,
+    UrlTooLong,
+};
+
+// A folder title as typed. `original` (the title before an edit) is accepted as it is.
+EntryProblem CheckFolderTitle(std::string_view title, std::string_view original);
+
+// A URL entry as typed: an empty title takes the URL (with commas and backslashes made
+// full-width so the title can be stored), and a URL without "://" gets "http://" in front.
+// The texts are changed in place; originals are accepted as they are.
+EntryProblem CompleteUrlEntry(std::string& title, std::string& url, std::string_view originalTitle,
+                              std::string_view originalUrl);
+
+// `title` followed by "(n)".
+std::string SuffixedTitle(std::string_view title, int n);

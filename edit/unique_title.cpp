@@ -1,0 +1,44 @@
+// Unique sibling titles, compared exactly (case-sensitive) as the tree shows them.
+#include "edit/unique_title.h"
+
+#include <unordered_set>
+
+#include "app/state.h"
+#include "edit/entry_rules.h"
+#include "platform/text.h"
+#include "tree/tree_item.h"
+
+static HTREEITEM NextItem(HTREEITEM item, UINT relation)
+{
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageW(g_ui.tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+static HTREEITEM FirstChild(HTREEITEM parent)
+{
+    return parent ? NextItem(parent, TVGN_CHILD) : NextItem(nullptr, TVGN_ROOT);
+}
+
+bool IsSiblingTitleFree(HTREEITEM parent, std::string_view title)
+{
+    std::wstring shown = Widen(title);
+    for (HTREEITEM child = FirstChild(parent); child; child = NextItem(child, TVGN_NEXT))
+        if (ItemText(g_ui.tree, child) == shown) return false;
+    return true;
+}
+
+bool MakeUniqueTitle(HTREEITEM parent, std::string& title)
+{
+    std::unordered_set<std::wstring> taken;
+    for (HTREEITEM child = FirstChild(parent); child; child = NextItem(child, TVGN_NEXT))
+        taken.insert(ItemText(g_ui.tree, child));
+    if (!taken.count(Widen(title))) return true;
+    for (int n = 2;; ++n) {
+        std::string candidate = SuffixedTitle(title, n);
+        if (candidate.size() > kFieldBytes) return false;
+        if (!taken.count(Widen(candidate))) {
+            title = std::move(candidate);
+            return true;
+        }
+    }
+}

@@ -1,0 +1,16 @@
+// Sibling titles stay unique: a new or renamed entry whose title a sibling already has gets
+// the first free "(2)", "(3)", ... suffix.
+#pragma once
+#include <string>
+#include <string_view>
+
+#include <windows.h>
+#include <commctrl.h>
+
+// True when no child of `parent` (the top level for null) shows exactly `title` (CP932).
+// Lines the tree does not show do not count.
+bool IsSiblingTitleFree(HTREEITEM parent, std::string_view title);
+
+// Replaces `title` by the first of title, title(2), title(3), ... that is free among the
+// children of `parent`. False, with `title` unchanged, when that form would not fit a field.
+bool MakeUniqueTitle(HTREEITEM parent, std::string& title);

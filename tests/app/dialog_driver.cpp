@@ -1,0 +1,71 @@
+// The dialog driver: a thread timer that looks for this thread's dialog windows.
+#include "tests/app/dialog_driver.h"
+
+#include <deque>
+
+#include "app/state.h"
+#include "res/resource.h"
+
+std::vector<SeenDialog> g_seenDialogs;
+int g_unplannedDialogs = 0;
+
+static std::deque<DialogStep> s_steps;
+static UINT_PTR s_timer = 0;
+
+static BOOL CALLBACK FindDialog(HWND hwnd, LPARAM found)
+{
+    wchar_t cls[16] = {};
+    GetClassNameW(hwnd, cls, 16);
+    if (wcscmp(cls, L"#32770") != 0 || !IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
+}
+
+static std::wstring Text(HWND dlg, int id)
+{
+    wchar_t text[2048] = {};
+    GetDlgItemTextW(dlg, id, text, 2048);
+    return text;
+}
+
+static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
+{
+    HWND dlg = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dlg));
+    if (!dlg) return;
+    wchar_t caption[256] = {};
+    GetWindowTextW(dlg, caption, 256);
+    g_seenDialogs.push_back({caption, Text(dlg, IDC_ENTRY_TITLE), Text(dlg, IDC_ENTRY_URL)});
+    if (s_steps.empty()) {
+        ++g_unplannedDialogs;
+        SendMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+        return;
+    }
+    DialogStep step = s_steps.front();
+    s_steps.pop_front();
+    if (step.title) SetDlgItemTextW(dlg, IDC_ENTRY_TITLE, step.title->c_str());
+    if (step.url) SetDlgItemTextW(dlg, IDC_ENTRY_URL, step.url->c_str());
+    SendMessageW(dlg, WM_COMMAND, static_cast<WPARAM>(step.button), 0);
+}
+
+void ScriptDialogs(std::vector<DialogStep> steps)
+{
+    s_steps.assign(steps.begin(), steps.end());
+    g_seenDialogs.clear();
+    g_unplannedDialogs = 0;
+    if (!s_timer) s_timer = SetTimer(nullptr, 0, 10, OnTick);
+}
+
+void StopDialogScript()
+{
+    if (s_timer) KillTimer(nullptr, s_timer);
+    s_timer = 0;
+    s_steps.clear();
+}
+
+void RunCommand(WORD command)
+{
+    if (!s_timer) ScriptDialogs({});
+    SendMessageW(g_ui.main, WM_COMMAND, command, 0);
+    StopDialogScript();
+}
