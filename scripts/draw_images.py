@@ -22,12 +22,13 @@ Each picture is ASCII art, one string per row, one letter per pixel:
     n  navy          p  purple        t  teal          s  silver (paper)
     d  grey          R  red           G  lime          Y  yellow
     B  blue          M  magenta       C  cyan
-    w  white, opaque (icon only: bitmaps cannot have opaque white)
+    w  white, opaque (icon and toolbar only: the tree bitmaps cannot
+       have opaque white)
 
 The toolbar strip is loaded with light grey as its background colour, so
 in the toolbar pictures `.` stands for the button grey (stored as silver),
 `w` is opaque white, and `s` is not allowed: anything solid is white or
-grey `d`.  The toolbar backgrounds are never white.
+grey `d`, never that same light grey.
 """
 
 import argparse
