@@ -186,20 +186,18 @@ static void PumpMessages()
     }
 }
 
-// The best of kRuns of `work` in ms; `prepare` runs untimed before each.
+// Runs `prepare` untimed, then `work`, and keeps the best time in ms so far in `best`. Each
+// round times every figure once, so that a slow moment or a heap that ages through the run
+// does not fall on one figure only.
 template <typename Prepare, typename Work>
-static double BestOf(Prepare prepare, Work work)
+static void TimeOnce(double* best, Prepare prepare, Work work)
 {
-    double best = 1e300;
-    for (int run = 0; run < kRuns; ++run) {
-        prepare();
-        PumpMessages();
-        double start = Now();
-        work();
-        best = std::min(best, Now() - start);
-        PumpMessages();
-    }
-    return best;
+    prepare();
+    PumpMessages();
+    double start = Now();
+    work();
+    *best = std::min(*best, Now() - start);
+    PumpMessages();
 }
 
 static void PrintFigure(const char* name, double value, const char* unit)
@@ -334,66 +332,71 @@ static bool MeasureAll()
         return Fail("the window did not load the whole reference list");
     PrintFigure("list_file_size", static_cast<double>(FileSize(list)) / (1024.0 * 1024.0), "MiB");
 
+    constexpr double kNone = 1e300;
+    double load = kNone, deleteAll = kNone, widen = kNone, sortSiblings = kNone, floor = kNone;
+    double rebuild[2] = {kNone, kNone}, loadRebuild[2] = {kNone, kNone};   // [0] unsorted, [1] sorted
+    double save = kNone, saveList = kNone, copy = kNone;
     auto nothing = [] {};
-    double load = BestOf(nothing, [&] { (void)LoadListFile(list); });
-    if (LineCount(g_bookmarks) != kListLines) return Fail("loading lost lines");
-
-    double deleteAll = BestOf([] { (void)RebuildTree(0); }, [] {
-        SendMessageW(g_ui.tree, WM_SETREDRAW, FALSE, 0);
-        SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
-        SendMessageW(g_ui.tree, WM_SETREDRAW, TRUE, 0);
-    });
-
-    double rebuild[2], loadRebuild[2];   // [0] unsorted, [1] sorted
-    for (DWORD sort = 0; sort <= 1; ++sort) {
-        g_set.sortFlg = sort;
-        rebuild[sort] = BestOf(EmptyTree, [] { (void)RebuildTree(0); });
-        if (TreeCount() != kListLines) return Fail("the rebuild did not show every line");
-        HTREEITEM selected = nullptr;
-        loadRebuild[sort] = BestOf(EmptyTree, [&] {
-            (void)LoadListFile(list);
-            HTREEITEM item = RebuildTree(0);
-            SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-            selected = item;
-        });
-        if (!selected || TreeCount() != kListLines) return Fail("start to ready tree did not finish");
-    }
-
-    // The two parts of a rebuild besides the inserts: widening the titles while finding the
-    // parents, and the sort of each sibling group.
     std::vector<FloorItem> floorItems;
-    double widen = BestOf(nothing, [&] { floorItems = PrepareFloor(); });
     std::vector<std::vector<size_t>> groups;
-    double sortSiblings = BestOf([&] { groups = SiblingGroups(floorItems); }, [&] {
-        for (std::vector<size_t>& group : groups)
-            std::stable_sort(group.begin(), group.end(), [&](size_t a, size_t b) {
-                return CompareItemTitles(floorItems[a].text.c_str(), floorItems[b].text.c_str()) < 0;
-            });
-    });
-    std::vector<HTREEITEM> made(floorItems.size());
-    double floor = BestOf(
-        [] {
-            EmptyTree();
-            SendMessageW(g_ui.tree, WM_SETREDRAW, FALSE, 0);
-        },
-        [&] { InsertFloor(floorItems, made); });
-    SendMessageW(g_ui.tree, WM_SETREDRAW, TRUE, 0);
-    if (TreeCount() != kListLines) return Fail("the floor did not insert every line");
+    std::vector<HTREEITEM> made;
+    for (int round = 0; round < kRuns; ++round) {
+        TimeOnce(&load, nothing, [&] { (void)LoadListFile(list); });
+        if (LineCount(g_bookmarks) != kListLines) return Fail("loading lost lines");
 
-    double saveList = 1e300;
-    bool saved = true;
-    double save = BestOf(nothing, [&] {
-        double start = Now();
-        saved = SaveListFile(list).result == ListSaveResult::Saved && saved;
-        saveList = std::min(saveList, Now() - start);
-        saved = CopyFileW(LongPathForm(list).c_str(), LongPathForm(backup).c_str(), FALSE) && saved;
-    });
-    if (!saved) return Fail("saving failed");
-    bool copied = true;
-    double copy = BestOf(nothing, [&] {
-        copied = CopyFileW(LongPathForm(list).c_str(), LongPathForm(copyFloor).c_str(), FALSE) && copied;
-    });
-    if (!copied) return Fail("the copy floor failed");
+        TimeOnce(&deleteAll, [] { (void)RebuildTree(0); }, [] {
+            SendMessageW(g_ui.tree, WM_SETREDRAW, FALSE, 0);
+            SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+            SendMessageW(g_ui.tree, WM_SETREDRAW, TRUE, 0);
+        });
+
+        for (DWORD sort = 0; sort <= 1; ++sort) {
+            g_set.sortFlg = sort;
+            TimeOnce(&rebuild[sort], EmptyTree, [] { (void)RebuildTree(0); });
+            if (TreeCount() != kListLines) return Fail("the rebuild did not show every line");
+            HTREEITEM selected = nullptr;
+            TimeOnce(&loadRebuild[sort], EmptyTree, [&] {
+                (void)LoadListFile(list);
+                selected = RebuildTree(0);
+                SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(selected));
+            });
+            if (!selected || TreeCount() != kListLines) return Fail("start to ready tree did not finish");
+        }
+
+        // The two parts of a rebuild besides the inserts: widening the titles while finding
+        // the parents, and the sort of each sibling group.
+        TimeOnce(&widen, nothing, [&] { floorItems = PrepareFloor(); });
+        TimeOnce(&sortSiblings, [&] { groups = SiblingGroups(floorItems); }, [&] {
+            for (std::vector<size_t>& group : groups)
+                std::stable_sort(group.begin(), group.end(), [&](size_t a, size_t b) {
+                    return CompareItemTitles(floorItems[a].text.c_str(), floorItems[b].text.c_str()) < 0;
+                });
+        });
+
+        made.assign(floorItems.size(), nullptr);
+        TimeOnce(&floor,
+                 [] {
+                     EmptyTree();
+                     SendMessageW(g_ui.tree, WM_SETREDRAW, FALSE, 0);
+                 },
+                 [&] { InsertFloor(floorItems, made); });
+        SendMessageW(g_ui.tree, WM_SETREDRAW, TRUE, 0);
+        if (TreeCount() != kListLines) return Fail("the floor did not insert every line");
+
+        bool saved = false;
+        TimeOnce(&save, nothing, [&] {
+            double start = Now();
+            saved = SaveListFile(list).result == ListSaveResult::Saved;
+            saveList = std::min(saveList, Now() - start);
+            saved = CopyFileW(LongPathForm(list).c_str(), LongPathForm(backup).c_str(), FALSE) && saved;
+        });
+        if (!saved) return Fail("saving failed");
+        bool copied = false;
+        TimeOnce(&copy, nothing, [&] {
+            copied = CopyFileW(LongPathForm(list).c_str(), LongPathForm(copyFloor).c_str(), FALSE);
+        });
+        if (!copied) return Fail("the copy floor failed");
+    }
 
     PrintFigure("load", load, "ms");
     PrintFigure("delete_all", deleteAll, "ms");
