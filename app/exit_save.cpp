@@ -44,5 +44,6 @@ void RunExitSave(SaveUi ui)
     WriteSetting(L"AppBarMode", g_set.appBarMode);
     (void)RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, L"datafile", FileNameOf(g_paths.listFile));
     (void)RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, L"curpath", g_paths.programDir);
-    if (ui == SaveUi::Allowed) ReportListSave(g_ui.main, save, g_paths.listFile);
+    // The window may already be on its way out: the message stands on its own.
+    if (ui == SaveUi::Allowed) ReportListSave(nullptr, save, g_paths.listFile);
 }
