@@ -48,7 +48,7 @@ struct Random {
 
 // Double-byte characters for titles, as CP932 bytes. Several have a trail byte that is an
 // ASCII separator elsewhere (0x5C backslash, 0x7C bar, 0x7B brace).
-static const char* const kKanji[] = {
+static const char* const kDoubleByteChars[] = {
     "\x95\x5c", "\x94\x5c", "\x8f\x5c", "\x97\x5c", "\x90\x5c", "\x8d\x5c", "\x83\x7c", "\x93\xfa",
     "\x96\x7b", "\x8c\xea", "\x8c\x9f", "\x8d\xf5", "\x90\x56", "\x92\x85", "\x8f\xee", "\x95\xf1",
     "\x81\x5b", "\x81\x45", "\x81\x41", "\x81\x5f", "\x81\x43"};
@@ -74,12 +74,12 @@ static void AppendDoubleByte(Random& rng, std::string& out)
         out += static_cast<char>(trail);
         break;
     }
-    default: out += kKanji[rng.Below(std::size(kKanji))]; break;
+    default: out += kDoubleByteChars[rng.Below(std::size(kDoubleByteChars))]; break;
     }
 }
 
-// A title of exactly `size` bytes (10-120): runs of ASCII words and double-byte text. Never a
-// comma or an ASCII backslash, never a split double-byte character.
+// A title of 10 to 120 bytes: runs of ASCII words and double-byte text. Never a comma or an
+// ASCII backslash, never a split double-byte character.
 static std::string MakeTitle(Random& rng)
 {
     size_t size = 10 + rng.Below(111);
@@ -97,7 +97,7 @@ static std::string MakeTitle(Random& rng)
     return title;
 }
 
-// "http://" and a host, then a path of URL characters up to `size` bytes (30-400).
+// "http://", a host and a path: 30 to 400 bytes, mostly short.
 static std::string MakeUrl(Random& rng)
 {
     size_t size = SkewedLength(rng, 30, 400);
@@ -427,6 +427,8 @@ static bool RunBench()
     if (!ok) Fail("cannot write the reference list");
     if (ok) {
         SetCurrentDirectoryW(folder.c_str());
+        // The window reads and writes the program's settings key, like the tests do: run this
+        // in the project's Wine prefix (make bench), never where the program is in use.
         (void)RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
         PrintFigure("peak_working_set_before_start", PeakWorkingSetMiB(), "MiB");
         HINSTANCE inst = GetModuleHandleW(nullptr);
