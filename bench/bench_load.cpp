@@ -25,6 +25,7 @@
 #include "res/resource.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
+#include "tests/app/temp_folder.h"
 
 static constexpr size_t kListLines = 65535;
 static constexpr size_t kBooks = 100;
@@ -282,22 +283,6 @@ static void InsertFloor(const std::vector<FloorItem>& items, std::vector<HTREEIT
     }
 }
 
-static void RemoveFolder(const std::wstring& folder)
-{
-    WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            std::wstring path = folder + L"\\" + name;
-            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            (void)DeleteFileW(path.c_str());
-        } while (FindNextFileW(find, &found));
-        FindClose(find);
-    }
-    (void)RemoveDirectoryW(folder.c_str());
-}
 
 static std::wstring MakeBenchFolder()
 {

@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "res/resource.h"
 #include "tests/app/scripted_message_box.h"
+#include "tests/app/temp_folder.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
 
@@ -36,23 +37,6 @@ static std::wstring MakeTestFolder()
     std::wstring folder = base + L"\\" + WideFromUtf8(name.c_str()) + L"-" + std::to_wstring(GetTickCount());
     CreateDirectoryW(folder.c_str(), nullptr);
     return folder;
-}
-
-static void RemoveFolder(const std::wstring& folder)
-{
-    WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            std::wstring path = folder + L"\\" + name;
-            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveFolder(path); else DeleteFileW(path.c_str());
-        } while (FindNextFileW(find, &found));
-        FindClose(find);
-    }
-    RemoveDirectoryW(folder.c_str());
 }
 
 void AppTest::SetUp()
