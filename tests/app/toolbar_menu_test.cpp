@@ -24,7 +24,7 @@ protected:
     {
         SendMessageW(g_ui.tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
         RECT rect{};
-        *reinterpret_cast<HTREEITEM*>(&rect) = item;
+        memcpy(&rect, &item, sizeof item);   // the message takes the item in the rectangle
         ASSERT_TRUE(SendMessageW(g_ui.tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&rect)));
         POINT at{(rect.left + rect.right) / 2 + dx, (rect.top + rect.bottom) / 2};
         ClientToScreen(g_ui.tree, &at);
@@ -116,34 +116,43 @@ TEST_F(ToolbarMenuTest, ToolTipsByCommandAndClicksPostedOn)
     EXPECT_EQ(PostedCommand(), static_cast<WPARAM>(IDM_FINDNEXT));
 }
 
-// Reads the open context menu from a timer inside the menu's loop, then closes it.
+// Reads the context menu the program opens (its WM_INITMENUPOPUP names it) and closes it
+// from a timer inside the menu's loop.
 struct SeenMenu {
     bool shown = false;
     std::map<UINT, bool> greyed;   // command -> greyed
 };
 SeenMenu s_menu;
 
-void CALLBACK ReadOpenMenu(HWND, UINT, UINT_PTR timer, DWORD)
+LRESULT CALLBACK WatchMenuPopup(int code, WPARAM wp, LPARAM lp)
 {
-    HWND window = FindWindowW(L"#32768", nullptr);
-    if (!window || !IsWindowVisible(window)) return;
-    HMENU menu = reinterpret_cast<HMENU>(SendMessageW(window, MN_GETHMENU, 0, 0));
-    for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
-        UINT id = GetMenuItemID(menu, i);
-        if (id == 0 || id == static_cast<UINT>(-1)) continue;
-        s_menu.greyed[id] = (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+    auto* call = reinterpret_cast<CWPSTRUCT*>(lp);
+    if (code == HC_ACTION && call->message == WM_INITMENUPOPUP && !s_menu.shown) {
+        HMENU menu = reinterpret_cast<HMENU>(call->wParam);
+        for (int i = 0; i < GetMenuItemCount(menu); ++i) {
+            UINT id = GetMenuItemID(menu, i);
+            if (id == 0 || id == static_cast<UINT>(-1)) continue;
+            s_menu.greyed[id] = (GetMenuState(menu, id, MF_BYCOMMAND) & MF_GRAYED) != 0;
+        }
+        s_menu.shown = true;
     }
-    s_menu.shown = true;
-    KillTimer(nullptr, timer);
-    EndMenu();
+    return CallNextHookEx(nullptr, code, wp, lp);
+}
+
+void CALLBACK CloseOpenMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    if (s_menu.shown) EndMenu();
 }
 
 SeenMenu RightClick(LRESULT (*notify)(UINT))
 {
     s_menu = SeenMenu();
-    UINT_PTR timer = SetTimer(nullptr, 0, 20, ReadOpenMenu);
+    HHOOK hook = SetWindowsHookExW(WH_CALLWNDPROC, WatchMenuPopup, nullptr, GetCurrentThreadId());
+    UINT_PTR timer = SetTimer(nullptr, 0, 20, CloseOpenMenu);
     notify(NM_RCLICK);
     KillTimer(nullptr, timer);
+    UnhookWindowsHookEx(hook);
+    PumpMessages();
     return s_menu;
 }
 
