@@ -8,7 +8,11 @@ EXE="$ROOT/build/win/larkit.exe"
 CTL="$ROOT/build/win/larkit_ctl.exe"
 DEMO="$ROOT/build/demo"
 mkdir -p "$DEMO"
-[ -f "$DEMO/list.dat" ] || cp "$ROOT/demo/list.dat" "$DEMO/list.dat"
+if [ ! -f "$DEMO/list.dat" ]; then
+    cp "$ROOT/demo/list.dat" "$DEMO/list.dat"
+    # A first start that opens the tree at an entry two levels down.
+    "$WINE" reg add 'HKCU\Software\Quorvane\larkit' /v CurSelect /t REG_DWORD /d 2 /f >/dev/null 2>&1
+fi
 cd "$DEMO"
 
 if [ -z "${LARKIT_HEADLESS:-}" ]; then
