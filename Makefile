@@ -3,7 +3,7 @@ BUILD := build
 CMAKE_NATIVE := cmake -S . -B $(BUILD)/native -G Ninja
 CMAKE_WIN := cmake -S . -B $(BUILD)/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
 
-.PHONY: all setup build test test-core test-win run bench clean
+.PHONY: all setup build test test-core test-win run bench dist dist-check screenshots clean
 
 all: build
 
@@ -29,5 +29,23 @@ bench: setup
 	cmake --build $(BUILD)/win --target larkit_bench
 	sh scripts/with_wine.sh sh scripts/wine-run $(BUILD)/win/larkit_bench.exe
 
+# The release: dist/larkit-VERSION-win64.zip from a stripped release build, dated by the commit.
+dist: setup
+	@mkdir -p dist
+	cp "$$(sh scripts/build_release.sh $(BUILD)/dist)" dist/
+	@ls -l dist/*.zip
+
+# Builds the release twice from scratch and compares the bytes; then starts the program from
+# the unpacked release zip under Wine.
+dist-check: setup
+	sh scripts/dist_check.sh
+	@test -f $(BUILD)/win/build.ninja || $(CMAKE_WIN) >/dev/null
+	cmake --build $(BUILD)/win --target larkit_ctl
+	sh scripts/with_wine.sh sh tests/release/start_from_zip.sh "$$(ls $(BUILD)/dist-check/first/larkit-*-win64.zip)" $(BUILD)/win/larkit_ctl.exe
+
+# Pictures for the README (docs/*.png) at 100 % and 150 %, taken under Xvfb.
+screenshots: build
+	sh scripts/screenshots.sh
+
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) dist

@@ -13,6 +13,8 @@ if [ ! -f "$DEMO/list.dat" ]; then
     # A first start that opens the tree at an entry two levels down.
     "$WINE" reg add 'HKCU\Software\Quorvane\larkit' /v CurSelect /t REG_DWORD /d 2 /f >/dev/null 2>&1
 fi
+# "使い方" opens larkit.htm in the program directory.
+cp "$ROOT/release/larkit.htm" "$DEMO/larkit.htm"
 cd "$DEMO"
 
 if [ -z "${LARKIT_HEADLESS:-}" ]; then
