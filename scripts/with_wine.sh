@@ -1,6 +1,7 @@
 #!/bin/sh
 # Runs a command with a display, a prepared Wine prefix and a persistent wineserver; stops
 # what it started when the command ends. Usage: with_wine.sh COMMAND [ARGS...]
+# LARKIT_SCREEN=WIDTHxHEIGHT sizes a private display (default 1024x768).
 set -eu
 . "$(dirname "$0")/wine_env.sh"
 
@@ -15,7 +16,7 @@ start_display() {
     if [ -n "${DISPLAY:-}" ] && [ -z "${CI:-}" ] && [ -z "${LARKIT_XVFB:-}" ]; then return; fi
     for n in $(seq 90 140); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] && continue
-        Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 "${LARKIT_SCREEN:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
         STARTED_XVFB=$!
         for _ in $(seq 1 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
         export DISPLAY=":$n"
