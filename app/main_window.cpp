@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "app/config_dialog.h"
+#include "app/docking.h"
 #include "app/exit_save.h"
 #include "app/layout.h"
 #include "app/list_messages.h"
@@ -75,8 +77,8 @@ static bool OnCreate(HWND hwnd)
     ApplyTopMode();
     FormListFilePath();
     ReadBrowserAndBarWidth();
-    // The docked form arrives with the desktop bar; until then a docked start floats too.
-    RestoreFloatRect();
+    if (g_set.floatMode == 0) EnterDockedStyle();
+    else RestoreFloatRect();
     CreateMainToolbar();
     PressBrowserButton(g_set.selectWeb);
     CreateBookmarkTree();
@@ -92,14 +94,16 @@ static void OnLoadList(HWND hwnd)
     ReportListLoad(hwnd, LoadListFile(g_paths.listFile), g_paths.listFile);
     HTREEITEM item = RebuildTree(index);
     SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-    SetTimer(hwnd, IDT_HIDE, g_set.hideTime, nullptr);
+    StartHideTimer(hwnd);
 }
 
 static void OnDestroy(HWND hwnd)
 {
     KillTimer(hwnd, IDT_HIDE);
     SaveCurSelect();
-    DestroyBookmarkTree();
+    DeleteTreeItems();
+    if (g_set.floatMode == 0) UnregisterBar();
+    DestroyTreeImages();
     RunExitSave(SaveUi::Allowed);
     PostQuitMessage(0);
 }
@@ -122,6 +126,10 @@ static LRESULT OnCommand(HWND hwnd, WPARAM wp, LPARAM lp)
     case IDM_DELETE:        OnDeleteEntry(hwnd); return 0;
     case IDM_DELETELEVEL:   OnDeleteLevel(hwnd); return 0;
     case IDM_TOGGLEEXPAND:  OnToggleExpand(); return 0;
+    case IDM_SWITCHEDGE:    OnSwitchEdge(); return 0;
+    case IDM_REDOCK:        OnRedock(); return 0;
+    case IDM_CONFIG:        OnConfig(hwnd); return 0;
+    case IDM_HELP:          OnHelp(hwnd); return 0;
     }
     return DefWindowProcW(hwnd, WM_COMMAND, wp, lp);
 }
@@ -137,6 +145,12 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case WM_LOADLIST:   OnLoadList(hwnd); return 0;
     case WM_ENDSESSION: OnEndSession(); return 0;
     case WM_DESTROY:    OnDestroy(hwnd); return 0;
+    case WM_TIMER:      if (wp == IDT_HIDE) OnHideTimer(hwnd); return 0;
+    case WM_SETCURSOR:  return OnDockSetCursor(hwnd);
+    case WM_ENTERSIZEMOVE: OnEnterSizeMove(hwnd); return 0;
+    case WM_MOVING:     OnMoving(reinterpret_cast<RECT*>(lp)); return 1;
+    case WM_EXITSIZEMOVE: OnExitSizeMove(hwnd); return 0;
+    case WM_APPBARNOTIFY: OnAppBarNotify(wp); return 0;
     }
     return DefWindowProcW(hwnd, msg, wp, lp);
 }

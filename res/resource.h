@@ -62,3 +62,16 @@
 // Toolbar
 #define IDC_TOOLBAR             88
 #define IDB_TOOLBAR             113
+
+// Settings dialog "CONFIG"
+#define IDC_CONFIG_FRAME        1018
+#define IDC_CONFIG_TOPMODE      1036
+#define IDC_CONFIG_HIDEMODE     1037
+#define IDC_CONFIG_ASKFLG       1038
+#define IDC_CONFIG_SORTFLG      1039
+#define IDC_CONFIG_HIDETIME     1048
+#define IDC_CONFIG_VERSION      3
+#define IDC_CONFIG_USAGE        4
+
+// Version box "ABOUTDLG"
+#define IDC_ABOUT_NAME          1071

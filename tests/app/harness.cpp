@@ -1,12 +1,14 @@
 // Test harness over the real main window.
 #include "tests/app/harness.h"
 
+#include "app/docking.h"
 #include "app/main_window.h"
 #include "app/settings_store.h"
 #include "app/state.h"
 #include "list/lines.h"
 #include "platform/text.h"
 #include "res/resource.h"
+#include "tests/app/recorded_shell.h"
 #include "tests/app/scripted_message_box.h"
 #include "tests/app/temp_folder.h"
 #include "tree/tree_build.h"
@@ -44,10 +46,12 @@ void AppTest::SetUp()
     ClearSettings();
     g_shownMessages.clear();
     g_queuedAnswers.clear();
+    g_shellRequests.clear();
     ResetLines(g_bookmarks);
     g_ui = Ui();
     g_set = Settings();
     g_paths = Paths();
+    g_dock = Dock();
     wchar_t dir[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, dir);
     previousDir_ = dir;
@@ -144,6 +148,13 @@ bool ReadSettingDword(const wchar_t* name, DWORD* value)
     DWORD size = sizeof *value, type = 0;
     return RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &type, value, &size) == ERROR_SUCCESS &&
            type == REG_DWORD;
+}
+
+DWORD StoredDword(const wchar_t* name)
+{
+    DWORD value = 0xDEADBEEF;
+    EXPECT_TRUE(ReadSettingDword(name, &value)) << "missing " << name;
+    return value;
 }
 
 bool ReadSettingString(const wchar_t* name, std::wstring* value)

@@ -54,6 +54,8 @@ void ClearSettings();
 void SetSettingDword(const wchar_t* name, DWORD value);
 void SetSettingString(const wchar_t* name, const std::wstring& value);
 bool ReadSettingDword(const wchar_t* name, DWORD* value);
+// The stored number; 0xDEADBEEF (and a test failure) when it is not stored.
+DWORD StoredDword(const wchar_t* name);
 bool ReadSettingString(const wchar_t* name, std::wstring* value);
 
 // The whole tree in display order (depth-first, as shown).
