@@ -13,6 +13,9 @@
 #include "app/state.h"
 #include "app/toolbar.h"
 #include "app/tree_notify.h"
+#include "browser/browser_open.h"
+#include "browser/companion.h"
+#include "browser/page_capture.h"
 #include "edit/entry_commands.h"
 #include "list/list_file.h"
 #include "res/resource.h"
@@ -122,6 +125,13 @@ static LRESULT OnCommand(HWND hwnd, WPARAM wp, LPARAM lp)
     case IDM_DELETE:        OnDeleteEntry(hwnd); return 0;
     case IDM_DELETELEVEL:   OnDeleteLevel(hwnd); return 0;
     case IDM_TOGGLEEXPAND:  OnToggleExpand(); return 0;
+    case IDM_OPEN:          OnOpen(hwnd, OpenStep::Selected); return 0;
+    case IDM_OPENPREV:      OnOpen(hwnd, OpenStep::Previous); return 0;
+    case IDM_OPENNEXT:      OnOpen(hwnd, OpenStep::Next); return 0;
+    case IDM_GETFROMBROWSER: OnGetFromBrowser(hwnd); return 0;
+    case IDM_BROWSER_IE:    SelectBrowser(1); return 0;
+    case IDM_BROWSER_NETSCAPE: SelectBrowser(2); return 0;
+    case IDM_BROWSER_OPERA: SelectBrowser(3); return 0;
     }
     return DefWindowProcW(hwnd, WM_COMMAND, wp, lp);
 }
@@ -135,8 +145,11 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case WM_NOTIFY:     return OnTreeNotify(hwnd, reinterpret_cast<NMHDR*>(lp));
     case WM_LBUTTONDOWN: OnMainButtonDown(hwnd); return 0;
     case WM_LOADLIST:   OnLoadList(hwnd); return 0;
+    case WM_SENDURL:    OnSendUrl(hwnd); return 0;
+    case WM_TIMER:      if (wp == IDT_SENDURL) OnSendUrl(hwnd); return 0;
     case WM_ENDSESSION: OnEndSession(); return 0;
     case WM_DESTROY:    OnDestroy(hwnd); return 0;
     }
+    if (msg != 0 && msg == g_ui.msgSelectBrowser) return OnSelectBrowserMessage(wp);
     return DefWindowProcW(hwnd, msg, wp, lp);
 }
