@@ -5,7 +5,8 @@
 #include <string>
 #include <string_view>
 
-// A DDE item travels as a string handle, which holds at most 255 bytes.
+// A DDE item travels as a string handle, which holds at most 255 characters (counted here in
+// bytes, which are never fewer).
 constexpr size_t kMaxDdeItemBytes = 255;
 
 // A local path "X:\dir\file" (or "X:/dir/file") as "file:///X|/dir/file"; every other text

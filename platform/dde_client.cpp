@@ -1,10 +1,13 @@
 // The DDE client: small owners for the instance, its string handles and the conversation,
-// released in the reverse order of their making.
+// released in the reverse order of their making. Names are made from wide text, so that a
+// server sees the characters, whatever its code page.
 #include "platform/dde_client.h"
 
 #include <ddeml.h>
 
 #include <vector>
+
+#include "platform/text.h"
 
 namespace {
 
@@ -19,7 +22,7 @@ public:
     ~DdeInstance() { if (id_) DdeUninitialize(id_); }
     bool Start()
     {
-        return DdeInitializeA(&id_, IgnoreDdeCall, APPCMD_CLIENTONLY | CBF_SKIP_ALLNOTIFICATIONS, 0) ==
+        return DdeInitializeW(&id_, IgnoreDdeCall, APPCMD_CLIENTONLY | CBF_SKIP_ALLNOTIFICATIONS, 0) ==
                DMLERR_NO_ERROR;
     }
     DWORD id() const { return id_; }
@@ -29,8 +32,8 @@ private:
 
 class DdeName {
 public:
-    DdeName(const DdeInstance& instance, std::string_view text)
-        : instance_(instance.id()), handle_(DdeCreateStringHandleA(instance_, std::string(text).c_str(), CP_WINANSI))
+    DdeName(const DdeInstance& instance, std::string_view cp932)
+        : instance_(instance.id()), handle_(DdeCreateStringHandleW(instance_, Widen(cp932).c_str(), CP_WINUNICODE))
     {
     }
     DdeName(const DdeName&) = delete;

@@ -1,6 +1,6 @@
 // One synchronous DDE request as a client: its own DDE instance and conversation, both ended
 // before the call returns, so nothing of it outlives the request. Service, topic and item are
-// the bytes the server expects (the system's ANSI code page).
+// code page 932 text; the reply is the server's text as it sent it (CF_TEXT bytes).
 #pragma once
 #include <cstddef>
 #include <string>

@@ -28,8 +28,7 @@ protected:
     // The stand-in's record of its start: command line, then its arguments; empty when it was
     // not started within `waitMs`.
     Lines StartedBrowser(DWORD waitMs = 10000);
-    // The stand-in's path, and the same in UTF-8 as it logs it.
-    const std::wstring& standIn() const { return standIn_; }
+    // The stand-in's path in UTF-8, as it logs it.
     std::string StandInUtf8() const;
 
     Peer browser_;

@@ -50,15 +50,18 @@ TEST_F(BrowserTest, RunningBrowserIsActivatedThenAskedForTheUrlAfterTheFirstComm
     EXPECT_TRUE(g_shownMessages.empty());
 }
 
+// The second byte of 表 is 0x5C: it stays, and the server sees the character.
 TEST_F(BrowserTest, OperaGetsLocalPathsAsFileUrlsAndTheListKeepsThePath)
 {
-    Show({"0A\\", "1page,C:\\web\\a.htm", "1share,\\\\server\\share\\x"}, 3);
+    const std::string table = Cp932("表");
+    Show({"0A\\", "1page,C:\\web\\a.htm", "1share,\\\\server\\share\\x", "1jp,C:\\" + table + "\\a.htm"}, 3);
     ASSERT_TRUE(StartFakeBrowser(L"OPERA"));
-    Select({L"A", L"page"});
-    Command(IDM_OPEN);
-    Select({L"A", L"share"});
-    Command(IDM_OPEN);
-    EXPECT_EQ(DdeLog(), (Lines{kActivate, OpenUrl("file:///C|/web/a.htm"), kActivate, OpenUrl("\\\\server\\share\\x")}));
+    for (const wchar_t* title : {L"page", L"share", L"jp"}) {
+        Select({L"A", title});
+        Command(IDM_OPEN);
+    }
+    EXPECT_EQ(DdeLog(), (Lines{kActivate, OpenUrl("file:///C|/web/a.htm"), kActivate, OpenUrl("\\\\server\\share\\x"),
+                               kActivate, OpenUrl("file:///C|/" + table + "/a.htm")}));
     EXPECT_EQ(ListLines()[1], "1page,C:\\web\\a.htm");
 }
 

@@ -22,7 +22,6 @@ public:
     ~Peer() { Stop(); }
     bool Start(const wchar_t* program, const std::vector<std::wstring>& args);
     void Stop();
-    bool running() const { return process_.hProcess != nullptr; }
 
 private:
     PROCESS_INFORMATION process_{};

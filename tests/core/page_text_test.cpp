@@ -41,7 +41,6 @@ INSTANTIATE_TEST_SUITE_P(Replies, ParseWindowInfoTest, ::testing::Values(
     ReplyCase{"OnlyTheUrl", R"("http://a/")", "http://a/", "", ""},
     // 0x95 0x5C is one character: its second byte is no escape.
     ReplyCase{"TrailByteLikeBackslash", "\"u\",\"\x95\x5c\",\"W\"", "u", "\x95\x5c", "W"},
-    ReplyCase{"LeadByteBeforeQuoteIsNoEnd", "\"u\",\"\x83\x40\x83\x41\"", "u", "\x83\x40\x83\x41", ""},
     ReplyCase{"LoneLeadByteAtTheEnd", "\"u\",\"ab\x83", "u", "ab", ""},
     ReplyCase{"BackslashAtTheEnd", "\"u\",\"ab\\", "u", "ab", ""},
     ReplyCase{"SecondFieldWithoutOpeningQuote", R"("u",T,"W")", "u", "T,", "W"}),
