@@ -42,12 +42,13 @@ LRESULT OnSelectBrowserMessage(WPARAM wp)
     return 0;
 }
 
-static bool RequestFromBrowser(const BrowserRow& row, const char* topic, const std::string& item)
+// 1 when the browser replied (only that counts, not what), else 0.
+static int RequestFromBrowser(const BrowserRow& row, const char* topic, const std::string& item)
 {
     return RequestDdeText(row.service, topic, item, kRequestTimeoutMs, kReplyBytes, nullptr) == DdeOutcome::Replied;
 }
 
-bool ActivateBrowser(DWORD kind)
+int ActivateBrowser(DWORD kind)
 {
     const BrowserRow* row = BrowserRowOf(kind);
     return row && RequestFromBrowser(*row, "WWW_Activate", "-1");

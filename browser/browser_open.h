@@ -16,6 +16,6 @@ LRESULT OnSelectBrowserMessage(WPARAM wp);
 // neighbouring visible item, or stays at either end) and opens the item when it is a URL entry.
 void OnOpen(HWND hwnd, OpenStep step);
 
-// True when browser `kind` runs and answered its activation request (it then shows its last
-// active window). False at once for a kind outside 1-3.
-bool ActivateBrowser(DWORD kind);
+// 1 when browser `kind` runs and answered its activation request (it then shows its last
+// active window), else 0; 0 at once for a kind outside 1-3.
+int ActivateBrowser(DWORD kind);

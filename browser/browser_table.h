@@ -11,11 +11,11 @@ struct BrowserRow {
 
 inline const BrowserRow* BrowserRowOf(uint32_t kind)
 {
-    static const BrowserRow kRows[] = {
+    static const BrowserRow kBrowserTable[] = {
         {"IEXPLORE", L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\IEXPLORE.EXE",
          "- Microsoft Internet Explorer", false},
         {"NETSCAPE", L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Netscape.exe", "- Netscape", false},
         {"OPERA", L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Opera.exe", "Opera - [", true},
     };
-    return kind >= 1 && kind <= 3 ? &kRows[kind - 1] : nullptr;
+    return kind >= 1 && kind <= 3 ? &kBrowserTable[kind - 1] : nullptr;
 }

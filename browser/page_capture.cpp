@@ -76,24 +76,29 @@ static std::string PageTitle(DWORD kind, std::string_view caption, std::string_v
     return std::string(HeadOnCharBoundary(title, kFieldBytes));
 }
 
-// False, with nothing changed, when the browser gave no window information.
-static bool CapturePage(DWORD kind, CapturedPage* page)
+// 1 with the reply's text in `reply`, or 0 when no reply came.
+static int RequestWindowInfo(const char* service, std::string* reply)
 {
-    const BrowserRow* row = BrowserRowOf(kind);
-    if (!row) return false;
-    std::string reply;
     DdeOutcome outcome =
-        RequestDdeText(row->service, "WWW_GetWindowInfo", "0xFFFFFFFF", kWindowInfoTimeoutMs, kWindowInfoBytes, &reply);
+        RequestDdeText(service, "WWW_GetWindowInfo", "0xFFFFFFFF", kWindowInfoTimeoutMs, kWindowInfoBytes, reply);
     if (outcome == DdeOutcome::NoInstance)
         ShowMessage(nullptr, L"DDEの初期化に失敗しました。", MB_OK | MB_ICONWARNING, L"ブラウザ情報の取得");
-    if (outcome != DdeOutcome::Replied) return false;
+    return outcome == DdeOutcome::Replied;
+}
+
+// 0, with nothing changed, when the browser gave no window information.
+static int CapturePage(DWORD kind, CapturedPage* page)
+{
+    const BrowserRow* row = BrowserRowOf(kind);
+    std::string reply;
+    if (!row || !RequestWindowInfo(row->service, &reply)) return 0;
     WindowInfo info = ParseWindowInfo(reply);
     std::string caption = info.title;
     // A caption with characters the list cannot hold leaves the reply's title in place.
     if (HWND window = FindBrowserWindow(row->titleMark)) (void)Narrow(CaptionOf(window), &caption);
     page->url = info.url;
     page->title = PageTitle(kind, caption, info.url);
-    return true;
+    return 1;
 }
 
 static HTREEITEM CaretItem()

@@ -12,7 +12,7 @@
 namespace {
 
 // The client asks and never serves, so every call into it is answered with nothing.
-HDDEDATA CALLBACK IgnoreDdeCall(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) { return nullptr; }
+HDDEDATA CALLBACK BrowserDdeCallback(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) { return nullptr; }
 
 class DdeInstance {
 public:
@@ -22,7 +22,7 @@ public:
     ~DdeInstance() { if (id_) DdeUninitialize(id_); }
     bool Start()
     {
-        return DdeInitializeW(&id_, IgnoreDdeCall, APPCMD_CLIENTONLY | CBF_SKIP_ALLNOTIFICATIONS, 0) ==
+        return DdeInitializeW(&id_, BrowserDdeCallback, APPCMD_CLIENTONLY | CBF_SKIP_ALLNOTIFICATIONS, 0) ==
                DMLERR_NO_ERROR;
     }
     DWORD id() const { return id_; }
