@@ -15,6 +15,9 @@
 #include "app/state.h"
 #include "app/toolbar.h"
 #include "app/tree_notify.h"
+#include "browser/browser_open.h"
+#include "browser/companion.h"
+#include "browser/page_capture.h"
 #include "edit/entry_commands.h"
 #include "list/list_file.h"
 #include "res/resource.h"
@@ -114,6 +117,12 @@ static void OnEndSession()
     RunExitSave(SaveUi::None);
 }
 
+static void OnTimer(HWND hwnd, WPARAM id)
+{
+    if (id == IDT_HIDE) OnHideTimer(hwnd);
+    if (id == IDT_SENDURL) OnSendUrl(hwnd);
+}
+
 static LRESULT OnCommand(HWND hwnd, WPARAM wp, LPARAM lp)
 {
     switch (LOWORD(wp)) {
@@ -130,6 +139,13 @@ static LRESULT OnCommand(HWND hwnd, WPARAM wp, LPARAM lp)
     case IDM_REDOCK:        OnRedock(); return 0;
     case IDM_CONFIG:        OnConfig(hwnd); return 0;
     case IDM_HELP:          OnHelp(hwnd); return 0;
+    case IDM_OPEN:          OnOpen(hwnd, OpenStep::Selected); return 0;
+    case IDM_OPENPREV:      OnOpen(hwnd, OpenStep::Previous); return 0;
+    case IDM_OPENNEXT:      OnOpen(hwnd, OpenStep::Next); return 0;
+    case IDM_GETFROMBROWSER: OnGetFromBrowser(hwnd); return 0;
+    case IDM_BROWSER_IE:    SelectBrowser(1); return 0;
+    case IDM_BROWSER_NETSCAPE: SelectBrowser(2); return 0;
+    case IDM_BROWSER_OPERA: SelectBrowser(3); return 0;
     }
     return DefWindowProcW(hwnd, WM_COMMAND, wp, lp);
 }
@@ -143,14 +159,16 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case WM_NOTIFY:     return OnTreeNotify(hwnd, reinterpret_cast<NMHDR*>(lp));
     case WM_LBUTTONDOWN: OnMainButtonDown(hwnd); return 0;
     case WM_LOADLIST:   OnLoadList(hwnd); return 0;
+    case WM_SENDURL:    OnSendUrl(hwnd); return 0;
     case WM_ENDSESSION: OnEndSession(); return 0;
     case WM_DESTROY:    OnDestroy(hwnd); return 0;
-    case WM_TIMER:      if (wp == IDT_HIDE) OnHideTimer(hwnd); return 0;
+    case WM_TIMER:      OnTimer(hwnd, wp); return 0;
     case WM_SETCURSOR:  return OnDockSetCursor(hwnd);
     case WM_ENTERSIZEMOVE: OnEnterSizeMove(hwnd); return 0;
     case WM_MOVING:     OnMoving(reinterpret_cast<RECT*>(lp)); return 1;
     case WM_EXITSIZEMOVE: OnExitSizeMove(hwnd); return 0;
     case WM_APPBARNOTIFY: OnAppBarNotify(wp); return 0;
     }
+    if (msg != 0 && msg == g_ui.msgSelectBrowser) return OnSelectBrowserMessage(wp);
     return DefWindowProcW(hwnd, msg, wp, lp);
 }

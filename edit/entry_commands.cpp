@@ -38,7 +38,7 @@ bool CheckRoomForLines(HWND hwnd, size_t more)
     return false;
 }
 
-static void ReportTitleWithoutRoom(HWND hwnd)
+void ReportTitleWithoutRoom(HWND hwnd)
 {
     ShowMessage(hwnd, L"同じﾀｲﾄﾙがあるため番号を付けようとしましたが、ﾀｲﾄﾙが長すぎて付けられません。\n短いﾀｲﾄﾙにしてください。",
                 MB_OK | MB_ICONWARNING);

@@ -13,3 +13,6 @@ void OnDeleteLevel(HWND hwnd);
 // Shared with the other commands that add lines: false, with the user told, when `more`
 // lines would take the list past its bound.
 bool CheckRoomForLines(HWND hwnd, size_t more);
+
+// Tells the user that a title taken by a sibling has no room left for a "(n)" suffix.
+void ReportTitleWithoutRoom(HWND hwnd);

@@ -27,5 +27,8 @@ EntryProblem CheckFolderTitle(std::string_view title, std::string_view original)
 EntryProblem CompleteUrlEntry(std::string& title, std::string& url, std::string_view originalTitle,
                               std::string_view originalUrl);
 
+// `text` as a title the list can hold: commas and backslashes become their full-width forms.
+std::string StorableTitle(std::string_view text);
+
 // `title` followed by "(n)".
 std::string SuffixedTitle(std::string_view title, int n);

@@ -52,6 +52,7 @@
 
 // Timers
 #define IDT_HIDE                1
+#define IDT_SENDURL             2       // retries a companion hand-off
 
 // Entry dialogs "INPUT_DIR" and "INPUT_URL"
 #define IDC_ENTRY_TITLE         1011

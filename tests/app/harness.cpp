@@ -26,6 +26,24 @@ void PumpMessages()
     }
 }
 
+bool PumpUntil(const std::function<bool()>& done, DWORD ms)
+{
+    DWORD start = GetTickCount();
+    while (!done() && GetTickCount() - start < ms) {
+        // One message at a time, so that a window that keeps posting to itself cannot hold
+        // the test here past its bound.
+        MSG msg;
+        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            continue;
+        }
+        if (msg.message == WM_QUIT) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return done();
+}
+
 static std::wstring MakeTestFolder()
 {
     wchar_t temp[MAX_PATH];

@@ -1,6 +1,7 @@
 // The real main window in the test process: a fresh folder and settings key for each test,
 // the window started and stopped as the program does, and views of the tree and files.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -48,6 +49,9 @@ private:
 
 // Handles every queued message (timers excluded from waiting).
 void PumpMessages();
+
+// Handles messages until `done` holds or `ms` milliseconds have passed; whether it holds.
+bool PumpUntil(const std::function<bool()>& done, DWORD ms = 1000);
 
 // The settings key under HKCU, as the program stores it.
 void ClearSettings();

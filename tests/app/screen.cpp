@@ -37,14 +37,6 @@ void PointAt(LONG x, LONG y)
     EXPECT_EQ(at.y, y);
 }
 
-bool PumpUntil(const std::function<bool()>& done, DWORD ms)
-{
-    for (DWORD start = GetTickCount(); GetTickCount() - start < ms; Sleep(5)) {
-        PumpMessages();
-        if (done()) return true;
-    }
-    return false;
-}
 
 LONG TaskbarHeight()
 {

@@ -1,6 +1,7 @@
 // The screen as the docking tests see it: the real pointer, the main window's rectangle, and
 // what the desktop-bar service says.
 #pragma once
+#include "tests/app/harness.h"
 #include <functional>
 #include <ostream>
 
@@ -25,8 +26,6 @@ RECT MainWindowRect();
 // when the position does not hold.
 void PointAt(LONG x, LONG y);
 
-// Handles messages until `done` holds (true) or `ms` milliseconds have passed (false).
-bool PumpUntil(const std::function<bool()>& done, DWORD ms = 1000);
 
 // The taskbar's height as the desktop-bar service reports it.
 LONG TaskbarHeight();
