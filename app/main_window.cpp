@@ -13,9 +13,13 @@
 #include "app/state.h"
 #include "app/toolbar.h"
 #include "app/tree_notify.h"
+#include "edit/clip_commands.h"
 #include "edit/entry_commands.h"
+#include "list/favorites_import.h"
 #include "list/list_file.h"
+#include "list/reload_commands.h"
 #include "res/resource.h"
+#include "tree/find.h"
 #include "tree/tree_build.h"
 #include "tree/tree_locate.h"
 
@@ -122,6 +126,19 @@ static LRESULT OnCommand(HWND hwnd, WPARAM wp, LPARAM lp)
     case IDM_DELETE:        OnDeleteEntry(hwnd); return 0;
     case IDM_DELETELEVEL:   OnDeleteLevel(hwnd); return 0;
     case IDM_TOGGLEEXPAND:  OnToggleExpand(); return 0;
+    case IDM_COPY:          OnCopy(); return 0;
+    case IDM_COPYADD:       OnCopyAdd(); return 0;
+    case IDM_COPYLEVEL:     OnCopyLevel(); return 0;
+    case IDM_CUT:           OnCut(); return 0;
+    case IDM_CUTADD:        OnCutAdd(); return 0;
+    case IDM_CUTLEVEL:      OnCutLevel(); return 0;
+    case IDM_PASTE:         OnPaste(hwnd); return 0;
+    case IDM_PASTEROOT:     OnPasteRoot(hwnd); return 0;
+    case IDM_FIND:          OnFind(hwnd); return 0;
+    case IDM_FINDNEXT:      OnFindNext(hwnd); return 0;
+    case IDM_RELOAD:        OnReload(hwnd); return 0;
+    case IDM_RESTORE:       OnRestore(hwnd); return 0;
+    case IDM_IMPORT:        OnImportFavorites(hwnd); return 0;
     }
     return DefWindowProcW(hwnd, WM_COMMAND, wp, lp);
 }

@@ -29,10 +29,15 @@ size_t FindText932(std::string_view s, std::string_view needle, size_t from)
     return std::string_view::npos;
 }
 
+void LowerAsciiInPlace(std::string& s)
+{
+    for (size_t i = 0; i < s.size(); i += CharLength(s, i))
+        if (s[i] >= 'A' && s[i] <= 'Z') s[i] = static_cast<char>(s[i] - 'A' + 'a');
+}
+
 std::string LowerAscii(std::string_view s)
 {
     std::string out(s);
-    for (size_t i = 0; i < out.size(); i += CharLength(out, i))
-        if (out[i] >= 'A' && out[i] <= 'Z') out[i] = static_cast<char>(out[i] - 'A' + 'a');
+    LowerAsciiInPlace(out);
     return out;
 }

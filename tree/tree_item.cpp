@@ -28,3 +28,8 @@ LPARAM ItemData(HWND tree, HTREEITEM item)
     if (!SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query))) return kFolderItemData;
     return query.lParam;
 }
+
+HTREEITEM RelatedItem(HWND tree, HTREEITEM item, UINT relation)
+{
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}

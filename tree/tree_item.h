@@ -14,3 +14,7 @@ std::wstring ItemText(HWND tree, HTREEITEM item);
 
 // The item's data: kUrlItemData or kFolderItemData.
 LPARAM ItemData(HWND tree, HTREEITEM item);
+
+// The item in `relation` (TVGN_CARET, TVGN_ROOT, TVGN_PARENT, TVGN_CHILD, TVGN_NEXT) to `item`,
+// or null.
+HTREEITEM RelatedItem(HWND tree, HTREEITEM item, UINT relation);

@@ -28,6 +28,20 @@ static std::wstring Text(HWND dlg, int id)
     return text;
 }
 
+// Records the text of every control of the dialog and the state of every check box.
+static BOOL CALLBACK RecordControl(HWND control, LPARAM seen)
+{
+    auto* dialog = reinterpret_cast<SeenDialog*>(seen);
+    wchar_t cls[16] = {};
+    GetClassNameW(control, cls, 16);
+    int id = GetDlgCtrlID(control);
+    dialog->texts[id] = Text(GetParent(control), id);
+    LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+    if (_wcsicmp(cls, L"Button") == 0 && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX))
+        dialog->checks[id] = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    return TRUE;
+}
+
 static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND dlg = nullptr;
@@ -35,7 +49,9 @@ static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
     if (!dlg) return;
     wchar_t caption[256] = {};
     GetWindowTextW(dlg, caption, 256);
-    g_seenDialogs.push_back({caption, Text(dlg, IDC_ENTRY_TITLE), Text(dlg, IDC_ENTRY_URL)});
+    SeenDialog seen{caption, Text(dlg, IDC_ENTRY_TITLE), Text(dlg, IDC_ENTRY_URL), {}, {}};
+    EnumChildWindows(dlg, RecordControl, reinterpret_cast<LPARAM>(&seen));
+    g_seenDialogs.push_back(std::move(seen));
     if (s_steps.empty()) {
         ++g_unplannedDialogs;
         SendMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
@@ -45,6 +61,8 @@ static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
     s_steps.pop_front();
     if (step.title) SetDlgItemTextW(dlg, IDC_ENTRY_TITLE, step.title->c_str());
     if (step.url) SetDlgItemTextW(dlg, IDC_ENTRY_URL, step.url->c_str());
+    for (const auto& [id, text] : step.texts) SetDlgItemTextW(dlg, id, text.c_str());
+    for (const auto& [id, checked] : step.checks) CheckDlgButton(dlg, id, checked ? BST_CHECKED : BST_UNCHECKED);
     SendMessageW(dlg, WM_COMMAND, static_cast<WPARAM>(step.button), 0);
 }
 

@@ -8,6 +8,7 @@
 #include "platform/text.h"
 #include "res/resource.h"
 #include "tests/app/scripted_message_box.h"
+#include "tree/find.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
 
@@ -61,6 +62,8 @@ void AppTest::SetUp()
     g_shownMessages.clear();
     g_queuedAnswers.clear();
     ResetLines(g_bookmarks);
+    ResetLines(g_clip);
+    g_find = FindState();
     g_ui = Ui();
     g_set = Settings();
     g_paths = Paths();
@@ -245,6 +248,13 @@ void ExpectTreeMatchesRebuild()
 std::vector<std::string> ListLines()
 {
     return g_bookmarks.lines;
+}
+
+std::string ListFileBytes(const std::vector<std::string>& lines)
+{
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line + "\r\n";
+    return bytes;
 }
 
 HTREEITEM Select(const std::vector<std::wstring>& titles)

@@ -73,5 +73,8 @@ void ExpectTreeMatchesRebuild();
 // The list as text lines, for readable comparisons.
 std::vector<std::string> ListLines();
 
+// The bytes of a list file holding `lines`.
+std::string ListFileBytes(const std::vector<std::string>& lines);
+
 // Makes the item at `titles` the caret item; fails the test when it does not exist.
 HTREEITEM Select(const std::vector<std::wstring>& titles);
