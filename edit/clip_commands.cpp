@@ -23,11 +23,6 @@
 
 static HTREEITEM Related(HTREEITEM item, UINT relation) { return RelatedItem(g_ui.tree, item, relation); }
 
-static void DeleteItem(HTREEITEM item)
-{
-    SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
-}
-
 // The selected item and its line; false when there is none or its line is not found.
 static bool SelectedEntry(HTREEITEM* item, size_t* line)
 {
@@ -81,7 +76,7 @@ static void CutEntry(bool add)
     if (g_bookmarks.lines.empty() || !SelectedEntry(&item, &line)) return;
     unsigned char topDepth = EntryTopDepth(g_bookmarks, line);
     PutInClip(CutClipLines(g_bookmarks, EntryRange(g_bookmarks, line), topDepth), add);
-    DeleteItem(item);
+    SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
 }
 
 void OnCut() { CutEntry(false); }
@@ -101,7 +96,7 @@ void OnCutLevel()
         RebuildTree(0xFFFF);
         return;
     }
-    for (HTREEITEM child = Related(parent, TVGN_CHILD); child; child = Related(parent, TVGN_CHILD)) DeleteItem(child);
+    DeleteChildItems(g_ui.tree, parent);
 }
 
 // Inserts the clip at line `at` below `parent` (the top level for null), its depths raised by

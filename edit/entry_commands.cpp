@@ -185,6 +185,5 @@ void OnDeleteLevel(HWND hwnd)
         RebuildTree(0xFFFF);
         return;
     }
-    for (HTREEITEM child = NextItem(parent, TVGN_CHILD); child; child = NextItem(parent, TVGN_CHILD))
-        SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(child));
+    DeleteChildItems(g_ui.tree, parent);
 }

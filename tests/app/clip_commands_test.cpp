@@ -117,18 +117,10 @@ TEST_F(ClipCommandsTest, LevelCommandsTakeTheSiblingsOrTheTopLevel)
     SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, 0);
     Run(IDM_COPYLEVEL);   // nothing selected: the top level
     EXPECT_EQ(g_clip.lines, ListLines());
-    RunOn({L"A", L"G", L"H"}, IDM_CUTLEVEL);
+    EXPECT_EQ(RunOn({L"A", L"G", L"H"}, IDM_CUTLEVEL), L"G");
     EXPECT_EQ(ListLines(), (Lines{"0A\\", "1G\\", "0B\\"}));
     EXPECT_EQ(RunOn({L"B"}, IDM_PASTE), L"y");
     EXPECT_EQ(ListLines(), (Lines{"0A\\", "1G\\", "0B\\", "1x,http://x", "1H\\", "2y,http://y"}));
-}
-
-TEST_F(ClipCommandsTest, SortedTreeSelectsTheLastPastedLine)
-{
-    Show({"0Z\\", "1m,http://m", "0A\\"}, 1);
-    RunOn({L"Z"}, IDM_COPY);
-    EXPECT_EQ(RunOn({L"A"}, IDM_PASTE), L"m");
-    EXPECT_EQ(ListLines(), (Lines{"0Z\\", "1m,http://m", "0A\\", "1Z\\", "2m,http://m"}));
 }
 
 TEST_F(ClipCommandsTest, NothingHappensWithoutAFolderOrALine)
@@ -146,14 +138,6 @@ TEST_F(ClipCommandsTest, NothingHappensWithoutAFolderOrALine)
     RunCommand(IDM_PASTE);
     EXPECT_EQ(ListLines(), (Lines{"0X\\", "0B\\"}));
     EXPECT_EQ(g_clip.lines, (Lines{"0A\\", "1u,http://u"}));
-}
-
-TEST_F(ClipCommandsTest, EmptyClipPasteSelectsTheTarget)
-{
-    Show({"0A\\", "0B\\"});
-    EXPECT_EQ(RunOn({L"A"}, IDM_PASTE), L"A");
-    EXPECT_EQ(Run(IDM_PASTEROOT), L"B");
-    EXPECT_EQ(ListLines(), (Lines{"0A\\", "0B\\"}));
 }
 
 TEST_F(ClipCommandsTest, PastePastTheBoundIsRefusedAndChangesNothing)

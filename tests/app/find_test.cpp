@@ -132,15 +132,6 @@ TEST_F(FindTest, CancelledFindStartsOverWithTheEarlierText)
     EXPECT_EQ(FindNext(), L"Docs");
 }
 
-TEST_F(FindTest, DoubleByteTextIsFoundOnlyOnCharacterBoundaries)
-{
-    // 表 ends in the byte of a backslash; ア (0x83 0x41) ends in the byte of 'A'.
-    Show({"0" + Cp932("表計算") + "\\", "1" + Cp932("アa") + ",http://x", "1" + Cp932("ｱ") + "a,http://y"}, 1);
-    EXPECT_EQ(Find(L"計", true), L"表計算");
-    EXPECT_EQ(Find(L"A", true), L"アa");   // the letter after ア, not ア's second byte
-    EXPECT_EQ(FindNext(), L"ｱa");
-}
-
 TEST_F(FindTest, TextWithoutACp932FormIsRefusedAndTheDialogStaysOpen)
 {
     Show(kList, 0);

@@ -110,11 +110,11 @@ bool AppTest::FileExists(const std::wstring& name) const
     return GetFileAttributesW(PathOf(name).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::vector<std::wstring> AppTest::FilesInFolder() const
+std::vector<std::wstring> NamesInFolder(const std::wstring& folder)
 {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileW((folder_ + L"\\*").c_str(), &found);
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
     if (find == INVALID_HANDLE_VALUE) return names;
     do {
         std::wstring name = found.cFileName;
@@ -122,6 +122,11 @@ std::vector<std::wstring> AppTest::FilesInFolder() const
     } while (FindNextFileW(find, &found));
     FindClose(find);
     return names;
+}
+
+std::vector<std::wstring> AppTest::FilesInFolder() const
+{
+    return NamesInFolder(folder_);
 }
 
 void AppTest::Start()

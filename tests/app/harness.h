@@ -46,6 +46,9 @@ private:
     std::wstring previousDir_;
 };
 
+// The names in `folder` (no "." and ".."), in the order the folder listing gives them.
+std::vector<std::wstring> NamesInFolder(const std::wstring& folder);
+
 // Handles every queued message (timers excluded from waiting).
 void PumpMessages();
 

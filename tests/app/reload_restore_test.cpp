@@ -48,11 +48,13 @@ TEST_F(ReloadRestoreTest, ReloadDiscardsThisRunsChangesAndSelectsTheFirstItem)
 {
     Show(kList);
     EXPECT_EQ(CaretText(), L"Tools");
-    g_bookmarks.lines.resize(1);
-    RunCommand(IDM_PASTEROOT);   // any change in memory
+    Select({L"Home"});
+    g_queuedAnswers = {IDYES};
+    RunCommand(IDM_DELETE);
+    ASSERT_EQ(ListLines().size(), 3u);
     EXPECT_EQ(Run(IDM_RELOAD), L"Work");
     EXPECT_EQ(ListLines(), kList);
-    EXPECT_TRUE(g_shownMessages.empty()) << "reload asks nothing";
+    EXPECT_EQ(g_shownMessages.size(), 1u) << "reload asks nothing";
 }
 
 TEST_F(ReloadRestoreTest, ReloadOfAFileThatCannotBeReadKeepsTheList)
@@ -69,27 +71,20 @@ TEST_F(ReloadRestoreTest, ReloadOfAFileThatCannotBeReadKeepsTheList)
     CloseHandle(lock);
     EXPECT_EQ(ListLines(), edited);
     ASSERT_EQ(g_shownMessages.size(), 2u);
-    DeleteFileW(PathOf(L"list.dat").c_str());
-    Run(IDM_RELOAD);
-    EXPECT_EQ(ListLines(), edited);
-    EXPECT_EQ(g_shownMessages.size(), 3u);
-}
-
-TEST_F(ReloadRestoreTest, LockedFileStaysUntouchedAfterAFailedReload)
-{
-    Show(kList);
-    HANDLE lock = Lock(L"list.dat");
-    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    RunCommand(IDM_RELOAD);
-    CloseHandle(lock);
-    Select({L"Home"});
-    g_queuedAnswers = {IDYES};
-    RunCommand(IDM_DELETE);
     Exit();
     EXPECT_EQ(ReadFileBytes(L"list.dat"), ListFileBytes(kList)) << "a file that could not be read is never replaced";
 }
 
-TEST_F(ReloadRestoreTest, RestoreAsksAndSaysWhenThereIsNoBackup)
+TEST_F(ReloadRestoreTest, ReloadOfAMissingFileKeepsTheList)
+{
+    Show(kList);
+    DeleteFileW(PathOf(L"list.dat").c_str());
+    Run(IDM_RELOAD);
+    EXPECT_EQ(ListLines(), kList);
+    EXPECT_EQ(g_shownMessages.size(), 1u);
+}
+
+TEST_F(ReloadRestoreTest, RestoreAsksAndKeepsTheListWithoutAReadableBackup)
 {
     Show(kList);
     g_queuedAnswers = {IDNO};
@@ -102,6 +97,15 @@ TEST_F(ReloadRestoreTest, RestoreAsksAndSaysWhenThereIsNoBackup)
     EXPECT_EQ(Run(IDM_RESTORE), L"<none>");   // the check above rebuilt the tree
     ASSERT_EQ(g_shownMessages.size(), 3u);
     EXPECT_EQ(g_shownMessages[2].text, kNoBackup);
+
+    WriteFileBytes(L"_backup.dat", ListFileBytes({"0Old\\"}));
+    HANDLE lock = Lock(L"_backup.dat");
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    g_queuedAnswers = {IDYES};
+    Run(IDM_RESTORE);
+    CloseHandle(lock);
+    ASSERT_EQ(g_shownMessages.size(), 5u);
+    EXPECT_NE(g_shownMessages[4].text.find(L"_backup.dat"), std::wstring::npos);
     EXPECT_EQ(ListLines(), kList);
 }
 
@@ -117,20 +121,6 @@ TEST_F(ReloadRestoreTest, RestoredListIsWrittenAndBackedUpAtExit)
     Exit();
     EXPECT_EQ(ReadFileBytes(L"list.dat"), ListFileBytes(backup));
     EXPECT_EQ(ReadFileBytes(L"_backup.dat"), ListFileBytes(backup));
-}
-
-TEST_F(ReloadRestoreTest, UnreadableBackupKeepsTheList)
-{
-    WriteFileBytes(L"_backup.dat", ListFileBytes({"0Old\\"}));
-    Show(kList);
-    HANDLE lock = Lock(L"_backup.dat");
-    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    g_queuedAnswers = {IDYES};
-    Run(IDM_RESTORE);
-    CloseHandle(lock);
-    EXPECT_EQ(ListLines(), kList);
-    ASSERT_EQ(g_shownMessages.size(), 2u);
-    EXPECT_NE(g_shownMessages[1].text.find(L"_backup.dat"), std::wstring::npos);
 }
 
 }  // namespace

@@ -55,26 +55,11 @@ INSTANTIATE_TEST_SUITE_P(Ranges, ClipLinesTest, ::testing::Values(
              {"0A\\", "1a1,http://a", "1G\\", "2g1,http://g", "2H\\", "3h1,http://h", "0B\\", "1b1,http://b"}}),
     [](const ::testing::TestParamInfo<TakeCase>& info) { return std::string(info.param.name); });
 
-TEST(ClipLines, DeepLinesKeepTheirDistance)
-{
-    LineList list{{"8a\\", "9b\\", ":c\\", ";d,u", "8e,u"}};
-    EXPECT_EQ(ClipLinesOf(list, EntryRange(list, 1), EntryTopDepth(list, 1)), (Lines{"0b\\", "1c\\", "2d,u"}));
-    EXPECT_EQ(ClipLinesOf(list, LevelRange(list, 0), LevelTopDepth(list, 0)), (Lines{"0b\\", "1c\\", "2d,u"}));
-}
-
 // A claim over a set of taken titles, as the tree's children give them.
 struct Taken {
     std::set<std::string> titles;
     bool operator()(const std::string& t) { return titles.insert(t).second; }
 };
-
-TEST(MakePasteLines, ShiftsEveryLineAndRetitlesOnlyTopEntries)
-{
-    Taken taken{{"G", "G(2)"}};
-    auto lines = MakePasteLines({"0G\\", "1G\\", "2x,http://x,y"}, 1, std::ref(taken));
-    ASSERT_TRUE(lines);
-    EXPECT_EQ(*lines, (Lines{"1G(3)\\", "2G\\", "3x,http://x,y"}));
-}
 
 TEST(MakePasteLines, TopEntriesOfOnePasteNeverShareATitle)
 {
@@ -87,12 +72,12 @@ TEST(MakePasteLines, TopEntriesOfOnePasteNeverShareATitle)
 TEST(MakePasteLines, TitlesAreSplitAsTheTreeShowsThem)
 {
     Taken taken{{"Folder, comma", "Mail", "bare", "\x95\x5c"}};
-    auto lines = MakePasteLines({"0Folder, comma\\", "0Mail, news,http://m", "0bare", "0\x95\x5c,u"}, 10,
+    auto lines = MakePasteLines({"0Folder, comma\\", "1in,u", "0Mail, news,http://m", "0bare", "0\x95\x5c,u"}, 10,
                                 std::ref(taken));
     ASSERT_TRUE(lines);
     // Into a folder at depth 9. A folder keeps its comma; a URL's title ends at its first comma; a line outside the
     // format keeps its form; a double-byte character ending in 0x5C is no folder mark.
-    EXPECT_EQ(*lines, (Lines{":Folder, comma(2)\\", ":Mail(2), news,http://m", ":bare(2)", ":\x95\x5c(2),u"}));
+    EXPECT_EQ(*lines, (Lines{":Folder, comma(2)\\", ";in,u", ":Mail(2), news,http://m", ":bare(2)", ":\x95\x5c(2),u"}));
 }
 
 TEST(MakePasteLines, RefusesDepthsPastTheLastByte)

@@ -54,32 +54,6 @@ TEST(BuildImportLines, TopLevelInListingOrderAndEachFolderReversed)
     EXPECT_EQ(Build(fake), (Lines{"0T\\", "1a,U(a)", "1F\\", "2G\\", "2y,U(y)", "2x,U(x)", "1b,U(b)"}));
 }
 
-TEST(BuildImportLines, EveryFolderIsFollowedByItsWholeSubtree)
-{
-    FakeFolders fake;
-    fake.Add(L"P", "F", true);
-    fake.Add(L"P", "z.url", false, "u");
-    fake.Add(L"P\\F", "H", true);
-    fake.Add(L"P\\F", "K", true);
-    fake.Add(L"P\\F\\H", "h1.url", false, "u");
-    fake.Add(L"P\\F\\H", "h2.url", false, "u");
-    fake.Add(L"P\\F\\K", "k.url", false, "u");
-    EXPECT_EQ(Build(fake), (Lines{"0T\\", "1F\\", "2K\\", "3k,u", "2H\\", "3h2,u", "3h1,u", "1z,u"}));
-}
-
-TEST(BuildImportLines, NamesBecomeTitlesWithoutLeakingSeparators)
-{
-    FakeFolders fake;
-    fake.Add(L"P", "a;b", true);                 // its contents are still found
-    fake.Add(L"P\\a;b", "in.url", false, "http://in");
-    fake.Add(L"P", "x;y.url", false, "http://xy");
-    fake.Add(L"P", "Folder, comma", true);
-    fake.Add(L"P", "Mail, news.url", false, "http://m,n");
-    fake.Add(L"P", "News.URL", false, "");
-    EXPECT_EQ(Build(fake), (Lines{"0T\\", "1a;b\\", "2in,http://in", "1x;y,http://xy", "1Folder, comma\\",
-                                  "1Mail\x81\x43 news,http://m,n", "1News,"}));
-}
-
 TEST(BuildImportLines, SiblingTitlesAreMadeUniqueInListOrder)
 {
     FakeFolders fake;
@@ -107,12 +81,6 @@ TEST(BuildImportLines, DepthsGoOnPastNineAndStayAtTheLastByte)
     EXPECT_EQ(lines[11], ";d\\");
     EXPECT_EQ(static_cast<unsigned char>(lines[255 - '0'][0]), 0xFF);
     EXPECT_EQ(lines[301], "\xff" "deep,http://deep");   // nothing is lost past the last level
-}
-
-TEST(BuildImportLines, UnreadableFavoritesGiveAnEmptyBook)
-{
-    FakeFolders fake;
-    EXPECT_EQ(Build(fake), (Lines{"0T\\"}));
 }
 
 TEST(BuildImportLines, StopsReadingOnceTheBoundIsPassed)
