@@ -18,9 +18,13 @@
 #include "browser/browser_open.h"
 #include "browser/companion.h"
 #include "browser/page_capture.h"
+#include "edit/clip_commands.h"
 #include "edit/entry_commands.h"
+#include "list/favorites_import.h"
 #include "list/list_file.h"
+#include "list/reload_commands.h"
 #include "res/resource.h"
+#include "tree/find.h"
 #include "tree/tree_build.h"
 #include "tree/tree_locate.h"
 
@@ -146,6 +150,19 @@ static LRESULT OnCommand(HWND hwnd, WPARAM wp, LPARAM lp)
     case IDM_BROWSER_IE:    SelectBrowser(1); return 0;
     case IDM_BROWSER_NETSCAPE: SelectBrowser(2); return 0;
     case IDM_BROWSER_OPERA: SelectBrowser(3); return 0;
+    case IDM_COPY:          OnCopy(); return 0;
+    case IDM_COPYADD:       OnCopyAdd(); return 0;
+    case IDM_COPYLEVEL:     OnCopyLevel(); return 0;
+    case IDM_CUT:           OnCut(); return 0;
+    case IDM_CUTADD:        OnCutAdd(); return 0;
+    case IDM_CUTLEVEL:      OnCutLevel(); return 0;
+    case IDM_PASTE:         OnPaste(hwnd); return 0;
+    case IDM_PASTEROOT:     OnPasteRoot(hwnd); return 0;
+    case IDM_FIND:          OnFind(hwnd); return 0;
+    case IDM_FINDNEXT:      OnFindNext(hwnd); return 0;
+    case IDM_RELOAD:        OnReload(hwnd); return 0;
+    case IDM_RESTORE:       OnRestore(hwnd); return 0;
+    case IDM_IMPORT:        OnImportFavorites(hwnd); return 0;
     }
     return DefWindowProcW(hwnd, WM_COMMAND, wp, lp);
 }

@@ -60,3 +60,12 @@ std::string SuffixedTitle(std::string_view title, int n)
 {
     return std::string(title) + "(" + std::to_string(n) + ")";
 }
+
+std::string FirstClaimedTitle(const std::string& title, const TitleClaim& claim)
+{
+    if (claim(title)) return title;
+    for (int n = 2;; ++n) {
+        std::string candidate = SuffixedTitle(title, n);
+        if (claim(candidate)) return candidate;
+    }
+}

@@ -60,6 +60,12 @@
 #define IDC_ENTRY_URL_LABEL     1013
 #define IDC_ENTRY_FRAME         1019
 
+// Find dialog "FINDSTR"
+#define IDC_FIND_LABEL          1062
+#define IDC_FIND_TEXT           1056
+#define IDC_FIND_IGNORECASE     1018
+#define IDC_FIND_FRAME          1019
+
 // Toolbar
 #define IDC_TOOLBAR             88
 #define IDB_TOOLBAR             113

@@ -42,6 +42,7 @@ static BOOL CALLBACK RecordControl(HWND control, LPARAM seenDialog)
     GetClassNameW(control, cls, 16);
     int id = GetDlgCtrlID(control);
     LONG style = GetWindowLongW(control, GWL_STYLE);
+    seen->texts[id] = WindowText(control);
     if (_wcsicmp(cls, L"Edit") == 0) {
         seen->edits[id] = WindowText(control);
     } else if (_wcsicmp(cls, L"Button") == 0) {

@@ -13,8 +13,8 @@ struct DialogStep {
     std::optional<std::wstring> title;   // text for the title field (1011), when set
     std::optional<std::wstring> url;     // text for the URL field (1012), when set
     int button = IDOK;
-    std::vector<std::pair<int, std::wstring>> texts;   // any other field: control ID and text
-    std::vector<std::pair<int, bool>> checks;          // check boxes: control ID and state
+    std::map<int, std::wstring> texts;   // any other field: control ID and text
+    std::map<int, bool> checks;          // check boxes: control ID and state
 
     DialogStep(std::optional<std::wstring> title = std::nullopt, std::optional<std::wstring> url = std::nullopt,
                int button = IDOK)
@@ -23,12 +23,12 @@ struct DialogStep {
     }
     DialogStep& Text(int id, std::wstring text)
     {
-        texts.emplace_back(id, std::move(text));
+        texts[id] = std::move(text);
         return *this;
     }
     DialogStep& Check(int id, bool checked)
     {
-        checks.emplace_back(id, checked);
+        checks[id] = checked;
         return *this;
     }
 };
@@ -41,6 +41,7 @@ struct SeenDialog {
     HWND window = nullptr;
     HWND owner = nullptr;
     std::map<int, std::wstring> edits;   // every edit field's text by control ID
+    std::map<int, std::wstring> texts;   // every control's text by control ID
     std::map<int, bool> checks;          // every check box's state by control ID
     std::vector<std::wstring> labels;    // texts of the static controls, in order
     int icons = 0;                       // static controls that show an icon

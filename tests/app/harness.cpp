@@ -11,6 +11,7 @@
 #include "tests/app/recorded_shell.h"
 #include "tests/app/scripted_message_box.h"
 #include "tests/app/temp_folder.h"
+#include "tree/find.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
 
@@ -66,6 +67,8 @@ void AppTest::SetUp()
     g_queuedAnswers.clear();
     g_shellRequests.clear();
     ResetLines(g_bookmarks);
+    ResetLines(g_clip);
+    g_find = FindState();
     g_ui = Ui();
     g_set = Settings();
     g_paths = Paths();
@@ -113,11 +116,11 @@ bool AppTest::FileExists(const std::wstring& name) const
     return GetFileAttributesW(PathOf(name).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::vector<std::wstring> AppTest::FilesInFolder() const
+std::vector<std::wstring> NamesInFolder(const std::wstring& folder)
 {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileW((folder_ + L"\\*").c_str(), &found);
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
     if (find == INVALID_HANDLE_VALUE) return names;
     do {
         std::wstring name = found.cFileName;
@@ -125,6 +128,11 @@ std::vector<std::wstring> AppTest::FilesInFolder() const
     } while (FindNextFileW(find, &found));
     FindClose(find);
     return names;
+}
+
+std::vector<std::wstring> AppTest::FilesInFolder() const
+{
+    return NamesInFolder(folder_);
 }
 
 void AppTest::Start()
@@ -258,6 +266,13 @@ void ExpectTreeMatchesRebuild()
 std::vector<std::string> ListLines()
 {
     return g_bookmarks.lines;
+}
+
+std::string ListFileBytes(const std::vector<std::string>& lines)
+{
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line + "\r\n";
+    return bytes;
 }
 
 HTREEITEM Select(const std::vector<std::wstring>& titles)

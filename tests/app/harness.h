@@ -47,6 +47,9 @@ private:
     std::wstring previousDir_;
 };
 
+// The names in `folder` (no "." and ".."), in the order the folder listing gives them.
+std::vector<std::wstring> NamesInFolder(const std::wstring& folder);
+
 // Handles every queued message (timers excluded from waiting).
 void PumpMessages();
 
@@ -78,6 +81,9 @@ void ExpectTreeMatchesRebuild();
 
 // The list as text lines, for readable comparisons.
 std::vector<std::string> ListLines();
+
+// The bytes of a list file holding `lines`.
+std::string ListFileBytes(const std::vector<std::string>& lines);
 
 // Makes the item at `titles` the caret item; fails the test when it does not exist.
 HTREEITEM Select(const std::vector<std::wstring>& titles);
