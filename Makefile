@@ -23,11 +23,12 @@ test: build
 run: build
 	sh scripts/with_wine.sh sh scripts/run.sh
 
-# Prints load, rebuild and save figures for a 65,535-line list, with the platform's floor.
+# Prints load, rebuild and save figures for a 65,535-line list, and import, find and clipboard
+# figures, each with the platform's floor.
 bench: setup
 	@test -f $(BUILD)/win/build.ninja || $(CMAKE_WIN) >/dev/null
-	cmake --build $(BUILD)/win --target larkit_bench
-	sh scripts/with_wine.sh sh scripts/wine-run $(BUILD)/win/larkit_bench.exe
+	cmake --build $(BUILD)/win --target larkit_bench larkit_bench_commands
+	sh scripts/with_wine.sh sh -c 'scripts/wine-run $(BUILD)/win/larkit_bench.exe && scripts/wine-run $(BUILD)/win/larkit_bench_commands.exe'
 
 # The release: dist/larkit-VERSION-win64.zip from a stripped release build, dated by the commit.
 dist: setup

@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include "app/docking.h"
 #include "app/state.h"
 
 static constexpr int kToolbarHostWidth = 182;
@@ -38,11 +39,15 @@ void LayoutChildren()
 
 void OnSize()
 {
-    if (g_ui.widthTracking) {
+    // The hidden strip's size and the shapes a drag shows are not sizes of the bar.
+    if (IsBarHidden()) return;
+    bool moving = IsMoveInProgress();
+    if (g_ui.widthTracking && !moving) {
         RECT window{};
         GetWindowRect(g_ui.main, &window);
         g_set.dtWidth = static_cast<DWORD>(window.right - window.left);
     }
     if (static_cast<LONG>(g_set.dtWidth) < kNarrowestLaidOut) return;
     LayoutChildren();
+    if (g_set.floatMode == 0 && !moving) PositionBar(g_set.appBarMode, g_set.dtWidth);
 }

@@ -5,5 +5,6 @@
 // area, less room for an auto-hiding taskbar. Controls that do not exist yet are skipped.
 void LayoutChildren();
 
-// WM_SIZE: follows the bar width once the list is loaded, then lays out the children.
+// WM_SIZE: follows the bar width once the list is loaded, lays out the children and places a
+// docked bar again. Nothing of this while the bar is hidden; during a move only the layout.
 void OnSize();

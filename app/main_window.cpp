@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "app/config_dialog.h"
+#include "app/docking.h"
 #include "app/exit_save.h"
 #include "app/layout.h"
 #include "app/list_messages.h"
@@ -13,9 +15,16 @@
 #include "app/state.h"
 #include "app/toolbar.h"
 #include "app/tree_notify.h"
+#include "browser/browser_open.h"
+#include "browser/companion.h"
+#include "browser/page_capture.h"
+#include "edit/clip_commands.h"
 #include "edit/entry_commands.h"
+#include "list/favorites_import.h"
 #include "list/list_file.h"
+#include "list/reload_commands.h"
 #include "res/resource.h"
+#include "tree/find.h"
 #include "tree/tree_build.h"
 #include "tree/tree_locate.h"
 
@@ -75,8 +84,8 @@ static bool OnCreate(HWND hwnd)
     ApplyTopMode();
     FormListFilePath();
     ReadBrowserAndBarWidth();
-    // The docked form arrives with the desktop bar; until then a docked start floats too.
-    RestoreFloatRect();
+    if (g_set.floatMode == 0) EnterDockedStyle();
+    else RestoreFloatRect();
     CreateMainToolbar();
     PressBrowserButton(g_set.selectWeb);
     CreateBookmarkTree();
@@ -92,14 +101,16 @@ static void OnLoadList(HWND hwnd)
     ReportListLoad(hwnd, LoadListFile(g_paths.listFile), g_paths.listFile);
     HTREEITEM item = RebuildTree(index);
     SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-    SetTimer(hwnd, IDT_HIDE, g_set.hideTime, nullptr);
+    StartHideTimer(hwnd);
 }
 
 static void OnDestroy(HWND hwnd)
 {
     KillTimer(hwnd, IDT_HIDE);
     SaveCurSelect();
-    DestroyBookmarkTree();
+    DeleteTreeItems();
+    if (g_set.floatMode == 0) UnregisterBar();
+    DestroyTreeImages();
     RunExitSave(SaveUi::Allowed);
     PostQuitMessage(0);
 }
@@ -108,6 +119,12 @@ static void OnEndSession()
 {
     SaveCurSelect();
     RunExitSave(SaveUi::None);
+}
+
+static void OnTimer(HWND hwnd, WPARAM id)
+{
+    if (id == IDT_HIDE) OnHideTimer(hwnd);
+    if (id == IDT_SENDURL) OnSendUrl(hwnd);
 }
 
 static LRESULT OnCommand(HWND hwnd, WPARAM wp, LPARAM lp)
@@ -122,6 +139,30 @@ static LRESULT OnCommand(HWND hwnd, WPARAM wp, LPARAM lp)
     case IDM_DELETE:        OnDeleteEntry(hwnd); return 0;
     case IDM_DELETELEVEL:   OnDeleteLevel(hwnd); return 0;
     case IDM_TOGGLEEXPAND:  OnToggleExpand(); return 0;
+    case IDM_SWITCHEDGE:    OnSwitchEdge(); return 0;
+    case IDM_REDOCK:        OnRedock(); return 0;
+    case IDM_CONFIG:        OnConfig(hwnd); return 0;
+    case IDM_HELP:          OnHelp(hwnd); return 0;
+    case IDM_OPEN:          OnOpen(hwnd, OpenStep::Selected); return 0;
+    case IDM_OPENPREV:      OnOpen(hwnd, OpenStep::Previous); return 0;
+    case IDM_OPENNEXT:      OnOpen(hwnd, OpenStep::Next); return 0;
+    case IDM_GETFROMBROWSER: OnGetFromBrowser(hwnd); return 0;
+    case IDM_BROWSER_IE:    SelectBrowser(1); return 0;
+    case IDM_BROWSER_NETSCAPE: SelectBrowser(2); return 0;
+    case IDM_BROWSER_OPERA: SelectBrowser(3); return 0;
+    case IDM_COPY:          OnCopy(); return 0;
+    case IDM_COPYADD:       OnCopyAdd(); return 0;
+    case IDM_COPYLEVEL:     OnCopyLevel(); return 0;
+    case IDM_CUT:           OnCut(); return 0;
+    case IDM_CUTADD:        OnCutAdd(); return 0;
+    case IDM_CUTLEVEL:      OnCutLevel(); return 0;
+    case IDM_PASTE:         OnPaste(hwnd); return 0;
+    case IDM_PASTEROOT:     OnPasteRoot(hwnd); return 0;
+    case IDM_FIND:          OnFind(hwnd); return 0;
+    case IDM_FINDNEXT:      OnFindNext(hwnd); return 0;
+    case IDM_RELOAD:        OnReload(hwnd); return 0;
+    case IDM_RESTORE:       OnRestore(hwnd); return 0;
+    case IDM_IMPORT:        OnImportFavorites(hwnd); return 0;
     }
     return DefWindowProcW(hwnd, WM_COMMAND, wp, lp);
 }
@@ -135,8 +176,16 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case WM_NOTIFY:     return OnTreeNotify(hwnd, reinterpret_cast<NMHDR*>(lp));
     case WM_LBUTTONDOWN: OnMainButtonDown(hwnd); return 0;
     case WM_LOADLIST:   OnLoadList(hwnd); return 0;
+    case WM_SENDURL:    OnSendUrl(hwnd); return 0;
     case WM_ENDSESSION: OnEndSession(); return 0;
     case WM_DESTROY:    OnDestroy(hwnd); return 0;
+    case WM_TIMER:      OnTimer(hwnd, wp); return 0;
+    case WM_SETCURSOR:  return OnDockSetCursor(hwnd);
+    case WM_ENTERSIZEMOVE: OnEnterSizeMove(hwnd); return 0;
+    case WM_MOVING:     OnMoving(reinterpret_cast<RECT*>(lp)); return 1;
+    case WM_EXITSIZEMOVE: OnExitSizeMove(hwnd); return 0;
+    case WM_APPBARNOTIFY: OnAppBarNotify(wp); return 0;
     }
+    if (msg != 0 && msg == g_ui.msgSelectBrowser) return OnSelectBrowserMessage(wp);
     return DefWindowProcW(hwnd, msg, wp, lp);
 }

@@ -17,6 +17,7 @@
 #include "app/main_window.h"
 #include "app/settings_store.h"
 #include "app/state.h"
+#include "bench/bench_common.h"
 #include "list/entry_line.h"
 #include "list/lines.h"
 #include "list/list_file.h"
@@ -30,7 +31,6 @@
 static constexpr size_t kListLines = 65535;
 static constexpr size_t kBooks = 100;
 static constexpr int kDeepest = 9;
-static constexpr int kRuns = 3;
 static constexpr uint64_t kSeed = 0x6c61726b6974ull;
 
 // SplitMix64: the same list from every compiler and library, unlike the <random> distributions.
@@ -167,52 +167,6 @@ static bool WriteReferenceList(const std::wstring& path)
     return CloseHandle(file) && ok;
 }
 
-static double Now()
-{
-    static LARGE_INTEGER frequency;
-    if (frequency.QuadPart == 0) QueryPerformanceFrequency(&frequency);
-    LARGE_INTEGER count;
-    QueryPerformanceCounter(&count);
-    return static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-// Handles every queued message, so that no run pays for the one before.
-static void PumpMessages()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-}
-
-// Runs `prepare` untimed, then `work`, and keeps the best time in ms so far in `best`. Each
-// round times every figure once, so that a slow moment or a heap that ages through the run
-// does not fall on one figure only.
-template <typename Prepare, typename Work>
-static void TimeOnce(double* best, Prepare prepare, Work work)
-{
-    prepare();
-    PumpMessages();
-    double start = Now();
-    work();
-    *best = std::min(*best, Now() - start);
-    PumpMessages();
-}
-
-static void PrintFigure(const char* name, double value, const char* unit)
-{
-    std::printf("bench: %s %.2f %s\n", name, value, unit);
-    std::fflush(stdout);
-}
-
-static void PrintRatio(const char* name, double value)
-{
-    std::printf("ratio: %s %.2f\n", name, value);
-    std::fflush(stdout);
-}
-
 static double PeakWorkingSetMiB()
 {
     PROCESS_MEMORY_COUNTERS counters{};
@@ -283,17 +237,6 @@ static void InsertFloor(const std::vector<FloorItem>& items, std::vector<HTREEIT
     }
 }
 
-
-static std::wstring MakeBenchFolder()
-{
-    wchar_t temp[MAX_PATH + 1];
-    DWORD n = GetTempPathW(MAX_PATH + 1, temp);
-    if (n == 0 || n > MAX_PATH) return std::wstring();
-    std::wstring folder = std::wstring(temp, n) + L"larkit-bench-" + std::to_wstring(GetCurrentProcessId());
-    RemoveFolder(folder);
-    return CreateDirectoryW(folder.c_str(), nullptr) ? folder : std::wstring();
-}
-
 static size_t FileSize(const std::wstring& path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -325,7 +268,7 @@ static bool MeasureAll()
     std::vector<FloorItem> floorItems;
     std::vector<std::vector<size_t>> groups;
     std::vector<HTREEITEM> made;
-    for (int round = 0; round < kRuns; ++round) {
+    for (int round = 0; round < kBenchRuns; ++round) {
         TimeOnce(&load, nothing, [&] { (void)LoadListFile(list); });
         if (LineCount(g_bookmarks) != kListLines) return Fail("loading lost lines");
 
@@ -404,34 +347,17 @@ static bool MeasureAll()
 
 static bool RunBench()
 {
-    std::wstring folder = MakeBenchFolder();
+    std::wstring folder = MakeBenchFolder(L"larkit-bench-");
     if (folder.empty()) return Fail("no temporary folder");
-    wchar_t previous[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, previous);
     bool ok = WriteReferenceList(folder + L"\\list.dat");
     if (!ok) Fail("cannot write the reference list");
     if (ok) {
-        SetCurrentDirectoryW(folder.c_str());
-        // The window reads and writes the program's settings key, like the tests do: run this
-        // in the project's Wine prefix (make bench), never where the program is in use.
-        (void)RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
         PrintFigure("peak_working_set_before_start", PeakWorkingSetMiB(), "MiB");
-        HINSTANCE inst = GetModuleHandleW(nullptr);
-        double start = Now();
-        HWND main = RegisterMainClass(inst) ? CreateMainWindow(inst) : nullptr;
-        if (main) {
-            ShowWindow(main, SW_SHOWNOACTIVATE);
-            PumpMessages();   // WM_LOADLIST: the list is loaded and the tree built here
-            PrintFigure("first_start_once", Now() - start, "ms");
+        ok = MeasureInMainWindow(folder, [](double firstStart) {
+            PrintFigure("first_start_once", firstStart, "ms");
             PrintFigure("peak_working_set", PeakWorkingSetMiB(), "MiB");
-            ok = MeasureAll();
-            SendMessageW(main, WM_COMMAND, IDM_EXIT, 0);
-            PumpMessages();
-        } else {
-            ok = Fail("the main window could not be created");
-        }
-        SetCurrentDirectoryW(previous);
-        (void)RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
+            return MeasureAll();
+        }) || Fail("the main window could not be created");
     }
     RemoveFolder(folder);
     return ok;

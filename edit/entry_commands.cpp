@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/state.h"
+#include "edit/clip_lines.h"
 #include "edit/entry_dialog.h"
 #include "edit/unique_title.h"
 #include "list/cp932.h"
@@ -31,14 +32,19 @@ static void SelectItem(HTREEITEM item)
     SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
 }
 
+void ReportListFull(HWND hwnd)
+{
+    ShowMessage(hwnd, L"ブックマークは 65535 行までです。これ以上追加できません。", MB_OK | MB_ICONWARNING);
+}
+
 bool CheckRoomForLines(HWND hwnd, size_t more)
 {
     if (HasRoomFor(g_bookmarks, more)) return true;
-    ShowMessage(hwnd, L"ブックマークは 65535 行までです。これ以上追加できません。", MB_OK | MB_ICONWARNING);
+    ReportListFull(hwnd);
     return false;
 }
 
-static void ReportTitleWithoutRoom(HWND hwnd)
+void ReportTitleWithoutRoom(HWND hwnd)
 {
     ShowMessage(hwnd, L"同じﾀｲﾄﾙがあるため番号を付けようとしましたが、ﾀｲﾄﾙが長すぎて付けられません。\n短いﾀｲﾄﾙにしてください。",
                 MB_OK | MB_ICONWARNING);
@@ -146,40 +152,38 @@ void OnDeleteEntry(HWND hwnd)
     SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
 }
 
-// The lines of every entry on the level of `item` with their subtrees: [first, end).
-static bool LevelLines(HTREEITEM item, HTREEITEM parent, size_t* first, size_t* end)
+bool FindLevelOfItem(HTREEITEM item, HTREEITEM* parent, long* parentLine)
 {
-    if (!parent) {
-        // The top level: every line up to the first one that is no entry below the books.
-        *first = 0;
-        size_t i = 0;
-        while (i < g_bookmarks.lines.size() && DepthCharOf(g_bookmarks.lines[i]) >= kTopDepthChar) ++i;
-        *end = i;
-        return FindLineOfItem(item) >= 0;
-    }
-    long parentLine = FindLineOfItem(parent);
-    if (parentLine < 0) return false;
-    *first = static_cast<size_t>(parentLine) + 1;
-    *end = SubtreeEnd(g_bookmarks, static_cast<size_t>(parentLine));
-    return *first < *end;
+    if (FindLineOfItem(item) < 0) return false;
+    *parent = NextItem(item, TVGN_PARENT);
+    *parentLine = *parent ? FindLineOfItem(*parent) : kTopLevel;
+    return !*parent || *parentLine >= 0;
+}
+
+// The lines of every entry on the level of `item` with their subtrees.
+static bool LevelLines(HTREEITEM item, HTREEITEM* parent, LineRange* range)
+{
+    long parentLine;
+    if (!FindLevelOfItem(item, parent, &parentLine)) return false;
+    *range = LevelRange(g_bookmarks, parentLine);
+    return !range->empty();
 }
 
 void OnDeleteLevel(HWND hwnd)
 {
     HTREEITEM item = CaretItem();
     if (!item) return;
-    HTREEITEM parent = NextItem(item, TVGN_PARENT);
-    size_t first, end;
-    if (!LevelLines(item, parent, &first, &end)) return;
+    HTREEITEM parent;
+    LineRange range;
+    if (!LevelLines(item, &parent, &range)) return;
     if (!ConfirmDelete(hwnd)) return;
-    if (!LevelLines(item, parent, &first, &end)) return;
-    g_bookmarks.lines.erase(g_bookmarks.lines.begin() + static_cast<long>(first),
-                            g_bookmarks.lines.begin() + static_cast<long>(end));
+    if (!LevelLines(item, &parent, &range)) return;
+    g_bookmarks.lines.erase(g_bookmarks.lines.begin() + static_cast<long>(range.first),
+                            g_bookmarks.lines.begin() + static_cast<long>(range.end));
     if (!parent) {
         // Lines after a gap in the top level stay in the list and keep their items.
         RebuildTree(0xFFFF);
         return;
     }
-    for (HTREEITEM child = NextItem(parent, TVGN_CHILD); child; child = NextItem(parent, TVGN_CHILD))
-        SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(child));
+    DeleteChildItems(g_ui.tree, parent);
 }

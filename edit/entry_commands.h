@@ -2,6 +2,7 @@
 // the bookmark list and patches the tree in the same step.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
 
 void OnNewBook(HWND hwnd);
 void OnNewGroup(HWND hwnd);
@@ -13,3 +14,12 @@ void OnDeleteLevel(HWND hwnd);
 // Shared with the other commands that add lines: false, with the user told, when `more`
 // lines would take the list past its bound.
 bool CheckRoomForLines(HWND hwnd, size_t more);
+
+// Tells the user that a title taken by a sibling has no room left for a "(n)" suffix.
+void ReportTitleWithoutRoom(HWND hwnd);
+// Tells the user that the list has no room for what a command would add.
+void ReportListFull(HWND hwnd);
+
+// The level of `item`: its parent (null at the top level) and the parent's line (kTopLevel
+// at the top level). False when the item's line or its parent's line is not found.
+bool FindLevelOfItem(HTREEITEM item, HTREEITEM* parent, long* parentLine);

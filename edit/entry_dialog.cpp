@@ -2,22 +2,12 @@
 // to correct focused.
 #include "edit/entry_dialog.h"
 
-#include <vector>
-
 #include "app/state.h"
 #include "edit/entry_rules.h"
+#include "platform/dialog_text.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
 #include "res/resource.h"
-
-static std::wstring FieldText(HWND dlg, int id)
-{
-    HWND field = GetDlgItem(dlg, id);
-    int length = GetWindowTextLengthW(field);
-    std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
-    GetWindowTextW(field, text.data(), length + 1);
-    return std::wstring(text.data());
-}
 
 static void Refuse(HWND dlg, int field, const wchar_t* text)
 {
@@ -31,7 +21,7 @@ static void Refuse(HWND dlg, int field, const wchar_t* text)
 // file cannot hold.
 static bool ReadField(HWND dlg, int id, std::string* out)
 {
-    if (Narrow(FieldText(dlg, id), out)) return true;
+    if (Narrow(DialogItemText(dlg, id), out)) return true;
     Refuse(dlg, id, L"リストに保存できない文字が含まれています。\nシフトJIS (コードページ 932) で表せる文字で入力してください。");
     return false;
 }

@@ -18,21 +18,20 @@ EntryProblem CheckFolderTitle(std::string_view title, std::string_view original)
     return EntryProblem::None;
 }
 
-// The URL as a title: separators become their full-width forms.
-static std::string TitleFromUrl(std::string_view url)
+std::string StorableTitle(std::string_view text)
 {
     std::string title;
-    for (size_t i = 0; i < url.size(); ++i) {
-        bool lead = IsLead932(static_cast<unsigned char>(url[i])) && i + 1 < url.size();
+    for (size_t i = 0; i < text.size(); ++i) {
+        bool lead = IsLead932(static_cast<unsigned char>(text[i])) && i + 1 < text.size();
         if (lead) {
-            title.append(url.substr(i, 2));
+            title.append(text.substr(i, 2));
             ++i;
-        } else if (url[i] == kUrlSeparator) {
+        } else if (text[i] == kUrlSeparator) {
             title.append(kWideComma932);
-        } else if (url[i] == kFolderMark) {
+        } else if (text[i] == kFolderMark) {
             title.append(kWideBackslash932);
         } else {
-            title.push_back(url[i]);
+            title.push_back(text[i]);
         }
     }
     return title;
@@ -44,7 +43,7 @@ EntryProblem CompleteUrlEntry(std::string& title, std::string& url, std::string_
     if (url.empty()) return EntryProblem::EmptyUrl;
     bool urlKept = url == originalUrl;
     if (!urlKept && url.size() > kTypedFieldBytes) return EntryProblem::UrlTooLong;
-    if (title.empty()) title = TitleFromUrl(url);
+    if (title.empty()) title = StorableTitle(url);
     if (title != originalTitle) {
         if (HasChar(title, kFolderMark)) return EntryProblem::TitleHasBackslash;
         if (HasChar(title, kUrlSeparator)) return EntryProblem::TitleHasComma;
@@ -60,4 +59,13 @@ EntryProblem CompleteUrlEntry(std::string& title, std::string& url, std::string_
 std::string SuffixedTitle(std::string_view title, int n)
 {
     return std::string(title) + "(" + std::to_string(n) + ")";
+}
+
+std::string FirstClaimedTitle(const std::string& title, const TitleClaim& claim)
+{
+    if (claim(title)) return title;
+    for (int n = 2;; ++n) {
+        std::string candidate = SuffixedTitle(title, n);
+        if (claim(candidate)) return candidate;
+    }
 }

@@ -1,5 +1,6 @@
 // What the entry dialogs accept: the rules for titles and URLs, in code page 932 bytes.
 #pragma once
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -27,5 +28,14 @@ EntryProblem CheckFolderTitle(std::string_view title, std::string_view original)
 EntryProblem CompleteUrlEntry(std::string& title, std::string& url, std::string_view originalTitle,
                               std::string_view originalUrl);
 
+// `text` as a title the list can hold: commas and backslashes become their full-width forms.
+std::string StorableTitle(std::string_view text);
+
 // `title` followed by "(n)".
 std::string SuffixedTitle(std::string_view title, int n);
+
+// Accepts a title when it is free among some siblings, and then counts it as taken.
+using TitleClaim = std::function<bool(const std::string& title)>;
+
+// The first of title, title(2), title(3), ... that `claim` accepts.
+std::string FirstClaimedTitle(const std::string& title, const TitleClaim& claim);

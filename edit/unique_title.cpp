@@ -27,11 +27,17 @@ bool IsSiblingTitleFree(HTREEITEM parent, std::string_view title)
     return true;
 }
 
+std::unordered_set<std::wstring> ChildTitles(HTREEITEM parent)
+{
+    std::unordered_set<std::wstring> titles;
+    for (HTREEITEM child = FirstChild(parent); child; child = NextItem(child, TVGN_NEXT))
+        titles.insert(ItemText(g_ui.tree, child));
+    return titles;
+}
+
 bool MakeUniqueTitle(HTREEITEM parent, std::string& title)
 {
-    std::unordered_set<std::wstring> taken;
-    for (HTREEITEM child = FirstChild(parent); child; child = NextItem(child, TVGN_NEXT))
-        taken.insert(ItemText(g_ui.tree, child));
+    std::unordered_set<std::wstring> taken = ChildTitles(parent);
     if (!taken.count(Widen(title))) return true;
     for (int n = 2;; ++n) {
         std::string candidate = SuffixedTitle(title, n);

@@ -3,6 +3,7 @@
 #pragma once
 #include <string>
 #include <string_view>
+#include <unordered_set>
 
 #include <windows.h>
 #include <commctrl.h>
@@ -10,6 +11,9 @@
 // True when no child of `parent` (the top level for null) shows exactly `title` (CP932).
 // Lines the tree does not show do not count.
 bool IsSiblingTitleFree(HTREEITEM parent, std::string_view title);
+
+// The texts of the children of `parent` (the top level for null), as the tree shows them.
+std::unordered_set<std::wstring> ChildTitles(HTREEITEM parent);
 
 // Replaces `title` by the first of title, title(2), title(3), ... that is free among the
 // children of `parent`. False, with `title` unchanged, when that form would not fit a field.

@@ -24,5 +24,8 @@ size_t FindText932(std::string_view s, std::string_view needle, size_t from = 0)
 // (whose trail byte may equal a letter) are never changed.
 std::string LowerAscii(std::string_view s);
 
+// The same in place, for loops that reuse one buffer.
+void LowerAsciiInPlace(std::string& s);
+
 // The full-width comma in code page 932.
 constexpr std::string_view kWideComma932 = "\x81\x43";

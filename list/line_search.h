@@ -1,5 +1,7 @@
-// The search that maps a path of titles to lines, one depth at a time.
+// Searches over the bookmark list: the one that maps a path of titles to lines, one depth at
+// a time, and the text search of find.
 #pragma once
+#include <cstddef>
 #include <string_view>
 
 #include "list/entry_line.h"
@@ -20,3 +22,8 @@ long FindLineAtDepth(const LineList& list, long start, unsigned char depthChar, 
     }
     return -1;
 }
+
+// The index of the first line at or after `from` that contains `text` starting on a character
+// boundary (the empty text is in every line), or -1. With `foldCase` the single-byte letters
+// of each line are lowered before the comparison; `text` is then expected lowered already.
+long FindLineContaining(const LineList& list, size_t from, std::string_view text, bool foldCase);

@@ -24,9 +24,9 @@ std::wstring FileNameOf(const std::wstring& path)
     return slash == std::wstring::npos ? path : path.substr(slash + 1);
 }
 
-ReadResult ReadWholeFile(const std::wstring& path, size_t maxBytes, std::string* bytes)
+ReadResult ReadWholeFile(const std::wstring& path, size_t maxBytes, std::string* bytes, DWORD share)
 {
-    FileHandle file(CreateFileW(LongPathForm(path).c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+    FileHandle file(CreateFileW(LongPathForm(path).c_str(), GENERIC_READ, share, nullptr, OPEN_EXISTING,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.valid()) {
         DWORD error = GetLastError();

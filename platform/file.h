@@ -7,10 +7,11 @@
 
 enum class ReadResult { Read, Missing, Unreadable, TooLarge };
 
-// Reads the whole file (opened without sharing, as the list file always is) into `bytes`.
-// Missing: no such file or folder. Unreadable: it exists but cannot be opened or read (held
-// by another process, no access). TooLarge: bigger than `maxBytes`.
-ReadResult ReadWholeFile(const std::wstring& path, size_t maxBytes, std::string* bytes);
+// Reads the whole file into `bytes`, opened without sharing as the list file always is, or
+// with `share` (FILE_SHARE_READ ...). Missing: no such file or folder. Unreadable: it exists
+// but cannot be opened or read (held by another process, no access). TooLarge: bigger than
+// `maxBytes`.
+ReadResult ReadWholeFile(const std::wstring& path, size_t maxBytes, std::string* bytes, DWORD share = 0);
 
 // Writes `bytes` to a new temporary file beside `path`, flushes it and moves it over `path`
 // in one step. On success the temporary file is gone. When the final move fails, the old

@@ -1,7 +1,7 @@
 // The real message box.
 #include "platform/message_box.h"
 
-int ShowMessage(HWND owner, const std::wstring& text, UINT flags)
+int ShowMessage(HWND owner, const std::wstring& text, UINT flags, const wchar_t* caption)
 {
-    return MessageBoxW(owner, text.c_str(), L"larkit", flags | MB_SETFOREGROUND);
+    return MessageBoxW(owner, text.c_str(), caption, flags | MB_SETFOREGROUND);
 }

@@ -5,6 +5,6 @@
 
 #include <windows.h>
 
-// Shows `text` with the caption "larkit" and MB_SETFOREGROUND added to `flags`; returns the
-// button pressed (IDOK, IDYES, ...).
-int ShowMessage(HWND owner, const std::wstring& text, UINT flags);
+// Shows `text` with `caption` ("larkit" unless a message has its own) and MB_SETFOREGROUND
+// added to `flags`; returns the button pressed (IDOK, IDYES, ...).
+int ShowMessage(HWND owner, const std::wstring& text, UINT flags, const wchar_t* caption = L"larkit");

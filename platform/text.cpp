@@ -36,6 +36,19 @@ bool Narrow(std::wstring_view wide, std::string* out)
     return true;
 }
 
+bool NarrowReplacing(std::wstring_view wide, std::string* out)
+{
+    out->clear();
+    if (wide.empty()) return true;
+    int size = static_cast<int>(wide.size());
+    BOOL replaced = FALSE;
+    int n = WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), size, nullptr, 0, "?", &replaced);
+    if (n <= 0) return false;
+    out->assign(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(kCodePage, WC_NO_BEST_FIT_CHARS, wide.data(), size, out->data(), n, "?", &replaced);
+    return !replaced;
+}
+
 size_t Cp932Length(std::wstring_view wide)
 {
     if (wide.empty()) return 0;

@@ -14,5 +14,9 @@ void WidenInto(std::string_view cp932, std::wstring& out);
 // UTF-16 to CP932. False when a character has no CP932 form; `out` is then unchanged.
 bool Narrow(std::wstring_view wide, std::string* out);
 
+// UTF-16 to CP932 with every character that has no CP932 form made '?'. True when nothing
+// had to be replaced.
+bool NarrowReplacing(std::wstring_view wide, std::string* out);
+
 // Bytes that `wide` takes in CP932, counting unconvertible characters as the default char.
 size_t Cp932Length(std::wstring_view wide);

@@ -52,6 +52,7 @@
 
 // Timers
 #define IDT_HIDE                1
+#define IDT_SENDURL             2       // retries a companion hand-off
 
 // Entry dialogs "INPUT_DIR" and "INPUT_URL"
 #define IDC_ENTRY_TITLE         1011
@@ -59,6 +60,25 @@
 #define IDC_ENTRY_URL_LABEL     1013
 #define IDC_ENTRY_FRAME         1019
 
+// Find dialog "FINDSTR"
+#define IDC_FIND_LABEL          1062
+#define IDC_FIND_TEXT           1056
+#define IDC_FIND_IGNORECASE     1018
+#define IDC_FIND_FRAME          1019
+
 // Toolbar
 #define IDC_TOOLBAR             88
 #define IDB_TOOLBAR             113
+
+// Settings dialog "CONFIG"
+#define IDC_CONFIG_FRAME        1018
+#define IDC_CONFIG_TOPMODE      1036
+#define IDC_CONFIG_HIDEMODE     1037
+#define IDC_CONFIG_ASKFLG       1038
+#define IDC_CONFIG_SORTFLG      1039
+#define IDC_CONFIG_HIDETIME     1048
+#define IDC_CONFIG_VERSION      3
+#define IDC_CONFIG_USAGE        4
+
+// Version box "ABOUTDLG"
+#define IDC_ABOUT_NAME          1071

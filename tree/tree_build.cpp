@@ -56,9 +56,13 @@ void CreateTreeImages()
     s_images.urlNormal = AddBitmap(L"URL_NS");
 }
 
-void DestroyBookmarkTree()
+void DeleteTreeItems()
 {
     if (g_ui.tree) SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
+}
+
+void DestroyTreeImages()
+{
     if (g_ui.treeImages) ImageList_Destroy(g_ui.treeImages);
     g_ui.treeImages = nullptr;
 }

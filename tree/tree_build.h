@@ -14,8 +14,9 @@ void CreateBookmarkTree();
 // its image index stays 0.
 void CreateTreeImages();
 
-// Empties the tree and destroys the image list (at exit).
-void DestroyBookmarkTree();
+// At exit: empties the tree, and destroys the image list.
+void DeleteTreeItems();
+void DestroyTreeImages();
 
 // Insert one item under `parent` (TVI_ROOT for the top level) with the title's CP932 bytes.
 // Sorted among its siblings when SortFlg is 1, else last or first. Returns the item or null.

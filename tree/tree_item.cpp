@@ -28,3 +28,21 @@ LPARAM ItemData(HWND tree, HTREEITEM item)
     if (!SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query))) return kFolderItemData;
     return query.lParam;
 }
+
+HTREEITEM RelatedItem(HWND tree, HTREEITEM item, UINT relation)
+{
+    return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+void DeleteChildItems(HWND tree, HTREEITEM parent)
+{
+    UINT first = parent ? TVGN_CHILD : TVGN_ROOT;
+    HTREEITEM caret = RelatedItem(tree, nullptr, TVGN_CARET);
+    if (caret && RelatedItem(tree, caret, TVGN_PARENT) == parent)
+        SendMessageW(tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(parent));
+    SendMessageW(tree, WM_SETREDRAW, FALSE, 0);
+    for (HTREEITEM child = RelatedItem(tree, parent, first); child; child = RelatedItem(tree, parent, first))
+        SendMessageW(tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(child));
+    SendMessageW(tree, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(tree, nullptr, TRUE);
+}

@@ -14,3 +14,11 @@ std::wstring ItemText(HWND tree, HTREEITEM item);
 
 // The item's data: kUrlItemData or kFolderItemData.
 LPARAM ItemData(HWND tree, HTREEITEM item);
+
+// The item in `relation` (TVGN_CARET, TVGN_ROOT, TVGN_PARENT, TVGN_CHILD, TVGN_NEXT) to `item`,
+// or null.
+HTREEITEM RelatedItem(HWND tree, HTREEITEM item, UINT relation);
+
+// Deletes every child of `parent` (the top level for null). A caret among them moves to the
+// parent first, so that the control does not walk the selection through each next sibling.
+void DeleteChildItems(HWND tree, HTREEITEM parent);

@@ -28,14 +28,55 @@ static std::wstring Text(HWND dlg, int id)
     return text;
 }
 
+static std::wstring WindowText(HWND hwnd)
+{
+    wchar_t text[2048] = {};
+    GetWindowTextW(hwnd, text, 2048);
+    return text;
+}
+
+static BOOL CALLBACK RecordControl(HWND control, LPARAM seenDialog)
+{
+    auto* seen = reinterpret_cast<SeenDialog*>(seenDialog);
+    wchar_t cls[16] = {};
+    GetClassNameW(control, cls, 16);
+    int id = GetDlgCtrlID(control);
+    LONG style = GetWindowLongW(control, GWL_STYLE);
+    seen->texts[id] = WindowText(control);
+    if (_wcsicmp(cls, L"Edit") == 0) {
+        seen->edits[id] = WindowText(control);
+    } else if (_wcsicmp(cls, L"Button") == 0) {
+        LONG type = style & BS_TYPEMASK;
+        if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX)
+            seen->checks[id] = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    } else if (_wcsicmp(cls, L"Static") == 0) {
+        if ((style & SS_TYPEMASK) == SS_ICON) {
+            if (SendMessageW(control, STM_GETICON, 0, 0)) ++seen->icons;
+        } else {
+            seen->labels.push_back(WindowText(control));
+        }
+    }
+    return TRUE;
+}
+
+static SeenDialog Record(HWND dlg)
+{
+    SeenDialog seen;
+    seen.caption = WindowText(dlg);
+    seen.title = Text(dlg, IDC_ENTRY_TITLE);
+    seen.url = Text(dlg, IDC_ENTRY_URL);
+    seen.window = dlg;
+    seen.owner = GetWindow(dlg, GW_OWNER);
+    EnumChildWindows(dlg, RecordControl, reinterpret_cast<LPARAM>(&seen));
+    return seen;
+}
+
 static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND dlg = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dlg));
     if (!dlg) return;
-    wchar_t caption[256] = {};
-    GetWindowTextW(dlg, caption, 256);
-    g_seenDialogs.push_back({caption, Text(dlg, IDC_ENTRY_TITLE), Text(dlg, IDC_ENTRY_URL)});
+    g_seenDialogs.push_back(Record(dlg));
     if (s_steps.empty()) {
         ++g_unplannedDialogs;
         SendMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
@@ -45,6 +86,8 @@ static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
     s_steps.pop_front();
     if (step.title) SetDlgItemTextW(dlg, IDC_ENTRY_TITLE, step.title->c_str());
     if (step.url) SetDlgItemTextW(dlg, IDC_ENTRY_URL, step.url->c_str());
+    for (const auto& [id, text] : step.texts) SetDlgItemTextW(dlg, id, text.c_str());
+    for (const auto& [id, checked] : step.checks) CheckDlgButton(dlg, id, checked ? BST_CHECKED : BST_UNCHECKED);
     SendMessageW(dlg, WM_COMMAND, static_cast<WPARAM>(step.button), 0);
 }
 

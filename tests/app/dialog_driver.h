@@ -1,8 +1,10 @@
 // Answers the program's real modal dialogs from a timer that runs inside their message loop:
 // each step fills fields and presses a button of the dialog that is open at that moment.
 #pragma once
+#include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -11,13 +13,38 @@ struct DialogStep {
     std::optional<std::wstring> title;   // text for the title field (1011), when set
     std::optional<std::wstring> url;     // text for the URL field (1012), when set
     int button = IDOK;
+    std::map<int, std::wstring> texts;   // any other field: control ID and text
+    std::map<int, bool> checks;          // check boxes: control ID and state
+
+    DialogStep(std::optional<std::wstring> title = std::nullopt, std::optional<std::wstring> url = std::nullopt,
+               int button = IDOK)
+        : title(std::move(title)), url(std::move(url)), button(button)
+    {
+    }
+    DialogStep& Text(int id, std::wstring text)
+    {
+        texts[id] = std::move(text);
+        return *this;
+    }
+    DialogStep& Check(int id, bool checked)
+    {
+        checks[id] = checked;
+        return *this;
+    }
 };
 
-// What the driver saw of each dialog when it took a step.
+// What the driver saw of each dialog when it took a step (before the step changed it).
 struct SeenDialog {
     std::wstring caption;
-    std::wstring title;   // the fields as the dialog showed them before the step
+    std::wstring title;   // the entry dialogs' fields
     std::wstring url;
+    HWND window = nullptr;
+    HWND owner = nullptr;
+    std::map<int, std::wstring> edits;   // every edit field's text by control ID
+    std::map<int, std::wstring> texts;   // every control's text by control ID
+    std::map<int, bool> checks;          // every check box's state by control ID
+    std::vector<std::wstring> labels;    // texts of the static controls, in order
+    int icons = 0;                       // static controls that show an icon
 };
 
 // Queues steps; they are taken one per timer tick while a dialog is open. A dialog found

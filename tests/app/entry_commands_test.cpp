@@ -12,20 +12,13 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-std::string Bytes(const Lines& lines)
-{
-    std::string bytes;
-    for (const std::string& line : lines) bytes += line + "\r\n";
-    return bytes;
-}
-
 class EntryCommandsTest : public AppTest {
 protected:
     void Show(const Lines& lines, DWORD sortFlg = 0, DWORD askFlg = 0)
     {
         SetSettingDword(L"SortFlg", sortFlg);
         SetSettingDword(L"AskFlg", askFlg);
-        WriteFileBytes(L"list.dat", Bytes(lines));
+        WriteFileBytes(L"list.dat", ListFileBytes(lines));
         Start();
     }
     void Run(WORD command, std::vector<DialogStep> steps)

@@ -1,14 +1,17 @@
 // Test harness over the real main window.
 #include "tests/app/harness.h"
 
+#include "app/docking.h"
 #include "app/main_window.h"
 #include "app/settings_store.h"
 #include "app/state.h"
 #include "list/lines.h"
 #include "platform/text.h"
 #include "res/resource.h"
+#include "tests/app/recorded_shell.h"
 #include "tests/app/scripted_message_box.h"
 #include "tests/app/temp_folder.h"
+#include "tree/find.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
 
@@ -22,6 +25,24 @@ void PumpMessages()
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD ms)
+{
+    DWORD start = GetTickCount();
+    while (!done() && GetTickCount() - start < ms) {
+        // One message at a time, so that a window that keeps posting to itself cannot hold
+        // the test here past its bound.
+        MSG msg;
+        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            continue;
+        }
+        if (msg.message == WM_QUIT) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return done();
 }
 
 static std::wstring MakeTestFolder()
@@ -44,10 +65,14 @@ void AppTest::SetUp()
     ClearSettings();
     g_shownMessages.clear();
     g_queuedAnswers.clear();
+    g_shellRequests.clear();
     ResetLines(g_bookmarks);
+    ResetLines(g_clip);
+    g_find = FindState();
     g_ui = Ui();
     g_set = Settings();
     g_paths = Paths();
+    g_dock = Dock();
     wchar_t dir[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, dir);
     previousDir_ = dir;
@@ -91,11 +116,11 @@ bool AppTest::FileExists(const std::wstring& name) const
     return GetFileAttributesW(PathOf(name).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-std::vector<std::wstring> AppTest::FilesInFolder() const
+std::vector<std::wstring> NamesInFolder(const std::wstring& folder)
 {
     std::vector<std::wstring> names;
     WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileW((folder_ + L"\\*").c_str(), &found);
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
     if (find == INVALID_HANDLE_VALUE) return names;
     do {
         std::wstring name = found.cFileName;
@@ -103,6 +128,11 @@ std::vector<std::wstring> AppTest::FilesInFolder() const
     } while (FindNextFileW(find, &found));
     FindClose(find);
     return names;
+}
+
+std::vector<std::wstring> AppTest::FilesInFolder() const
+{
+    return NamesInFolder(folder_);
 }
 
 void AppTest::Start()
@@ -144,6 +174,13 @@ bool ReadSettingDword(const wchar_t* name, DWORD* value)
     DWORD size = sizeof *value, type = 0;
     return RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &type, value, &size) == ERROR_SUCCESS &&
            type == REG_DWORD;
+}
+
+DWORD StoredDword(const wchar_t* name)
+{
+    DWORD value = 0xDEADBEEF;
+    EXPECT_TRUE(ReadSettingDword(name, &value)) << "missing " << name;
+    return value;
 }
 
 bool ReadSettingString(const wchar_t* name, std::wstring* value)
@@ -229,6 +266,13 @@ void ExpectTreeMatchesRebuild()
 std::vector<std::string> ListLines()
 {
     return g_bookmarks.lines;
+}
+
+std::string ListFileBytes(const std::vector<std::string>& lines)
+{
+    std::string bytes;
+    for (const std::string& line : lines) bytes += line + "\r\n";
+    return bytes;
 }
 
 HTREEITEM Select(const std::vector<std::wstring>& titles)

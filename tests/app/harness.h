@@ -1,6 +1,7 @@
 // The real main window in the test process: a fresh folder and settings key for each test,
 // the window started and stopped as the program does, and views of the tree and files.
 #pragma once
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -46,14 +47,22 @@ private:
     std::wstring previousDir_;
 };
 
+// The names in `folder` (no "." and ".."), in the order the folder listing gives them.
+std::vector<std::wstring> NamesInFolder(const std::wstring& folder);
+
 // Handles every queued message (timers excluded from waiting).
 void PumpMessages();
+
+// Handles messages until `done` holds or `ms` milliseconds have passed; whether it holds.
+bool PumpUntil(const std::function<bool()>& done, DWORD ms = 1000);
 
 // The settings key under HKCU, as the program stores it.
 void ClearSettings();
 void SetSettingDword(const wchar_t* name, DWORD value);
 void SetSettingString(const wchar_t* name, const std::wstring& value);
 bool ReadSettingDword(const wchar_t* name, DWORD* value);
+// The stored number; 0xDEADBEEF (and a test failure) when it is not stored.
+DWORD StoredDword(const wchar_t* name);
 bool ReadSettingString(const wchar_t* name, std::wstring* value);
 
 // The whole tree in display order (depth-first, as shown).
@@ -72,6 +81,9 @@ void ExpectTreeMatchesRebuild();
 
 // The list as text lines, for readable comparisons.
 std::vector<std::string> ListLines();
+
+// The bytes of a list file holding `lines`.
+std::string ListFileBytes(const std::vector<std::string>& lines);
 
 // Makes the item at `titles` the caret item; fails the test when it does not exist.
 HTREEITEM Select(const std::vector<std::wstring>& titles);

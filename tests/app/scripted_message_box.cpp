@@ -7,9 +7,9 @@
 std::vector<ShownMessage> g_shownMessages;
 std::deque<int> g_queuedAnswers;
 
-int ShowMessage(HWND, const std::wstring& text, UINT flags)
+int ShowMessage(HWND, const std::wstring& text, UINT flags, const wchar_t* caption)
 {
-    g_shownMessages.push_back({text, flags});
+    g_shownMessages.push_back({text, flags, caption});
     if (g_queuedAnswers.empty()) return IDOK;
     int answer = g_queuedAnswers.front();
     g_queuedAnswers.pop_front();

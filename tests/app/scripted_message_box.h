@@ -9,6 +9,7 @@
 struct ShownMessage {
     std::wstring text;
     UINT flags;
+    std::wstring caption;
 };
 
 extern std::vector<ShownMessage> g_shownMessages;

@@ -116,4 +116,38 @@ TEST(LineList, InsertAndDelete)
     EXPECT_EQ(EntryCount(list), 4);
 }
 
+struct ContainCase {
+    const char* name;
+    const char* text;
+    bool fold;
+    size_t from;
+    long found;
+};
+
+class FindLineContainingTest : public ::testing::TestWithParam<ContainCase> {};
+
+// Book Work with a URL in upper case, a Group whose title holds a double-byte character with
+// the trail byte 'A' (0x83 0x41), and a URL with a comma in its title part.
+LineList FindSample() { return {{"0Work\\", "1Docs,http://EXAMPLE.com/ABC", "1\x83\x41rt\\", "2x,http://a"}}; }
+
+TEST_P(FindLineContainingTest, WholeLinesFromTheStart)
+{
+    const ContainCase& c = GetParam();
+    EXPECT_EQ(FindLineContaining(FindSample(), c.from, c.text, c.fold), c.found);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, FindLineContainingTest, ::testing::Values(
+    ContainCase{"DepthCharacter", "1", false, 0, 1},
+    ContainCase{"DepthCharacterFromPastTheHit", "2", false, 0, 3},
+    ContainCase{"FolderMark", "\\", false, 1, 2},
+    ContainCase{"Comma", ",", false, 2, 3},
+    ContainCase{"InsideUrlOnly", "example", true, 0, 1},
+    ContainCase{"CaseMattersWithoutFolding", "abc", false, 0, -1},
+    ContainCase{"FoldedLine", "abc", true, 0, 1},
+    ContainCase{"TrailByteIsNotFolded", "\x83\x61", true, 0, -1},
+    ContainCase{"NoStartInsideACharacter", "Art", false, 0, -1},
+    ContainCase{"EmptyTextIsEverywhere", "", false, 2, 2},
+    ContainCase{"PastTheEnd", "", false, 4, -1}),
+    [](const ::testing::TestParamInfo<ContainCase>& info) { return std::string(info.param.name); });
+
 }  // namespace

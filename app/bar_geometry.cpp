@@ -1,0 +1,102 @@
+// Bar and drag rectangles.
+#include "app/bar_geometry.h"
+
+// Columns from the screen's left edge, and from the work area's right edge, that dock.
+static constexpr int32_t kLeftZoneColumns = 3;
+static constexpr int32_t kRightZoneMargin = 3;
+
+// The hidden strip is 2 pixels wide: a left one ends 2 pixels before the bar began, a right
+// one straddles the bar's right edge.
+static constexpr int32_t kStripWidth = 2;
+static constexpr int32_t kLeftStripGap = 2;
+static constexpr int32_t kRightStripInside = 1;
+
+// The shown auto-hide bar reaches 2 pixels below the top of the taskbar.
+static constexpr int32_t kBelowTaskbarTop = 2;
+
+BarRect NarrowToEdge(BarRect service, uint32_t edge, int32_t width)
+{
+    if (edge == kEdgeLeft) service.right = service.left + width;
+    else if (edge == kEdgeRight) service.left = service.right - width;
+    return service;
+}
+
+BarRect AutoHideWindowRect(BarRect narrowed, int32_t taskbarHeight)
+{
+    narrowed.bottom = narrowed.bottom - taskbarHeight + kBelowTaskbarTop;
+    return narrowed;
+}
+
+BarRect HiddenStrip(BarRect shown, uint32_t edge)
+{
+    BarRect strip = shown;
+    if (edge == kEdgeLeft) {
+        strip.right = shown.left - kLeftStripGap;
+        strip.left = strip.right - kStripWidth;
+    } else if (edge == kEdgeRight) {
+        strip.left = shown.right - kRightStripInside;
+        strip.right = strip.left + kStripWidth;
+    }
+    return strip;
+}
+
+bool ContainsInclusive(BarRect rect, int32_t x, int32_t y)
+{
+    return rect.left <= x && x <= rect.right && rect.top <= y && y <= rect.bottom;
+}
+
+bool ReachesHiddenBar(BarRect hidden, uint32_t edge, int32_t screenWidth, int32_t x, int32_t y)
+{
+    if (y < hidden.top || y >= hidden.bottom) return false;
+    if (x >= hidden.left && x < hidden.right) return true;
+    if (edge == kEdgeLeft) return x <= 0;
+    if (edge == kEdgeRight) return x >= screenWidth - 1;
+    return false;
+}
+
+EdgeZone EdgeZoneAt(int32_t x, BarRect workArea)
+{
+    if (x < kLeftZoneColumns) return EdgeZone::Left;
+    if (x > workArea.right - kRightZoneMargin) return EdgeZone::Right;
+    return EdgeZone::None;
+}
+
+DragGrip GripOf(BarRect window, int32_t x, int32_t y)
+{
+    return {x - window.left, y - window.top, window.right - window.left, window.bottom - window.top};
+}
+
+BarRect HeldRect(DragGrip grip, int32_t x, int32_t y)
+{
+    BarRect rect;
+    rect.left = x - grip.offsetX;
+    rect.top = y - grip.offsetY;
+    rect.right = rect.left + grip.width;
+    rect.bottom = rect.top + grip.height;
+    return rect;
+}
+
+BarRect DragShape(int32_t x, int32_t y, BarRect workArea, int32_t barWidth, DragGrip grip)
+{
+    switch (EdgeZoneAt(x, workArea)) {
+    case EdgeZone::Left: return {0, 0, barWidth, workArea.bottom};
+    case EdgeZone::Right: return {workArea.right - barWidth, 0, workArea.right, workArea.bottom};
+    case EdgeZone::None: break;
+    }
+    return HeldRect(grip, x, y);
+}
+
+MoveEnd DecideMoveEnd(int32_t x, BarRect workArea, bool floating, uint32_t edge, BarRect window, int32_t barWidth)
+{
+    switch (EdgeZoneAt(x, workArea)) {
+    case EdgeZone::Left: return MoveEnd::DockLeft;
+    case EdgeZone::Right: return MoveEnd::DockRight;
+    case EdgeZone::None: break;
+    }
+    if (floating) return MoveEnd::Stay;   // the window was moved where the user left it
+    // A resize by the frame keeps the bar at its edge: a left bar at 0, a registered right
+    // bar at the end of the work area (which leaves the bar out) plus the bar's width.
+    if (edge == kEdgeLeft && window.left == 0) return MoveEnd::Stay;
+    if (edge == kEdgeRight && window.right == workArea.right + barWidth) return MoveEnd::Stay;
+    return MoveEnd::Undock;
+}

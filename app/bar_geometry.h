@@ -1,0 +1,61 @@
+// The rectangles of the docked bar and of a drag: where the bar stands shown and hidden, the
+// shape a drag shows, and what the end of a move decides. Plain arithmetic in screen pixels,
+// no window system.
+#pragma once
+#include <cstdint>
+
+// A screen rectangle; right and bottom lie just outside, as in the window system.
+struct BarRect {
+    int32_t left = 0, top = 0, right = 0, bottom = 0;
+    bool operator==(const BarRect& o) const
+    {
+        return left == o.left && top == o.top && right == o.right && bottom == o.bottom;
+    }
+};
+
+// The stored edge values of the bar (AppBarMode). Any other value is passed on unchanged and
+// narrows nothing.
+constexpr uint32_t kEdgeLeft = 0;
+constexpr uint32_t kEdgeRight = 2;
+
+// Where the pointer holds the window during a move, and the size the window shows there.
+struct DragGrip {
+    int32_t offsetX = 0, offsetY = 0, width = 0, height = 0;
+};
+
+// The rectangle the desktop-bar service returned, cut to `width` at the bar's edge.
+BarRect NarrowToEdge(BarRect service, uint32_t edge, int32_t width);
+
+// The window rectangle of a bar that is not registered (auto-hide): the narrowed rectangle
+// made shorter by the taskbar's height, plus 2.
+BarRect AutoHideWindowRect(BarRect narrowed, int32_t taskbarHeight);
+
+// The 2-pixel strip the hidden bar moves to: left of a left bar, across a right bar's right
+// edge. Any other edge keeps the shown rectangle.
+BarRect HiddenStrip(BarRect shown, uint32_t edge);
+
+// Whether the point lies in the rectangle, all four bounds included.
+bool ContainsInclusive(BarRect rect, int32_t x, int32_t y);
+
+// Whether the pointer reaches the hidden bar: inside its strip, or anywhere on the screen's
+// edge column beside it (the left strip lies wholly off the screen).
+bool ReachesHiddenBar(BarRect hidden, uint32_t edge, int32_t screenWidth, int32_t x, int32_t y);
+
+// The edge zone a pointer column falls in: the three leftmost columns of the screen, or the
+// two rightmost columns of the work area and anything right of them.
+enum class EdgeZone { None, Left, Right };
+EdgeZone EdgeZoneAt(int32_t x, BarRect workArea);
+
+// Taken when a move starts: the pointer's offset into the window, and the window's size.
+DragGrip GripOf(BarRect window, int32_t x, int32_t y);
+
+// The rectangle held by `grip` with the pointer at (x, y).
+BarRect HeldRect(DragGrip grip, int32_t x, int32_t y);
+
+// The window rectangle during a drag: a full-height bar of `barWidth` in an edge zone (from
+// the screen's top to the work area's bottom), else the rectangle held by the grip.
+BarRect DragShape(int32_t x, int32_t y, BarRect workArea, int32_t barWidth, DragGrip grip);
+
+// What the end of a move or resize does with the window.
+enum class MoveEnd { DockLeft, DockRight, Stay, Undock };
+MoveEnd DecideMoveEnd(int32_t x, BarRect workArea, bool floating, uint32_t edge, BarRect window, int32_t barWidth);

@@ -1,0 +1,16 @@
+// The settings dialog "CONFIG" with its version box "ABOUTDLG", and help.
+#pragma once
+#include <windows.h>
+
+// "CONFIG": shows TopMode, HideMode, HideTime, AskFlg and SortFlg; OK stores all five at once
+// (check boxes as 0 or 1, the hide time as typed), cancel changes nothing.
+INT_PTR CALLBACK ConfigDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp);
+
+// "ABOUTDLG": closes on OK or Esc.
+INT_PTR CALLBACK AboutDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp);
+
+// IDM_CONFIG: runs "CONFIG", then makes each setting that changed take effect.
+void OnConfig(HWND hwnd);
+
+// IDM_HELP: the first topic of the help file in the program directory.
+void OnHelp(HWND hwnd);

@@ -1,0 +1,259 @@
+// Docking: one function per step of the desktop-bar protocol, the auto-hide timer, and the
+// moves that dock and undock the window.
+#include "app/docking.h"
+
+#include "app/settings.h"
+#include "app/settings_store.h"
+#include "app/state.h"
+#include "res/resource.h"
+
+Dock g_dock;
+
+static BarRect FromRect(const RECT& r) { return {r.left, r.top, r.right, r.bottom}; }
+static RECT ToRect(const BarRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+
+static BarRect WindowRectOf(HWND hwnd)
+{
+    RECT rect{};
+    GetWindowRect(hwnd, &rect);
+    return FromRect(rect);
+}
+
+static POINT PointerPos()
+{
+    POINT p{};
+    GetCursorPos(&p);
+    return p;
+}
+
+static BarRect WorkArea()
+{
+    RECT area{};
+    SystemParametersInfoW(SPI_GETWORKAREA, 0, &area, 0);
+    return FromRect(area);
+}
+
+static void MoveMainTo(const BarRect& r)
+{
+    MoveWindow(g_ui.main, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+static HWND TopBand() { return g_set.topMode == 1 ? HWND_TOPMOST : HWND_NOTOPMOST; }
+
+static int32_t BarWidth() { return static_cast<int32_t>(g_set.dtWidth); }
+
+// The style switches' own moves are not sizes the user gave the bar.
+class WidthTrackingPaused {
+public:
+    WidthTrackingPaused() : saved_(g_ui.widthTracking) { g_ui.widthTracking = false; }
+    ~WidthTrackingPaused() { g_ui.widthTracking = saved_; }
+    WidthTrackingPaused(const WidthTrackingPaused&) = delete;
+    WidthTrackingPaused& operator=(const WidthTrackingPaused&) = delete;
+
+private:
+    bool saved_;
+};
+
+void RegisterBar()
+{
+    APPBARDATA& bar = g_dock.barData;
+    bar.cbSize = sizeof bar;
+    bar.hWnd = g_ui.main;
+    bar.uCallbackMessage = WM_APPBARNOTIFY;
+    if (g_set.hideMode != 0) {
+        (void)SHAppBarMessage(ABM_GETTASKBARPOS, &bar);
+        g_dock.taskbarHeight = bar.rc.bottom - bar.rc.top;
+    } else {
+        (void)SHAppBarMessage(ABM_NEW, &bar);
+    }
+    PositionBar(g_set.appBarMode, g_set.dtWidth);
+}
+
+void UnregisterBar()
+{
+    if (g_set.hideMode == 0) (void)SHAppBarMessage(ABM_REMOVE, &g_dock.barData);
+}
+
+void PositionBar(DWORD edge, DWORD width)
+{
+    APPBARDATA& bar = g_dock.barData;
+    bar.uEdge = edge;
+    bar.rc = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    (void)SHAppBarMessage(ABM_QUERYPOS, &bar);
+    bar.rc = ToRect(NarrowToEdge(FromRect(bar.rc), edge, static_cast<int32_t>(width)));
+    (void)SHAppBarMessage(ABM_SETPOS, &bar);
+    // Placed shown, also when it was hidden: the next move away hides it again.
+    g_dock.barHidden = false;
+    if (g_set.hideMode == 0) {
+        MoveMainTo(FromRect(bar.rc));
+        return;
+    }
+    MoveMainTo(AutoHideWindowRect(FromRect(bar.rc), g_dock.taskbarHeight));
+    g_dock.shownRect = WindowRectOf(g_ui.main);
+    g_dock.hiddenRect = HiddenStrip(g_dock.shownRect, edge);
+}
+
+void EnterDockedStyle()
+{
+    LONG style = GetWindowLongW(g_ui.main, GWL_STYLE);
+    SetWindowLongW(g_ui.main, GWL_STYLE, (style & ~WS_CAPTION) | WS_SYSMENU);
+    SetWindowPos(g_ui.main, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED | SWP_HIDEWINDOW);
+    RegisterBar();
+    SetWindowPos(g_ui.main, TopBand(), 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+}
+
+void EnterFloatingStyle()
+{
+    // The visibility bit stays as it is: the next call hides, the one after shows.
+    LONG visible = GetWindowLongW(g_ui.main, GWL_STYLE) & WS_VISIBLE;
+    SetWindowLongW(g_ui.main, GWL_STYLE, (g_ui.savedStyle & ~WS_VISIBLE) | visible);
+    SetWindowPos(g_ui.main, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_FRAMECHANGED | SWP_HIDEWINDOW);
+    SetWindowPos(g_ui.main, TopBand(), 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_SHOWWINDOW);
+    RestoreFloatRect();
+    UnregisterBar();
+}
+
+static void WriteSetting(const wchar_t* name, int32_t value)
+{
+    (void)RegWriteDword(HKEY_CURRENT_USER, kSettingsKey, name, static_cast<DWORD>(value));
+}
+
+void SaveFloatRect()
+{
+    const BarRect& r = g_dock.floatRect;
+    WriteSetting(L"X", r.left);
+    WriteSetting(L"Y", r.top);
+    WriteSetting(L"Width", r.right - r.left);
+    WriteSetting(L"Height", r.bottom - r.top);
+}
+
+void StartHideTimer(HWND hwnd)
+{
+    // HideTime is kept as typed; read as a signed period, 0 and below mean the shortest one
+    // (an unsigned reading of a negative value would be a period of weeks).
+    LONG period = static_cast<LONG>(g_set.hideTime);
+    SetTimer(hwnd, IDT_HIDE, period < USER_TIMER_MINIMUM ? USER_TIMER_MINIMUM : static_cast<UINT>(period), nullptr);
+}
+
+bool IsBarHidden() { return g_dock.barHidden; }
+
+bool IsMoveInProgress() { return g_dock.moving; }
+
+static void ShowHiddenBar(HWND hwnd)
+{
+    SetActiveWindow(hwnd);
+    SetFocus(hwnd);
+    g_dock.barHidden = false;
+    MoveMainTo(g_dock.shownRect);
+}
+
+void OnHideTimer(HWND hwnd)
+{
+    if (g_set.floatMode != 0) return;
+    POINT p = PointerPos();
+    // A hidden left strip lies off the screen: the pointer reaches it at the screen's edge.
+    if (g_dock.barHidden && g_set.hideMode == 1 &&
+        ReachesHiddenBar(g_dock.hiddenRect, g_set.appBarMode, GetSystemMetrics(SM_CXSCREEN), p.x, p.y)) {
+        ShowHiddenBar(hwnd);
+        g_dock.outsideTicks = 0;
+        return;
+    }
+    if (ContainsInclusive(g_dock.shownRect, p.x, p.y)) return;
+    if (g_dock.outsideTicks < 2) ++g_dock.outsideTicks;   // only "more than one" matters; never wraps
+    if (g_dock.outsideTicks <= 1 && !g_dock.hideAtOnce) return;
+    g_dock.hideAtOnce = false;
+    if (g_set.hideMode != 1 || g_dock.barHidden) return;
+    if (g_dock.hiddenRect == BarRect()) return;
+    g_dock.barHidden = true;   // before the move, so that the strip's size is not taken as the bar's
+    MoveMainTo(g_dock.hiddenRect);
+}
+
+LRESULT OnDockSetCursor(HWND hwnd)
+{
+    if (g_set.floatMode != 0 || g_set.hideMode != 1) return 0;
+    if (g_dock.barHidden) ShowHiddenBar(hwnd);
+    g_dock.outsideTicks = 0;
+    return 0;
+}
+
+void OnEnterSizeMove(HWND hwnd)
+{
+    g_dock.moving = false;
+    if (g_set.floatMode == 1) {
+        POINT p = PointerPos();
+        g_dock.floatRect = WindowRectOf(hwnd);
+        g_dock.dragGrip = GripOf(g_dock.floatRect, p.x, p.y);
+        return;
+    }
+    // A docked bar is held near its top-left corner at the stored floating size (0 when
+    // none was stored yet; restoring the floating rectangle later makes that 200 x 600).
+    g_dock.dragGrip = {10, 5, static_cast<int32_t>(RegReadDword(HKEY_CURRENT_USER, kSettingsKey, L"Width", 0)),
+                       static_cast<int32_t>(RegReadDword(HKEY_CURRENT_USER, kSettingsKey, L"Height", 0))};
+}
+
+void OnMoving(RECT* proposed)
+{
+    g_dock.moving = true;
+    POINT p = PointerPos();
+    *proposed = ToRect(DragShape(p.x, p.y, WorkArea(), BarWidth(), g_dock.dragGrip));
+}
+
+static void DockAt(DWORD edge)
+{
+    g_set.appBarMode = edge;
+    if (g_set.floatMode != 1) {
+        PositionBar(edge, g_set.dtWidth);
+        return;
+    }
+    g_set.floatMode = 0;
+    {
+        WidthTrackingPaused paused;
+        EnterDockedStyle();
+    }
+    SaveFloatRect();   // the rectangle from before the move
+}
+
+static void Undock(HWND hwnd)
+{
+    ShowWindow(hwnd, SW_HIDE);
+    POINT q = PointerPos();
+    g_dock.floatRect = HeldRect(g_dock.dragGrip, q.x, q.y);
+    SaveFloatRect();
+    WidthTrackingPaused paused;
+    g_set.floatMode = 1;
+    EnterFloatingStyle();
+}
+
+void OnExitSizeMove(HWND hwnd)
+{
+    g_dock.moving = false;
+    POINT p = PointerPos();
+    switch (DecideMoveEnd(p.x, WorkArea(), g_set.floatMode == 1, g_set.appBarMode, WindowRectOf(hwnd), BarWidth())) {
+    case MoveEnd::DockLeft: DockAt(kEdgeLeft); return;
+    case MoveEnd::DockRight: DockAt(kEdgeRight); return;
+    case MoveEnd::Undock: Undock(hwnd); return;
+    case MoveEnd::Stay: return;
+    }
+}
+
+void OnAppBarNotify(WPARAM code)
+{
+    if (code == ABN_POSCHANGED) PositionBar(g_set.appBarMode, g_set.dtWidth);
+}
+
+void OnSwitchEdge()
+{
+    if (g_set.appBarMode == kEdgeLeft) {
+        g_set.appBarMode = kEdgeRight;
+        PositionBar(kEdgeRight, g_set.dtWidth);
+    } else if (g_set.appBarMode == kEdgeRight) {
+        g_set.appBarMode = kEdgeLeft;
+        PositionBar(kEdgeLeft, g_set.dtWidth);
+    }
+}
+
+void OnRedock()
+{
+    UnregisterBar();
+    RegisterBar();
+}

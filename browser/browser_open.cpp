@@ -1,0 +1,144 @@
+// Opening a URL entry in the chosen browser. A URL that a request or command line could only
+// carry cut short is refused with a message instead.
+#include "browser/browser_open.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "app/settings_store.h"
+#include "app/state.h"
+#include "app/toolbar.h"
+#include "browser/browser_table.h"
+#include "browser/url_text.h"
+#include "list/entry_line.h"
+#include "list/lines.h"
+#include "platform/dde_client.h"
+#include "platform/message_box.h"
+#include "platform/text.h"
+#include "tree/tree_item.h"
+#include "tree/tree_locate.h"
+
+// How long a browser may take to answer one request.
+static constexpr DWORD kRequestTimeoutMs = 4000;
+// The longest reply kept; nobody reads it, only that it came counts.
+static constexpr size_t kReplyBytes = 511;
+// The longest executable path read from App Paths, in CP932 bytes with its terminator.
+static constexpr size_t kAppPathCapacity = 511;
+// CreateProcessW takes at most this many characters, terminator included.
+static constexpr size_t kMaxCommandLine = 32767;
+
+void SelectBrowser(DWORD kind)
+{
+    if (!BrowserRowOf(kind)) return;
+    g_set.selectWeb = kind;
+    PressBrowserButton(kind);
+}
+
+LRESULT OnSelectBrowserMessage(WPARAM wp)
+{
+    if (wp >= 1 && wp <= 3) SelectBrowser(static_cast<DWORD>(wp));
+    return 0;
+}
+
+// 1 when the browser replied (only that counts, not what), else 0.
+static int RequestFromBrowser(const BrowserRow& row, const char* topic, const std::string& item)
+{
+    return RequestDdeText(row.service, topic, item, kRequestTimeoutMs, kReplyBytes, nullptr) == DdeOutcome::Replied;
+}
+
+int ActivateBrowser(DWORD kind)
+{
+    const BrowserRow* row = BrowserRowOf(kind);
+    return row && RequestFromBrowser(*row, "WWW_Activate", "-1");
+}
+
+static void ReportUrlTooLong(HWND hwnd)
+{
+    ShowMessage(hwnd, L"URLが長すぎるため、ﾌﾞﾗｳｻﾞに渡せません。\nURLを短くしてください。", MB_OK | MB_ICONWARNING);
+}
+
+static void ReportCannotStart(HWND hwnd)
+{
+    ShowMessage(hwnd, L"ﾌﾞﾗｳｻﾞが起動できません\n設定したﾌﾞﾗｳｻﾞがｲﾝｽﾄｰﾙされているか\n確認してください", MB_OK,
+                L"ﾌﾞﾗｳｻﾞ起動ｴﾗｰ");
+}
+
+static void OpenUrlInBrowser(HWND hwnd, const BrowserRow& row, const std::string& url)
+{
+    std::string item;
+    if (!FormatOpenUrlItem(url, &item)) return ReportUrlTooLong(hwnd);
+    (void)RequestFromBrowser(row, "WWW_OpenURL", item);
+}
+
+// The executable named by the browser's App Paths entry, or empty. Installers store it with or
+// without quotes, and some with environment variables.
+static std::wstring BrowserExecutable(const BrowserRow& row)
+{
+    std::wstring path;
+    (void)RegReadWideString(HKEY_LOCAL_MACHINE, row.appPathsKey, nullptr, path, kAppPathCapacity);
+    if (path.size() >= 2 && path.front() == L'"' && path.back() == L'"') path = path.substr(1, path.size() - 2);
+    if (path.find(L'%') == std::wstring::npos) return path;
+    DWORD size = ExpandEnvironmentStringsW(path.c_str(), nullptr, 0);
+    std::vector<wchar_t> expanded(size + 1, L'\0');
+    if (!size || !ExpandEnvironmentStringsW(path.c_str(), expanded.data(), size)) return path;
+    return expanded.data();
+}
+
+static bool StartProgram(std::wstring commandLine)
+{
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESHOWWINDOW;
+    startup.wShowWindow = SW_SHOWNORMAL;
+    PROCESS_INFORMATION started{};
+    if (!CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &started))
+        return false;
+    CloseHandle(started.hThread);
+    CloseHandle(started.hProcess);
+    return true;
+}
+
+// The executable quoted, then the URL as exactly one argument.
+static void StartBrowser(HWND hwnd, const BrowserRow& row, const std::string& url)
+{
+    std::wstring exe = BrowserExecutable(row);
+    if (exe.empty()) return ReportCannotStart(hwnd);
+    std::wstring commandLine = L"\"" + exe + L"\" " + Widen(EncodeUrlArgument(url));
+    if (commandLine.size() >= kMaxCommandLine) return ReportUrlTooLong(hwnd);
+    if (!StartProgram(std::move(commandLine))) ReportCannotStart(hwnd);
+}
+
+static HTREEITEM NextItem(HTREEITEM item, UINT relation)
+{
+    return reinterpret_cast<HTREEITEM>(
+        SendMessageW(g_ui.tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
+}
+
+// The item the open command acts on; the caret moves there even when nothing opens.
+static HTREEITEM MoveToOpenTarget(OpenStep step)
+{
+    HTREEITEM selected = NextItem(nullptr, TVGN_CARET);
+    if (!selected) return nullptr;
+    HTREEITEM target = selected;
+    if (step == OpenStep::Previous) target = NextItem(selected, TVGN_PREVIOUSVISIBLE);
+    if (step == OpenStep::Next) target = NextItem(selected, TVGN_NEXTVISIBLE);
+    if (!target) target = selected;
+    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(target));
+    return target;
+}
+
+void OnOpen(HWND hwnd, OpenStep step)
+{
+    HTREEITEM target = MoveToOpenTarget(step);
+    if (!target || ItemData(g_ui.tree, target) != kUrlItemData) return;
+    long line = FindLineOfItem(target);
+    if (line < 0) return;
+    std::string url(LineUrl(g_bookmarks.lines[static_cast<size_t>(line)]));
+    const BrowserRow* row = BrowserRowOf(g_set.selectWeb);
+    if (url.empty() || !row) return;
+    if (row->wantsFileUrls) url = MakeFileUrl(url);
+    if (ActivateBrowser(g_set.selectWeb)) OpenUrlInBrowser(hwnd, *row, url);
+    else StartBrowser(hwnd, *row, url);
+}

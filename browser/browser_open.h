@@ -1,0 +1,21 @@
+// Choosing the browser, and opening URL entries in it: over DDE when it runs, otherwise by
+// starting the executable registered under its App Paths key.
+#pragma once
+#include <windows.h>
+
+enum class OpenStep { Selected, Previous, Next };
+
+// Makes `kind` (1-3) the current browser and shows its button pressed; any other kind
+// changes nothing. The choice is stored at exit.
+void SelectBrowser(DWORD kind);
+
+// The registered selection message: wParam 1-3 chooses that browser. Returns 0.
+LRESULT OnSelectBrowserMessage(WPARAM wp);
+
+// IDM_OPEN, IDM_OPENPREV, IDM_OPENNEXT: moves the caret (for Previous and Next, to the
+// neighbouring visible item, or stays at either end) and opens the item when it is a URL entry.
+void OnOpen(HWND hwnd, OpenStep step);
+
+// 1 when browser `kind` runs and answered its activation request (it then shows its last
+// active window), else 0; 0 at once for a kind outside 1-3.
+int ActivateBrowser(DWORD kind);

@@ -1,0 +1,21 @@
+// The three browsers the program can hand a URL to, by BrowserKind (1, 2, 3).
+#pragma once
+#include <cstdint>
+
+struct BrowserRow {
+    const char* service;        // DDE service name
+    const wchar_t* appPathsKey;  // under HKEY_LOCAL_MACHINE; its default value is the executable
+    const char* titleMark;       // what the browser's window caption holds
+    bool wantsFileUrls;          // local paths are handed over as file URLs
+};
+
+inline const BrowserRow* BrowserRowOf(uint32_t kind)
+{
+    static const BrowserRow kBrowserTable[] = {
+        {"IEXPLORE", L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\IEXPLORE.EXE",
+         "- Microsoft Internet Explorer", false},
+        {"NETSCAPE", L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Netscape.exe", "- Netscape", false},
+        {"OPERA", L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\Opera.exe", "Opera - [", true},
+    };
+    return kind >= 1 && kind <= 3 ? &kBrowserTable[kind - 1] : nullptr;
+}

@@ -1,0 +1,50 @@
+// The companion hand-off. A waiting request is paced by a timer rather than re-posted, so
+// that the window goes on handling its other messages and stays idle in between.
+#include "browser/companion.h"
+
+#include <commctrl.h>
+
+#include <string>
+
+#include "app/state.h"
+#include "list/entry_line.h"
+#include "list/lines.h"
+#include "platform/text.h"
+#include "res/resource.h"
+#include "tree/tree_item.h"
+#include "tree/tree_locate.h"
+
+static constexpr UINT kRetryMs = 150;
+
+// The URL of the caret item's line, or empty when the caret is on no URL entry.
+static std::string SelectedUrl()
+{
+    HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageW(g_ui.tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    if (!item || ItemData(g_ui.tree, item) != kUrlItemData) return {};
+    long line = FindLineOfItem(item);
+    return line < 0 ? std::string() : std::string(LineUrl(g_bookmarks.lines[static_cast<size_t>(line)]));
+}
+
+// Copies `url` to the system clipboard as text through the hidden edit control.
+static void CopyToClipboard(HWND hwnd, const std::string& url)
+{
+    HWND carrier = GetDlgItem(hwnd, IDC_CLIPEDIT);
+    SetWindowTextW(carrier, Widen(url).c_str());
+    SendMessageW(carrier, EM_SETSEL, 0, -1);
+    SendMessageW(carrier, WM_COPY, 0, 0);
+}
+
+void OnSendUrl(HWND hwnd)
+{
+    HWND companion = FindWindowW(L"DRAVLON", nullptr);
+    if (!companion) {
+        SetTimer(hwnd, IDT_SENDURL, kRetryMs, nullptr);
+        return;
+    }
+    KillTimer(hwnd, IDT_SENDURL);
+    ResetLines(g_clip);
+    std::string url = SelectedUrl();
+    if (url.empty()) return;
+    CopyToClipboard(hwnd, url);
+    PostMessageW(companion, WM_URLREADY, 0, 0);
+}

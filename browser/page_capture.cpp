@@ -1,0 +1,129 @@
+// Page capture: the URL from the browser's window information, the title from its window
+// caption (or from the window information when no browser window is found).
+#include "browser/page_capture.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <vector>
+
+#include "app/state.h"
+#include "browser/browser_open.h"
+#include "browser/browser_table.h"
+#include "browser/page_text.h"
+#include "edit/entry_commands.h"
+#include "edit/entry_rules.h"
+#include "edit/unique_title.h"
+#include "list/entry_line.h"
+#include "list/lines.h"
+#include "platform/dde_client.h"
+#include "platform/message_box.h"
+#include "platform/text.h"
+#include "tree/tree_build.h"
+#include "tree/tree_item.h"
+#include "tree/tree_locate.h"
+
+static constexpr DWORD kWindowInfoTimeoutMs = 10000;
+// The reply area holds 512 bytes with its terminator.
+static constexpr size_t kWindowInfoBytes = 511;
+// Captions longer than this are not read further: no browser's mark lies so far in.
+static constexpr int kMaxCaptionChars = 1024;
+
+struct CapturedPage {
+    std::string url;
+    std::string title;
+};
+
+static std::wstring CaptionOf(HWND window)
+{
+    int length = GetWindowTextLengthW(window);
+    if (length <= 0) return {};
+    if (length > kMaxCaptionChars) length = kMaxCaptionChars;
+    std::vector<wchar_t> text(static_cast<size_t>(length) + 1, L'\0');
+    int got = GetWindowTextW(window, text.data(), length + 1);
+    return std::wstring(text.data(), got > 0 ? static_cast<size_t>(got) : 0);
+}
+
+namespace {
+struct WindowSearch {
+    std::wstring mark;
+    HWND found = nullptr;
+};
+}  // namespace
+
+static BOOL CALLBACK TestBrowserWindow(HWND window, LPARAM lp)
+{
+    auto* search = reinterpret_cast<WindowSearch*>(lp);
+    if (!GetWindow(window, GW_CHILD) || !IsWindowVisible(window)) return TRUE;
+    if (CaptionOf(window).find(search->mark) == std::wstring::npos) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+HWND FindBrowserWindow(std::string_view mark)
+{
+    WindowSearch search{Widen(mark)};
+    EnumWindows(TestBrowserWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
+}
+
+// The title as the list stores it: cut out of the caption, separators made full-width, at
+// most one field long. An empty title takes the URL, as a typed entry does.
+static std::string PageTitle(DWORD kind, std::string_view caption, std::string_view url)
+{
+    std::string title = StorableTitle(CutPageTitle(kind, caption));
+    if (title.empty()) title = StorableTitle(url);
+    return std::string(HeadOnCharBoundary(title, kFieldBytes));
+}
+
+// 1 with the reply's text in `reply`, or 0 when no reply came.
+static int RequestWindowInfo(const char* service, std::string* reply)
+{
+    DdeOutcome outcome =
+        RequestDdeText(service, "WWW_GetWindowInfo", "0xFFFFFFFF", kWindowInfoTimeoutMs, kWindowInfoBytes, reply);
+    if (outcome == DdeOutcome::NoInstance)
+        ShowMessage(nullptr, L"DDEの初期化に失敗しました。", MB_OK | MB_ICONWARNING, L"ブラウザ情報の取得");
+    return outcome == DdeOutcome::Replied;
+}
+
+// 0, with nothing changed, when the browser gave no window information.
+static int CapturePage(DWORD kind, CapturedPage* page)
+{
+    const BrowserRow* row = BrowserRowOf(kind);
+    std::string reply;
+    if (!row || !RequestWindowInfo(row->service, &reply)) return 0;
+    WindowInfo info = ParseWindowInfo(reply);
+    std::string caption = info.title;
+    // A caption with characters the list cannot hold leaves the reply's title in place.
+    if (HWND window = FindBrowserWindow(row->titleMark)) (void)Narrow(CaptionOf(window), &caption);
+    page->url = info.url;
+    page->title = PageTitle(kind, caption, info.url);
+    return 1;
+}
+
+static HTREEITEM CaretItem()
+{
+    return reinterpret_cast<HTREEITEM>(SendMessageW(g_ui.tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
+}
+
+void OnGetFromBrowser(HWND hwnd)
+{
+    HTREEITEM folder = CaretItem();
+    if (!folder || ItemData(g_ui.tree, folder) != kFolderItemData || FindLineOfItem(folder) < 0) return;
+    if (!CheckRoomForLines(hwnd, 1)) return;
+    if (!ActivateBrowser(g_set.selectWeb)) return;
+    CapturedPage page;
+    if (!CapturePage(g_set.selectWeb, &page)) return;
+    if (CaretItem() != folder) return;   // the selection moved while the browser answered
+    if (page.url.size() > kFieldBytes) {
+        ShowMessage(hwnd, L"ﾌﾞﾗｳｻﾞのURLが長すぎるため追加できません。\nURLは255バイトまでです。", MB_OK | MB_ICONWARNING);
+        return;
+    }
+    if (!MakeUniqueTitle(folder, page.title)) return ReportTitleWithoutRoom(hwnd);
+    long line = FindLineOfItem(folder);
+    if (line < 0) return;
+    char depth = static_cast<char>(DepthCharOf(g_bookmarks.lines[static_cast<size_t>(line)]) + 1);
+    InsertLine(g_bookmarks, static_cast<size_t>(line) + 1, MakeUrlLine(depth, page.title, page.url));
+    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET,
+                 reinterpret_cast<LPARAM>(InsertUrlItemFirst(folder, page.title)));
+}

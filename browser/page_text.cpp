@@ -1,0 +1,71 @@
+// Parsing the window-info reply and cutting page titles, with double-byte characters kept whole.
+#include "browser/page_text.h"
+
+#include "browser/browser_table.h"
+#include "list/cp932.h"
+
+static bool IsLeadAt(std::string_view s, size_t i) { return IsLead932(static_cast<unsigned char>(s[i])); }
+
+// Copies one field from `at`, leaving `at` on the quote that ended it (or the end).
+static std::string TakeField(std::string_view reply, size_t& at)
+{
+    std::string field;
+    while (at < reply.size() && reply[at] != '"') {
+        if (IsLeadAt(reply, at) || reply[at] == '\\') {
+            if (at + 1 >= reply.size()) {   // half a character or a dangling escape
+                at = reply.size();
+                break;
+            }
+            if (reply[at] != '\\') field.push_back(reply[at]);
+            field.push_back(reply[at + 1]);
+            at += 2;
+            continue;
+        }
+        field.push_back(reply[at++]);
+    }
+    return field;
+}
+
+static void SkipSeparators(std::string_view reply, size_t& at)
+{
+    while (at < reply.size() && (reply[at] == '"' || reply[at] == ',')) ++at;
+}
+
+WindowInfo ParseWindowInfo(std::string_view reply)
+{
+    WindowInfo info;
+    size_t at = 0;
+    if (!reply.empty() && reply[0] == '"') at = 1;
+    info.url = TakeField(reply, at);
+    SkipSeparators(reply, at);
+    info.title = TakeField(reply, at);
+    SkipSeparators(reply, at);
+    info.window = TakeField(reply, at);
+    return info;
+}
+
+std::string CutPageTitle(uint32_t kind, std::string_view caption)
+{
+    constexpr size_t npos = std::string_view::npos;
+    if (kind == 3) {
+        constexpr std::string_view open = "- [", close = " ]";
+        size_t start = FindText932(caption, open);
+        if (start == npos) return std::string(caption);
+        std::string_view rest = caption.substr(start + open.size());
+        return std::string(rest.substr(0, FindText932(rest, close)));
+    }
+    const BrowserRow* row = BrowserRowOf(kind);
+    if (!row) return std::string(caption);
+    return std::string(caption.substr(0, FindText932(caption, row->titleMark)));
+}
+
+std::string_view HeadOnCharBoundary(std::string_view text, size_t maxBytes)
+{
+    size_t end = 0;
+    while (end < text.size()) {
+        size_t next = end + (IsLeadAt(text, end) && end + 1 < text.size() ? 2 : 1);
+        if (next > maxBytes) break;
+        end = next;
+    }
+    return text.substr(0, end);
+}

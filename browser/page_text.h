@@ -1,0 +1,30 @@
+// The texts of a captured page: the browser's window-info reply and the title cut out of the
+// browser window's caption. Code page 932 bytes throughout.
+#pragma once
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+struct WindowInfo {
+    std::string url;      // first field of the reply
+    std::string title;    // second field
+    std::string window;   // third field, which nothing reads
+};
+
+// Splits a reply of the form "URL","title","window". A field starts after an optional double
+// quote (the separators swallow the others) and ends at the next unescaped double quote or the
+// end of `reply`. A backslash is dropped and the byte after it kept, whatever it is; a
+// double-byte character is copied whole and never taken for a quote or a backslash; a
+// backslash or lead byte as the last byte ends the field. Between fields every double quote
+// and comma in a row is skipped, so an empty field vanishes and the next moves up. Reads
+// nothing past `reply`.
+WindowInfo ParseWindowInfo(std::string_view reply);
+
+// The page title in the caption of browser `kind`: for 1 and 2 the caption up to its title
+// mark; for 3 the text after the first "- [" up to the first " ]" after it. A caption without
+// its mark is the title whole.
+std::string CutPageTitle(uint32_t kind, std::string_view caption);
+
+// The longest head of `text` of at most `maxBytes` bytes that ends on a character boundary.
+std::string_view HeadOnCharBoundary(std::string_view text, size_t maxBytes);

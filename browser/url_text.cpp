@@ -1,0 +1,58 @@
+// File URLs, the DDE open item and the command-line form of a URL.
+#include "browser/url_text.h"
+
+#include "list/cp932.h"
+
+std::string MakeFileUrl(std::string_view text)
+{
+    std::string slashed(text);
+    for (size_t i = 0; i < slashed.size(); ++i) {
+        if (IsLead932(static_cast<unsigned char>(slashed[i]))) ++i;   // its trail byte may be 0x5C
+        else if (slashed[i] == '\\') slashed[i] = '/';
+    }
+    if (slashed.size() < 3 || slashed[1] != ':' || slashed[2] != '/') return std::string(text);
+    return "file:///" + slashed.substr(0, 1) + "|/" + slashed.substr(3);
+}
+
+// Appends `c` as %XX.
+static void AppendEncoded(std::string& out, unsigned char c)
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    out.push_back('%');
+    out.push_back(kHex[c >> 4]);
+    out.push_back(kHex[c & 0x0F]);
+}
+
+// Copies `url`, encoding the single-byte characters `mustEncode` picks. The bytes of a
+// double-byte character are copied as they are.
+template <class Pick>
+static std::string EncodeWhere(std::string_view url, Pick mustEncode)
+{
+    std::string out;
+    out.reserve(url.size());
+    for (size_t i = 0; i < url.size(); ++i) {
+        unsigned char c = static_cast<unsigned char>(url[i]);
+        if (IsLead932(c) && i + 1 < url.size()) {
+            out.append(url.substr(i, 2));
+            ++i;
+        } else if (mustEncode(c)) {
+            AppendEncoded(out, c);
+        } else {
+            out.push_back(static_cast<char>(c));
+        }
+    }
+    return out;
+}
+
+bool FormatOpenUrlItem(std::string_view url, std::string* item)
+{
+    std::string text = "\"" + EncodeWhere(url, [](unsigned char c) { return c == '"'; }) + "\",,0xFFFFFFFF";
+    if (text.size() > kMaxDdeItemBytes) return false;
+    *item = std::move(text);
+    return true;
+}
+
+std::string EncodeUrlArgument(std::string_view url)
+{
+    return EncodeWhere(url, [](unsigned char c) { return c <= ' ' || c == '"' || c == 0x7F; });
+}

@@ -1,0 +1,134 @@
+// Clipboard commands. Copy and cut move the lines of one range in bulk and patch the tree;
+// paste inserts the whole clip in one step and rebuilds the tree once. A selected item whose
+// line cannot be found changes nothing.
+#include "edit/clip_commands.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <unordered_set>
+#include <vector>
+
+#include "app/state.h"
+#include "edit/clip_lines.h"
+#include "edit/entry_commands.h"
+#include "edit/unique_title.h"
+#include "list/entry_line.h"
+#include "list/lines.h"
+#include "platform/message_box.h"
+#include "platform/text.h"
+#include "tree/tree_build.h"
+#include "tree/tree_item.h"
+#include "tree/tree_locate.h"
+
+static HTREEITEM Related(HTREEITEM item, UINT relation) { return RelatedItem(g_ui.tree, item, relation); }
+
+// The selected item and its line; false when there is none or its line is not found.
+static bool SelectedEntry(HTREEITEM* item, size_t* line)
+{
+    *item = Related(nullptr, TVGN_CARET);
+    long found = FindLineOfItem(*item);
+    *line = static_cast<size_t>(found);
+    return found >= 0;
+}
+
+// The level of the selected entry: its parent's line, or kTopLevel for a Book and when
+// nothing is selected. False when the entry's line or its parent's is not found.
+static bool SelectedLevel(HTREEITEM* parent, long* parentLine)
+{
+    HTREEITEM item = Related(nullptr, TVGN_CARET);
+    if (item) return FindLevelOfItem(item, parent, parentLine);
+    *parent = nullptr;
+    *parentLine = kTopLevel;
+    return true;
+}
+
+static void PutInClip(std::vector<std::string> lines, bool add)
+{
+    if (!add) ResetLines(g_clip);
+    InsertLines(g_clip, LineCount(g_clip), std::move(lines));
+}
+
+static void CopyEntry(bool add)
+{
+    HTREEITEM item;
+    size_t line;
+    if (!SelectedEntry(&item, &line)) return;
+    PutInClip(ClipLinesOf(g_bookmarks, EntryRange(g_bookmarks, line), EntryTopDepth(g_bookmarks, line)), add);
+}
+
+void OnCopy() { CopyEntry(false); }
+void OnCopyAdd() { CopyEntry(true); }
+
+void OnCopyLevel()
+{
+    HTREEITEM parent;
+    long parentLine;
+    if (!SelectedLevel(&parent, &parentLine)) return;
+    LineRange range = LevelRange(g_bookmarks, parentLine);
+    PutInClip(ClipLinesOf(g_bookmarks, range, LevelTopDepth(g_bookmarks, parentLine)), false);
+}
+
+static void CutEntry(bool add)
+{
+    HTREEITEM item;
+    size_t line;
+    if (g_bookmarks.lines.empty() || !SelectedEntry(&item, &line)) return;
+    unsigned char topDepth = EntryTopDepth(g_bookmarks, line);
+    PutInClip(CutClipLines(g_bookmarks, EntryRange(g_bookmarks, line), topDepth), add);
+    SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
+}
+
+void OnCut() { CutEntry(false); }
+void OnCutAdd() { CutEntry(true); }
+
+void OnCutLevel()
+{
+    HTREEITEM parent;
+    long parentLine;
+    if (g_bookmarks.lines.empty() || !SelectedLevel(&parent, &parentLine)) return;
+    LineRange range = LevelRange(g_bookmarks, parentLine);
+    if (range.empty()) return;
+    unsigned char topDepth = LevelTopDepth(g_bookmarks, parentLine);
+    PutInClip(CutClipLines(g_bookmarks, range, topDepth), false);
+    if (!parent) {
+        // Lines after a gap in the top level stay in the list and are shown differently now.
+        RebuildTree(0xFFFF);
+        return;
+    }
+    DeleteChildItems(g_ui.tree, parent);
+}
+
+// Inserts the clip at line `at` below `parent` (the top level for null), its depths raised by
+// `shift` and its top titles unique among the parent's children and each other, then rebuilds
+// the tree and selects the last line inserted (with an empty clip, the line before `at`).
+static void PasteClip(HWND hwnd, HTREEITEM parent, size_t at, int shift)
+{
+    if (!CheckRoomForLines(hwnd, LineCount(g_clip))) return;
+    std::unordered_set<std::wstring> taken = ChildTitles(parent);
+    auto lines = MakePasteLines(g_clip.lines, shift,
+                                [&taken](const std::string& title) { return taken.insert(Widen(title)).second; });
+    if (!lines) {
+        ShowMessage(hwnd, L"階層が深すぎるため、ここには貼り付けられません。", MB_OK | MB_ICONWARNING);
+        return;
+    }
+    size_t count = lines->size();
+    InsertLines(g_bookmarks, at, std::move(*lines));
+    HTREEITEM last = RebuildTree(static_cast<unsigned long>(at + count) - 1);
+    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(last));
+}
+
+void OnPaste(HWND hwnd)
+{
+    HTREEITEM target;
+    size_t line;
+    if (!SelectedEntry(&target, &line) || ItemData(g_ui.tree, target) == kUrlItemData) return;
+    // The clip's top entries become the folder's children, one level below it.
+    int shift = DepthCharOf(g_bookmarks.lines[line]) + 1 - kTopDepthChar;
+    PasteClip(hwnd, target, line + 1, shift);
+}
+
+void OnPasteRoot(HWND hwnd)
+{
+    PasteClip(hwnd, nullptr, LineCount(g_bookmarks), 0);
+}

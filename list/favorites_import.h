@@ -1,0 +1,26 @@
+// The Favorites import: the Favorites folder becomes one new Book at the end of the list,
+// every sub-folder a Group and every Internet shortcut a URL entry. The list file is saved
+// with the new lines at once.
+#pragma once
+#include <cstddef>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <windows.h>
+
+void OnImportFavorites(HWND hwnd);
+
+// The Favorites folder as the shell's folder list names it; empty when it names none.
+std::wstring FavoritesFolder();
+
+// What the import had to change on the way, for the user to be told.
+struct ImportNotes {
+    size_t replacedNames = 0;       // names with characters that code page 932 cannot hold
+    size_t unreadableShortcuts = 0; // shortcut files that could not be read: their URL is empty
+};
+
+// Reads the folder tree below `favorites` into import lines under a Book titled `bookTitle`.
+// False when it would take more than `maxLines` lines.
+bool ReadFavorites(const std::wstring& favorites, std::string_view bookTitle, size_t maxLines,
+                   std::vector<std::string>* lines, ImportNotes* notes);

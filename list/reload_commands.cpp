@@ -1,0 +1,64 @@
+// Reload and restore: load, rebuild the tree and select its first item. The list file stays
+// where it is; a restored list reaches it at the next save.
+#include "list/reload_commands.h"
+
+#include <commctrl.h>
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "app/list_messages.h"
+#include "app/state.h"
+#include "list/lines.h"
+#include "list/list_file.h"
+#include "platform/message_box.h"
+#include "platform/wait_cursor.h"
+#include "tree/tree_build.h"
+#include "tree/tree_item.h"
+
+// Loads `path` in place of the list and shows it; any outcome but Loaded puts the list as it
+// was back, tree included.
+static ListLoad ReplaceListWith(HWND hwnd, const std::wstring& path)
+{
+    WaitCursor wait(hwnd);
+    std::vector<std::string> kept = std::move(g_bookmarks.lines);
+    ListLoad outcome = LoadListFile(path);
+    if (outcome != ListLoad::Loaded) {
+        g_bookmarks.lines = std::move(kept);
+        return outcome;
+    }
+    (void)RebuildTree(0);
+    HTREEITEM first = RelatedItem(g_ui.tree, nullptr, TVGN_ROOT);
+    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(first));
+    return outcome;
+}
+
+void OnReload(HWND hwnd)
+{
+    const std::wstring& path = g_paths.listFile;
+    ListLoad outcome = ReplaceListWith(hwnd, path);
+    if (outcome == ListLoad::Missing)
+        ShowMessage(hwnd, L"リストファイルが見つかりません。\n" + path + L"\n\n今の内容のままにします。",
+                    MB_OK | MB_ICONWARNING);
+    else
+        ReportListLoad(hwnd, outcome, path);
+}
+
+void OnRestore(HWND hwnd)
+{
+    if (ShowMessage(hwnd, L"前回終了時の状態に戻してよろしいですか？", MB_YESNO) != IDYES) return;
+    std::wstring backup = BackupPathIn(g_paths.programDir);
+    switch (ReplaceListWith(hwnd, backup)) {
+    case ListLoad::Loaded:
+        return;
+    case ListLoad::Missing:
+        ShowMessage(hwnd, L"前回終了時のﾃﾞｰﾀが保存されていない為\n実行できません", MB_OK);
+        return;
+    case ListLoad::Unreadable:
+    case ListLoad::TooManyLines:
+        ShowMessage(hwnd, L"前回終了時のﾃﾞｰﾀを読み込めませんでした。\n" + backup + L"\n\n今の内容のままにします。",
+                    MB_OK | MB_ICONWARNING);
+        return;
+    }
+}

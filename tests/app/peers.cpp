@@ -1,0 +1,113 @@
+// Starting and stopping the helper programs, and the App Paths entries of the tests.
+#include "tests/app/peers.h"
+
+#include <gtest/gtest.h>
+
+std::wstring BesideTests(const wchar_t* name)
+{
+    wchar_t self[MAX_PATH];
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::wstring path = self;
+    return path.substr(0, path.find_last_of(L'\\') + 1) + name;
+}
+
+static std::wstring Quoted(const std::wstring& arg) { return L"\"" + arg + L"\""; }
+
+bool Peer::Start(const wchar_t* program, const std::vector<std::wstring>& args)
+{
+    static int s_started = 0;
+    std::wstring readyName = L"larkit-peer-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++s_started);
+    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
+    std::wstring commandLine = Quoted(BesideTests(program)) + L" " + Quoted(readyName);
+    for (const std::wstring& arg : args) commandLine += L" " + Quoted(arg);
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    bool started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                                  &process_);
+    if (!started) process_ = PROCESS_INFORMATION{};
+    HANDLE waits[2] = {ready, process_.hProcess};
+    bool serving = started && WaitForMultipleObjects(2, waits, FALSE, 10000) == WAIT_OBJECT_0;
+    CloseHandle(ready);
+    if (!serving) Stop();
+    return serving;
+}
+
+void Peer::Stop()
+{
+    if (!process_.hProcess) return;
+    PostThreadMessageW(process_.dwThreadId, WM_QUIT, 0, 0);
+    if (WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0) {
+        TerminateProcess(process_.hProcess, 99);
+        WaitForSingleObject(process_.hProcess, 5000);
+    }
+    CloseHandle(process_.hProcess);
+    CloseHandle(process_.hThread);
+    process_ = PROCESS_INFORMATION{};
+}
+
+
+void PumpFor(DWORD ms)
+{
+    PumpUntil([] { return false; }, ms);
+}
+
+std::vector<std::string> LogLines(const std::wstring& path)
+{
+    std::vector<std::string> lines;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return lines;
+    std::string bytes(GetFileSize(file, nullptr), '\0');
+    DWORD got = 0;
+    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
+    CloseHandle(file);
+    bytes.resize(got);
+    size_t start = 0;
+    for (size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(bytes.substr(start, end - start));
+    return lines;
+}
+
+static const wchar_t kAppPaths[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
+
+AppPathsEntry::AppPathsEntry(const wchar_t* keyName, const std::optional<std::wstring>& exe)
+    : key_(std::wstring(kAppPaths) + keyName)
+{
+    HKEY key = nullptr;
+    DWORD disposition = 0;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, &disposition) !=
+        ERROR_SUCCESS) {
+        ADD_FAILURE() << "cannot open an App Paths key";
+        return;
+    }
+    keyExisted_ = disposition == REG_OPENED_EXISTING_KEY;
+    wchar_t value[1024];
+    DWORD size = sizeof value, type = 0;
+    if (RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS &&
+        type == REG_SZ && size >= sizeof(wchar_t))
+        previous_ = std::wstring(value, size / sizeof(wchar_t) - 1);
+    if (exe) {
+        RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(exe->c_str()),
+                       static_cast<DWORD>((exe->size() + 1) * sizeof(wchar_t)));
+    } else {
+        RegDeleteValueW(key, nullptr);
+    }
+    RegCloseKey(key);
+}
+
+AppPathsEntry::~AppPathsEntry()
+{
+    if (!keyExisted_) {
+        RegDeleteTreeW(HKEY_LOCAL_MACHINE, key_.c_str());
+        RegDeleteKeyW(HKEY_LOCAL_MACHINE, key_.c_str());
+        return;
+    }
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key_.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
+    if (previous_)
+        RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(previous_->c_str()),
+                       static_cast<DWORD>((previous_->size() + 1) * sizeof(wchar_t)));
+    else
+        RegDeleteValueW(key, nullptr);
+    RegCloseKey(key);
+}

@@ -1,0 +1,15 @@
+// What the program asked of the shell and the help viewer, as the tests see it.
+#pragma once
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+struct ShellRequest {
+    enum Kind { Open, Help } kind;
+    HWND owner;
+    std::wstring file;
+    DWORD context;   // help topic; 0 for Open
+};
+
+extern std::vector<ShellRequest> g_shellRequests;

@@ -1,0 +1,40 @@
+// The screen as the docking tests see it: the real pointer, the main window's rectangle, and
+// what the desktop-bar service says.
+#pragma once
+#include "tests/app/harness.h"
+#include <functional>
+#include <ostream>
+
+#include <windows.h>
+
+constexpr LONG kScreenWidth = 1024;   // the test desktop
+constexpr LONG kScreenHeight = 768;
+
+// Rectangles compare and print as (left, top, right, bottom).
+inline bool operator==(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
+inline std::ostream& operator<<(std::ostream& out, const RECT& r)
+{
+    return out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+
+RECT MainWindowRect();
+
+// Moves the real pointer and lets the windows see it, as a mouse move would; fails the test
+// when the position does not hold.
+void PointAt(LONG x, LONG y);
+
+
+// The taskbar's height as the desktop-bar service reports it.
+LONG TaskbarHeight();
+
+// The bottom of a docked bar that is not registered: the screen less the taskbar, plus 2.
+LONG AutoHideBottom();
+
+// Whether the service holds `hwnd` as a desktop bar (it refuses a second registration).
+bool IsRegisteredBar(HWND hwnd);
+
+// Sends the auto-hide timer's tick to the main window.
+void TickHideTimer();

@@ -1,0 +1,151 @@
+// The bar's rectangles on a 1024 x 768 screen with a taskbar 28 pixels high (work area
+// 0, 0, 1024, 740) and a bar 200 wide: where it stands shown and hidden, what a drag shows,
+// what the end of a move decides, and when the pointer reaches the hidden strip.
+#include <gtest/gtest.h>
+
+#include "app/bar_geometry.h"
+
+void PrintTo(const BarRect& r, std::ostream* out)
+{
+    *out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+
+namespace {
+
+constexpr BarRect kScreen{0, 0, 1024, 768};
+constexpr BarRect kWorkArea{0, 0, 1024, 740};
+constexpr int32_t kTaskbarHeight = 28;
+constexpr int32_t kBarWidth = 200;
+
+struct PlaceCase {
+    const char* name;
+    BarRect service;   // what the desktop-bar service returned for the whole screen
+    uint32_t edge;
+    BarRect shown, hidden;
+};
+
+class AutoHidePlaceTest : public ::testing::TestWithParam<PlaceCase> {};
+
+TEST_P(AutoHidePlaceTest, ShownAndHiddenRectangles)
+{
+    const PlaceCase& c = GetParam();
+    BarRect shown = AutoHideWindowRect(NarrowToEdge(c.service, c.edge, kBarWidth), kTaskbarHeight);
+    EXPECT_EQ(shown, c.shown);
+    EXPECT_EQ(HiddenStrip(shown, c.edge), c.hidden);
+}
+
+INSTANTIATE_TEST_SUITE_P(Edges, AutoHidePlaceTest, ::testing::Values(
+    PlaceCase{"Left", kScreen, kEdgeLeft, {0, 0, 200, 742}, {-4, 0, -2, 742}},
+    PlaceCase{"Right", kScreen, kEdgeRight, {824, 0, 1024, 742}, {1023, 0, 1025, 742}},
+    // Another bar holds the left 150 pixels: the service moved the rectangle's left edge.
+    PlaceCase{"LeftBesideAnotherBar", {150, 0, 1024, 768}, kEdgeLeft, {150, 0, 350, 742}, {146, 0, 148, 742}},
+    PlaceCase{"UnknownEdgeIsNotNarrowed", kScreen, 5, {0, 0, 1024, 742}, {0, 0, 1024, 742}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct ShapeCase {
+    int32_t x;
+    BarRect shape;
+};
+
+class DragShapeTest : public ::testing::TestWithParam<ShapeCase> {};
+
+// Grabbed 80 right of and 20 below the corner of a 200 x 600 window at (20, 20).
+TEST_P(DragShapeTest, BarInTheEdgeZonesHeldRectangleElsewhere)
+{
+    DragGrip grip = GripOf({20, 20, 220, 620}, 100, 40);
+    EXPECT_EQ(DragShape(GetParam().x, 300, kWorkArea, kBarWidth, grip), GetParam().shape);
+}
+
+INSTANTIATE_TEST_SUITE_P(ZoneBorders, DragShapeTest, ::testing::Values(
+    ShapeCase{0, {0, 0, 200, 740}},
+    ShapeCase{2, {0, 0, 200, 740}},
+    ShapeCase{3, {-77, 280, 123, 880}},
+    ShapeCase{500, {420, 280, 620, 880}},
+    ShapeCase{1021, {941, 280, 1141, 880}},
+    ShapeCase{1022, {824, 0, 1024, 740}},
+    ShapeCase{1023, {824, 0, 1024, 740}}));
+
+TEST(DragShapeTest, RightZoneFollowsTheWorkArea)
+{
+    constexpr BarRect besideRightBar{0, 0, 824, 740};   // a registered right bar holds the rest
+    EXPECT_EQ(EdgeZoneAt(821, besideRightBar), EdgeZone::None);
+    EXPECT_EQ(EdgeZoneAt(822, besideRightBar), EdgeZone::Right);
+    EXPECT_EQ(EdgeZoneAt(1000, besideRightBar), EdgeZone::Right);
+    EXPECT_EQ(DragShape(900, 300, besideRightBar, kBarWidth, {}), (BarRect{624, 0, 824, 740}));
+}
+
+struct MoveEndCase {
+    const char* name;
+    int32_t x;
+    BarRect workArea;
+    bool floating;
+    uint32_t edge;
+    BarRect window;
+    MoveEnd end;
+    int32_t barWidth = kBarWidth;
+};
+
+class MoveEndTest : public ::testing::TestWithParam<MoveEndCase> {};
+
+TEST_P(MoveEndTest, Decides)
+{
+    const MoveEndCase& c = GetParam();
+    EXPECT_EQ(DecideMoveEnd(c.x, c.workArea, c.floating, c.edge, c.window, c.barWidth), c.end);
+}
+
+constexpr BarRect kRightBar{824, 0, 1024, 768};
+
+INSTANTIATE_TEST_SUITE_P(Moves, MoveEndTest, ::testing::Values(
+    MoveEndCase{"FloatingToLeftZone", 2, kWorkArea, true, kEdgeLeft, {400, 20, 600, 620}, MoveEnd::DockLeft},
+    MoveEndCase{"FloatingElsewhere", 3, kWorkArea, true, kEdgeLeft, {400, 20, 600, 620}, MoveEnd::Stay},
+    MoveEndCase{"LeftBarResizedByItsFrame", 249, kWorkArea, false, kEdgeLeft, {0, 0, 250, 768}, MoveEnd::Stay, 250},
+    MoveEndCase{"LeftBarDraggedAway", 400, kWorkArea, false, kEdgeLeft, {390, 295, 690, 795}, MoveEnd::Undock},
+    // A registered right bar is left out of the work area: released over it, it stays right.
+    MoveEndCase{"OverRegisteredRightBar", 900, {0, 0, 824, 740}, false, kEdgeRight, kRightBar, MoveEnd::DockRight},
+    MoveEndCase{"RegisteredRightBarResized", 700, {0, 0, 774, 740}, false, kEdgeRight, {774, 0, 1024, 768},
+                MoveEnd::Stay, 250},
+    // Not registered (auto-hide), its area is part of the work area: a resize undocks it.
+    MoveEndCase{"UnregisteredRightBarResized", 700, kWorkArea, false, kEdgeRight, {700, 0, 1024, 742},
+                MoveEnd::Undock},
+    MoveEndCase{"UnknownEdge", 500, kWorkArea, false, 5, {0, 0, 200, 768}, MoveEnd::Undock}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct ReachCase {
+    const char* name;
+    BarRect hidden;
+    uint32_t edge;
+    int32_t x, y;
+    bool reaches;
+};
+
+class HiddenBarReachTest : public ::testing::TestWithParam<ReachCase> {};
+
+TEST_P(HiddenBarReachTest, PointerAtTheStripOrTheScreenEdgeBesideIt)
+{
+    const ReachCase& c = GetParam();
+    EXPECT_EQ(ReachesHiddenBar(c.hidden, c.edge, 1024, c.x, c.y), c.reaches);
+}
+
+constexpr BarRect kLeftStrip{-4, 0, -2, 742};
+constexpr BarRect kRightStrip{1023, 0, 1025, 742};
+
+INSTANTIATE_TEST_SUITE_P(Strips, HiddenBarReachTest, ::testing::Values(
+    ReachCase{"LeftScreenEdge", kLeftStrip, kEdgeLeft, 0, 300, true},
+    ReachCase{"LeftSecondColumn", kLeftStrip, kEdgeLeft, 1, 300, false},
+    ReachCase{"LeftBelowTheBar", kLeftStrip, kEdgeLeft, 0, 742, false},
+    ReachCase{"RightScreenEdge", kRightStrip, kEdgeRight, 1023, 300, true},
+    ReachCase{"RightBesideTheStrip", kRightStrip, kEdgeRight, 1022, 300, false},
+    ReachCase{"LeftEdgeIsNotTheRightBars", kRightStrip, kEdgeRight, 0, 300, false},
+    ReachCase{"UnknownEdgeOnlyInside", {0, 0, 1024, 742}, 5, 500, 300, true}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ShownRectTest, AllFourBoundsCount)
+{
+    constexpr BarRect shown{0, 0, 200, 742};
+    EXPECT_TRUE(ContainsInclusive(shown, 200, 742));
+    EXPECT_TRUE(ContainsInclusive(shown, 0, 0));
+    EXPECT_FALSE(ContainsInclusive(shown, 201, 300));
+    EXPECT_FALSE(ContainsInclusive(shown, 100, 743));
+}
+
+}  // namespace

@@ -1,0 +1,82 @@
+// Find over the bookmark list. Case folding (ChkFindStr 1) lowers the single-byte letters A-Z
+// of the text and of each line; the bytes of double-byte characters stay as they are.
+#include "tree/find.h"
+
+#include "app/settings_store.h"
+#include "app/state.h"
+#include "list/cp932.h"
+#include "list/line_search.h"
+#include "list/lines.h"
+#include "platform/dialog_text.h"
+#include "platform/message_box.h"
+#include "platform/text.h"
+#include "res/resource.h"
+#include "tree/tree_locate.h"
+
+FindState g_find;
+
+static bool FoldsCase() { return g_set.chkFindStr == 1; }
+
+// Reads the dialog into `text` and the setting; false, with the user told, when the text
+// cannot be searched for.
+static bool AcceptFind(HWND dlg, std::string* text)
+{
+    if (!Narrow(DialogItemText(dlg, IDC_FIND_TEXT), text)) {
+        ShowMessage(dlg, L"検索文字列にシフトJIS (コードページ 932) で表せない文字が含まれています。\n表せる文字で入力してください。",
+                    MB_OK);
+        SetFocus(GetDlgItem(dlg, IDC_FIND_TEXT));
+        return false;
+    }
+    g_set.chkFindStr = IsDlgButtonChecked(dlg, IDC_FIND_IGNORECASE) == BST_CHECKED ? 1 : 0;
+    (void)RegWriteDword(HKEY_CURRENT_USER, kSettingsKey, L"ChkFindStr", g_set.chkFindStr);
+    return true;
+}
+
+INT_PTR CALLBACK FindDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg == WM_INITDIALOG) {
+        SetWindowLongPtrW(dlg, DWLP_USER, lp);
+        CheckDlgButton(dlg, IDC_FIND_IGNORECASE, g_set.chkFindStr != 0 ? BST_CHECKED : BST_UNCHECKED);
+        return TRUE;
+    }
+    if (msg != WM_COMMAND) return FALSE;
+    switch (LOWORD(wp)) {
+    case IDCANCEL: EndDialog(dlg, 0); return TRUE;
+    case IDOK: {
+        std::string text;
+        if (!AcceptFind(dlg, &text)) return TRUE;
+        *reinterpret_cast<std::string*>(GetWindowLongPtrW(dlg, DWLP_USER)) = std::move(text);
+        EndDialog(dlg, 1);
+        return TRUE;
+    }
+    }
+    return FALSE;
+}
+
+// Selects the first line at or after the start that holds the text, or says that the end
+// was reached (the start then stays, so every further find next says so again).
+static void SearchList(HWND hwnd)
+{
+    size_t from = static_cast<size_t>(g_find.start < 0 ? 0 : g_find.start);
+    long hit = FindLineContaining(g_bookmarks, from, g_find.text, FoldsCase());
+    if (hit < 0) {
+        ShowMessage(hwnd, L"最後まで検索しました", MB_OK);
+        return;
+    }
+    (void)SelectItemOfLine(hit);
+    g_find.start = hit + 1;
+}
+
+void OnFind(HWND hwnd)
+{
+    g_find.start = 0;
+    std::string text;
+    if (DialogBoxParamW(g_ui.inst, L"FINDSTR", hwnd, FindDialogProc, reinterpret_cast<LPARAM>(&text)) != 1) return;
+    g_find.text = FoldsCase() ? LowerAscii(text) : std::move(text);
+    SearchList(hwnd);
+}
+
+void OnFindNext(HWND hwnd)
+{
+    SearchList(hwnd);
+}
