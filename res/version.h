@@ -1,5 +1,5 @@
-// The program's version: the version resource and the release name read it (res/larkit.manifest
-// repeats it as 0.1.0.0).
+// The program's version: the version resource, the version box and the release name read it
+// (res/larkit.manifest repeats it as 0.1.0.0).
 #pragma once
 
 #define LARKIT_VERSION_MAJOR    0

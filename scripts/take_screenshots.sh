@@ -59,6 +59,11 @@ cp "$ROOT/demo/list.dat" "$ROOT/release/larkit.htm" "$DEMO/"
 # Floating, the tree opened at an entry two levels down.
 "$WINE" reg delete "$SETTINGS" /f >/dev/null 2>&1 || true
 setting FloatMode 1
+setting TopMode 1
+setting HideMode 1
+setting HideTime 200
+setting AskFlg 1
+setting SortFlg 1
 setting X "$(px 40)"
 setting Y "$(px 40)"
 setting Width "$(px 240)"

@@ -45,9 +45,18 @@ prepare_prefix() {
     touch "$WINEPREFIX/.larkit-ready"
 }
 
+# Wine draws caption buttons, scroll arrows and menu checks with its Marlett font, which this
+# Wine build does not find in its own folder: give the prefix a copy.
+add_symbol_font() {
+    fonts="$WINEPREFIX/drive_c/windows/Fonts"
+    [ -f /usr/share/wine/fonts/marlett.ttf ] && [ -d "$fonts" ] && [ ! -f "$fonts/marlett.ttf" ] &&
+        cp /usr/share/wine/fonts/marlett.ttf "$fonts/" || true
+}
+
 start_display
 "$WINESERVER" -k 2>/dev/null || true   # a server left from another display would show our windows there
 prepare_prefix
+add_symbol_font
 "$WINESERVER" -p
 # Wine's own background processes (services, the desktop) start here, with no pipes of ours:
 # started by a test, they would hold its output open and the test runner would wait forever.
