@@ -6,8 +6,9 @@
 Writes six 16 x 16, 16-colour bitmaps for the tree (white is the mask
 colour, so it only ever appears as background), the toolbar strip
 toolbar.bmp (nine 16 x 16 button pictures side by side, 144 x 16,
-16-colour) and the application icon (16 x 16 and 32 x 32, 32-bit with an
-AND mask).  It also writes an enlarged PNG of every picture (by default
+16-colour) and the application icon (16, 24, 32 and 48 pixels square,
+32-bit with an AND mask; 24 and 48 serve 150 % scaling).  It also writes
+an enlarged PNG of every picture (by default
 larkit_images_preview.png in the temporary folder, never in the repo): the
 tree pictures and the icon once on white and once on a dark background so
 any stray mask-white shows up, then the toolbar strip once on the button
@@ -206,6 +207,40 @@ def icon_16():
         "..kkkkkRRRRkkkk.",
         ".......R..R.....",
     ]
+
+
+def icon_24():
+    return [
+        "........................",
+        ".............rRRRr......",
+        "..kkkkkkkkkkkrRRRrkk....",
+        "..knnCBBBBBBBrRRRrBkk...",
+        "..knnCBBBBBBBrRRRrBkwk..",
+        "..knnCBBBBBBBrRRRrBkwdk.",
+        "..knnCBYYYYYBrRRRrBkwdk.",
+        "..knnCBYnnnYBrRRRrBkwdk.",
+        "..knnCBYYYYYBrRRRrBkwdk.",
+        "..knnCBBBBBBBrRRRrBkwdk.",
+        "..knnCBBBBBBBrRRRrBkwdk.",
+        "..knnCBBBBBBBrRRRrBkwdk.",
+        "..knnCBBBBBBBrRRRrBkwdk.",
+        "..knnCBBBBBBBrRRRrBkwdk.",
+        "..knnCBBBBBBBrRRRrBkwdk.",
+        "..knnCBBBBBBBrRRRrBkwdk.",
+        "..knnCBBBBBBBrRRRrBkwdk.",
+        "..kkkkkkkkkkkrRRRrkkwdk.",
+        "...kwwwwwwwwwrRRRrwwwdk.",
+        "...kdddddddddrRRRrddddk.",
+        "...kkkkkkkkkkrRRRrkkkkk.",
+        ".............rRRRr......",
+        ".............rRrRr......",
+        ".............rr.rr......",
+    ]
+
+
+def icon_48():
+    """The 24-pixel picture with every pixel doubled: crisp at 200 % of 24."""
+    return [''.join(c * 2 for c in row) for row in icon_24() for _ in range(2)]
 
 
 def icon_32():
@@ -413,7 +448,7 @@ BITMAPS = [
     ('url_ns.bmp', page),
     ('url_s.bmp', page_selected),
 ]
-ICON = ('larkit.ico', [icon_16, icon_32])
+ICON = ('larkit.ico', [icon_16, icon_24, icon_32, icon_48])
 # In button order: exit, settings, find, find next, the three browsers,
 # then two spare places.
 TOOLBAR = ('toolbar.bmp', [computer, wrench, binoculars, arrow_down,
@@ -569,7 +604,7 @@ def main():
 
     name, draws = ICON
     icon_rows = [checked(draw(), size, set(RGB), name)
-                 for draw, size in zip(draws, (16, 32))]
+                 for draw, size in zip(draws, (16, 24, 32, 48))]
     with open(os.path.join(args.out, name), 'wb') as f:
         f.write(ico(icon_rows))
     shown += icon_rows

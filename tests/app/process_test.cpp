@@ -1,16 +1,9 @@
 // The program as a user starts it: its own process in its own folder, ended from outside.
 #include "res/resource.h"
 #include "tests/app/harness.h"
+#include "tests/app/peers.h"
 
 namespace {
-
-std::wstring ProgramBesideTests()
-{
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path = self;
-    return path.substr(0, path.find_last_of(L'\\') + 1) + L"larkit.exe";
-}
 
 class ProcessTest : public AppTest {
 protected:
@@ -26,7 +19,7 @@ protected:
 
     HANDLE Launch()
     {
-        std::wstring exe = ProgramBesideTests();
+        std::wstring exe = BesideTests(L"larkit.exe");
         STARTUPINFOW si{};
         si.cb = sizeof si;
         PROCESS_INFORMATION pi{};

@@ -10,22 +10,15 @@
 #include <vector>
 
 #include "res/version.h"
+#include "tests/app/peers.h"
 
 namespace {
-
-std::wstring ProgramPath()
-{
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path = self;
-    return path.substr(0, path.find_last_of(L'\\') + 1) + L"larkit.exe";
-}
 
 class ManifestTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        std::wstring exe = ProgramPath();
+        std::wstring exe = BesideTests(L"larkit.exe");
         ACTCTXW request{};
         request.cbSize = sizeof request;
         request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;
@@ -127,7 +120,7 @@ TEST_F(ManifestTest, BringsTheVersion6CommonControls)
 
 TEST(VersionResourceTest, NamesTheProductAndTheVersionTheVersionBoxShows)
 {
-    std::wstring exe = ProgramPath();
+    std::wstring exe = BesideTests(L"larkit.exe");
     DWORD ignored = 0;
     DWORD size = GetFileVersionInfoSizeW(exe.c_str(), &ignored);
     ASSERT_GT(size, 0u);
