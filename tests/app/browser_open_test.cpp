@@ -134,13 +134,13 @@ TEST_F(BrowserTest, BrowserRefusingActivationIsStartedWithoutAnOpenRequest)
     EXPECT_TRUE(DdeLog().empty());
 }
 
-// The answer comes 600 ms after the time-out: it is not waited for, and not taken when it
+// The answer comes 1.5 s after the time-out: it is not waited for, and not taken when it
 // comes (ending the conversation waits for the browser to acknowledge, so the command lasts
 // until about then).
 TEST_F(BrowserTest, BrowserAnsweringLateIsGivenUpAfterTheTimeOutAndStarted)
 {
     Show({"0A\\", "1u,http://u"});
-    ASSERT_TRUE(StartFakeBrowser(L"IEXPLORE", {L"--late", L"4600"}));
+    ASSERT_TRUE(StartFakeBrowser(L"IEXPLORE", {L"--late", L"5500"}));
     Select({L"A", L"u"});
     DWORD before = GetTickCount();
     Command(IDM_OPEN);
