@@ -2,8 +2,13 @@
 BUILD := build
 CMAKE_NATIVE := cmake -S . -B $(BUILD)/native -G Ninja
 CMAKE_WIN := cmake -S . -B $(BUILD)/win -G Ninja -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake
+CMAKE_FUZZ := cmake -S . -B $(BUILD)/fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DLARKIT_FUZZ=ON
+# Seconds each fuzz target runs: `make fuzz` takes FUZZ_SECONDS (60 by default); `make test` runs
+# every target for FUZZ_SMOKE_SECONDS, enough to replay the seeds and try a little more.
+FUZZ_SECONDS ?= 60
+FUZZ_SMOKE_SECONDS ?= 5
 
-.PHONY: all setup build test test-core test-win run bench dist dist-check screenshots clean
+.PHONY: all setup build test test-core test-win run bench dist dist-check screenshots fuzz fuzz-build clean
 
 all: build
 
@@ -16,8 +21,9 @@ build: setup
 	cmake --build $(BUILD)/native
 	cmake --build $(BUILD)/win
 
-test: build
+test: build fuzz-build
 	ctest --test-dir $(BUILD)/native --output-on-failure
+	sh scripts/fuzz.sh $(BUILD)/fuzz $(FUZZ_SMOKE_SECONDS)
 	sh scripts/with_wine.sh ctest --test-dir $(BUILD)/win --output-on-failure
 
 run: build
@@ -47,6 +53,14 @@ dist-check: setup
 # Pictures for the README (docs/*.png) at 100 % and 150 %, taken under Xvfb.
 screenshots: build
 	sh scripts/screenshots.sh
+
+# Each fuzz target (fuzz/*.cpp) with libFuzzer, ASan and UBSan for FUZZ_SECONDS seconds.
+fuzz: fuzz-build
+	sh scripts/fuzz.sh $(BUILD)/fuzz $(FUZZ_SECONDS)
+
+fuzz-build: setup
+	@test -f $(BUILD)/fuzz/build.ninja || $(CMAKE_FUZZ) >/dev/null
+	cmake --build $(BUILD)/fuzz
 
 clean:
 	rm -rf $(BUILD) dist

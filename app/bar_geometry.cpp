@@ -1,6 +1,8 @@
 // Bar and drag rectangles.
 #include "app/bar_geometry.h"
 
+#include <algorithm>
+
 // Columns from the screen's left edge, and from the work area's right edge, that dock.
 static constexpr int32_t kLeftZoneColumns = 3;
 static constexpr int32_t kRightZoneMargin = 3;
@@ -99,4 +101,41 @@ MoveEnd DecideMoveEnd(int32_t x, BarRect workArea, bool floating, uint32_t edge,
     if (edge == kEdgeLeft && window.left == 0) return MoveEnd::Stay;
     if (edge == kEdgeRight && window.right == workArea.right + barWidth) return MoveEnd::Stay;
     return MoveEnd::Undock;
+}
+
+static constexpr uint32_t kDefaultBarWidth = 200;
+static constexpr int32_t kWidestUnstoredBar = 30;   // the exit save keeps only wider bars
+
+uint32_t UsableBarWidth(uint32_t stored, int32_t screenWidth)
+{
+    int64_t width = static_cast<int32_t>(stored);
+    if (width > kWidestUnstoredBar && width <= screenWidth) return stored;
+    return static_cast<uint32_t>(std::min<int64_t>(kDefaultBarWidth, std::max(screenWidth, 1)));
+}
+
+static constexpr int32_t kDefaultFloatWidth = 200, kDefaultFloatHeight = 600;
+static constexpr int64_t kSmallestFloatSide = 100;
+static constexpr int64_t kGripPixels = 40;
+
+// `value` within [low, high]; `low` when the range is empty.
+static int64_t Within(int64_t value, int64_t low, int64_t high) { return std::max(low, std::min(value, high)); }
+
+BarRect UsableFloatRect(int32_t x, int32_t y, int32_t width, int32_t height, BarRect area)
+{
+    if (width <= 0 || height <= 0) {
+        width = kDefaultFloatWidth;
+        height = kDefaultFloatHeight;
+    }
+    const int64_t areaWidth = int64_t{area.right} - area.left, areaHeight = int64_t{area.bottom} - area.top;
+    const int64_t w = std::min(std::max<int64_t>(width, kSmallestFloatSide), areaWidth);
+    const int64_t h = std::min(std::max<int64_t>(height, kSmallestFloatSide), areaHeight);
+    int64_t left = x, top = y;
+    const int64_t across = std::min<int64_t>(left + w, area.right) - std::max<int64_t>(left, area.left);
+    const bool reachable = across >= std::min(kGripPixels, w) && top >= area.top && top <= area.bottom - kGripPixels;
+    if (!reachable || width > areaWidth || height > areaHeight) {
+        left = Within(left, area.left, area.right - w);
+        top = Within(top, area.top, area.bottom - h);
+    }
+    return {static_cast<int32_t>(left), static_cast<int32_t>(top), static_cast<int32_t>(left + w),
+            static_cast<int32_t>(top + h)};
 }

@@ -1,6 +1,7 @@
-// The rectangles of the docked bar and of a drag: where the bar stands shown and hidden, the
-// shape a drag shows, and what the end of a move decides. Plain arithmetic in screen pixels,
-// no window system.
+// The rectangles of the docked bar, of a drag and of the floating window: where the bar stands
+// shown and hidden, the shape a drag shows, what the end of a move decides, and the stored
+// sizes and places made usable on the screen at hand. Plain arithmetic in screen pixels, no
+// window system.
 #pragma once
 #include <cstdint>
 
@@ -59,3 +60,15 @@ BarRect DragShape(int32_t x, int32_t y, BarRect workArea, int32_t barWidth, Drag
 // What the end of a move or resize does with the window.
 enum class MoveEnd { DockLeft, DockRight, Stay, Undock };
 MoveEnd DecideMoveEnd(int32_t x, BarRect workArea, bool floating, uint32_t edge, BarRect window, int32_t barWidth);
+
+// The width of the docked bar for a stored one: values no run of the program stores (30 or
+// less, negative when read as a signed number, or wider than the screen) give 200.
+uint32_t UsableBarWidth(uint32_t stored, int32_t screenWidth);
+
+// The floating window's rectangle for a stored one, on a screen whose work area is `area`. A
+// width or height of 0 or less gives the default 200 x 600, and each side is kept between
+// 100 pixels and the area's own. A window the pointer could not take hold of (less than 40
+// pixels of its width across the area, or its top edge not within the area's upper part), or
+// one that was bigger than the area, is moved as little as brings it whole into the area; any
+// other keeps its place, partly off the area if it was left so.
+BarRect UsableFloatRect(int32_t x, int32_t y, int32_t width, int32_t height, BarRect area);

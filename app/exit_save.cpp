@@ -1,5 +1,5 @@
-// The exit save. The backup is refreshed only from a list file that was just written, so it
-// always holds the state of a completed exit.
+// The exit save. The backup is refreshed only from a list file that holds the list at this
+// exit, so it always holds the state of a completed exit.
 #include "app/exit_save.h"
 
 #include <windows.h>
@@ -27,10 +27,15 @@ static void SaveFloatingRect()
 
 static ListSave SaveListAndBackup()
 {
-    ListSave save = SaveListFile(g_paths.listFile);
-    if (save.result == ListSaveResult::Saved)
-        (void)CopyFileW(LongPathForm(g_paths.listFile).c_str(), LongPathForm(BackupPathIn(g_paths.programDir)).c_str(),
-                        FALSE);
+    ListSave save;
+    // A run that changed no line leaves the file as it stands, byte for byte: a file the
+    // program could not have written (NUL bytes, loose line ends) is not rewritten behind the
+    // user's back, and a file that cannot be written costs no failed save.
+    if (!IsListFileProtected(g_paths.listFile) && ListFileHoldsList(g_paths.listFile))
+        save.result = ListSaveResult::Saved;
+    else
+        save = SaveListFile(g_paths.listFile);
+    if (save.result == ListSaveResult::Saved) (void)CopyListToBackup(g_paths.listFile, g_paths.programDir);
     return save;
 }
 

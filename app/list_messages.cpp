@@ -44,3 +44,12 @@ void ReportListSave(HWND owner, const ListSave& save, const std::wstring& path)
     }
     ShowMessage(owner, text, MB_OK | MB_ICONWARNING);
 }
+
+void ReportLeftTemporaries(HWND owner, const std::vector<std::wstring>& kept)
+{
+    if (kept.empty()) return;
+    std::wstring text = L"前回、リストの保存が途中で止まりました (プログラムが強制終了されたなど)。"
+                        L"リストファイルは保存前の内容のままです。\n\n保存しようとしていた内容は次のファイルに残しました。";
+    for (const std::wstring& path : kept) text += L"\n" + path;
+    ShowMessage(owner, text, MB_OK | MB_ICONWARNING);
+}

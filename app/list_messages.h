@@ -1,6 +1,7 @@
 // What the user is told when the list file cannot be read or written.
 #pragma once
 #include <string>
+#include <vector>
 
 #include <windows.h>
 
@@ -12,3 +13,7 @@ void ReportListLoad(HWND owner, ListLoad outcome, const std::wstring& path);
 // Tells the user where the list went when it could not replace the file at `path`; silent
 // when it was saved or there was nothing to keep.
 void ReportListSave(HWND owner, const ListSave& save, const std::wstring& path);
+
+// Tells the user that saves stopped before their end left the lists they were saving in
+// `kept` (side files), and that the list file holds what it held before; silent for none.
+void ReportLeftTemporaries(HWND owner, const std::vector<std::wstring>& kept);

@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "app/bar_geometry.h"
 #include "app/config_dialog.h"
 #include "app/docking.h"
 #include "app/exit_save.h"
@@ -69,7 +70,8 @@ static void ReadBrowserAndBarWidth()
 {
     g_set.selectWeb = RegReadDword(HKEY_CURRENT_USER, kSettingsKey, L"SelectWeb", 0);
     if (g_set.selectWeb == 0) g_set.selectWeb = 1;
-    g_set.dtWidth = RegReadDword(HKEY_CURRENT_USER, kSettingsKey, L"dt_width", 200);
+    g_set.dtWidth = UsableBarWidth(RegReadDword(HKEY_CURRENT_USER, kSettingsKey, L"dt_width", 200),
+                                   GetSystemMetrics(SM_CXSCREEN));
 }
 
 static bool OnCreate(HWND hwnd)
@@ -99,6 +101,7 @@ static void OnLoadList(HWND hwnd)
     g_ui.widthTracking = true;
     DWORD index = RegReadDword(HKEY_CURRENT_USER, kSettingsKey, L"CurSelect", 0);
     ReportListLoad(hwnd, LoadListFile(g_paths.listFile), g_paths.listFile);
+    ReportLeftTemporaries(hwnd, SettleLeftTemporaries(g_paths.listFile, g_paths.programDir));
     HTREEITEM item = RebuildTree(index);
     SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
     StartHideTimer(hwnd);

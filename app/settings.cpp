@@ -1,8 +1,11 @@
 // Start-up settings: read once into g_set; from then on the program works with g_set.
 #include "app/settings.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
+#include "app/bar_geometry.h"
 #include "app/settings_store.h"
 #include "app/state.h"
 
@@ -34,15 +37,25 @@ void FormListFilePath()
     g_paths.listFile = g_paths.programDir + L"\\" + name;
 }
 
+// A coordinate of a stored rectangle's far side, kept within what a RECT holds.
+static LONG Saturated(int64_t value)
+{
+    return static_cast<LONG>(std::max<int64_t>(INT32_MIN, std::min<int64_t>(INT32_MAX, value)));
+}
+
 void RestoreFloatRect()
 {
-    int x = static_cast<int>(ReadSetting(L"X", 20));
-    int y = static_cast<int>(ReadSetting(L"Y", 20));
-    int width = static_cast<int>(ReadSetting(L"Width", 0));
-    int height = static_cast<int>(ReadSetting(L"Height", 0));
-    if (width == 0 || height == 0) {
-        width = 200;
-        height = 600;
-    }
-    MoveWindow(g_ui.main, x, y, width, height, TRUE);
+    int32_t x = static_cast<int32_t>(ReadSetting(L"X", 20));
+    int32_t y = static_cast<int32_t>(ReadSetting(L"Y", 20));
+    int32_t width = static_cast<int32_t>(ReadSetting(L"Width", 0));
+    int32_t height = static_cast<int32_t>(ReadSetting(L"Height", 0));
+    // The work area of the monitor the stored rectangle lies on, or the nearest one.
+    RECT stored{x, y, Saturated(int64_t{x} + std::max(width, 1)), Saturated(int64_t{y} + std::max(height, 1))};
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    if (!GetMonitorInfoW(MonitorFromRect(&stored, MONITOR_DEFAULTTONEAREST), &monitor))
+        SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
+    const RECT& work = monitor.rcWork;
+    BarRect r = UsableFloatRect(x, y, width, height, {work.left, work.top, work.right, work.bottom});
+    MoveWindow(g_ui.main, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
 }

@@ -9,5 +9,5 @@ void ReadStartupSettings();
 void FormListFilePath();
 
 // Moves the main window to the stored floating rectangle: X and Y (default 20), Width and
-// Height (200 x 600 when either is 0 or absent).
+// Height (200 x 600 when either is 0 or absent), made usable on the screen by UsableFloatRect.
 void RestoreFloatRect();

@@ -29,11 +29,6 @@ static constexpr size_t kWindowInfoBytes = 511;
 // Captions longer than this are not read further: no browser's mark lies so far in.
 static constexpr int kMaxCaptionChars = 1024;
 
-struct CapturedPage {
-    std::string url;
-    std::string title;
-};
-
 static std::wstring CaptionOf(HWND window)
 {
     int length = GetWindowTextLengthW(window);
@@ -67,15 +62,6 @@ HWND FindBrowserWindow(std::string_view mark)
     return search.found;
 }
 
-// The title as the list stores it: cut out of the caption, separators made full-width, at
-// most one field long. An empty title takes the URL, as a typed entry does.
-static std::string PageTitle(DWORD kind, std::string_view caption, std::string_view url)
-{
-    std::string title = StorableTitle(CutPageTitle(kind, caption));
-    if (title.empty()) title = StorableTitle(url);
-    return std::string(HeadOnCharBoundary(title, kFieldBytes));
-}
-
 // 1 with the reply's text in `reply`, or 0 when no reply came.
 static int RequestWindowInfo(const char* service, std::string* reply)
 {
@@ -87,7 +73,7 @@ static int RequestWindowInfo(const char* service, std::string* reply)
 }
 
 // 0, with nothing changed, when the browser gave no window information.
-static int CapturePage(DWORD kind, CapturedPage* page)
+static int CapturePage(DWORD kind, PageEntry* page)
 {
     const BrowserRow* row = BrowserRowOf(kind);
     std::string reply;
@@ -96,8 +82,7 @@ static int CapturePage(DWORD kind, CapturedPage* page)
     std::string caption = info.title;
     // A caption with characters the list cannot hold leaves the reply's title in place.
     if (HWND window = FindBrowserWindow(row->titleMark)) (void)Narrow(CaptionOf(window), &caption);
-    page->url = info.url;
-    page->title = PageTitle(kind, caption, info.url);
+    *page = MakePageEntry(kind, caption, info.url);
     return 1;
 }
 
@@ -112,7 +97,7 @@ void OnGetFromBrowser(HWND hwnd)
     if (!folder || ItemData(g_ui.tree, folder) != kFolderItemData || FindLineOfItem(folder) < 0) return;
     if (!CheckRoomForLines(hwnd, 1)) return;
     if (!ActivateBrowser(g_set.selectWeb)) return;
-    CapturedPage page;
+    PageEntry page;
     if (!CapturePage(g_set.selectWeb, &page)) return;
     if (CaretItem() != folder) return;   // the selection moved while the browser answered
     if (page.url.size() > kFieldBytes) {

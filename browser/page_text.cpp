@@ -2,6 +2,7 @@
 #include "browser/page_text.h"
 
 #include "browser/browser_table.h"
+#include "edit/entry_rules.h"
 #include "list/cp932.h"
 
 static bool IsLeadAt(std::string_view s, size_t i) { return IsLead932(static_cast<unsigned char>(s[i])); }
@@ -63,9 +64,19 @@ std::string_view HeadOnCharBoundary(std::string_view text, size_t maxBytes)
 {
     size_t end = 0;
     while (end < text.size()) {
-        size_t next = end + (IsLeadAt(text, end) && end + 1 < text.size() ? 2 : 1);
-        if (next > maxBytes) break;
+        size_t next = end + (IsLeadAt(text, end) ? 2 : 1);
+        if (next > maxBytes || next > text.size()) break;
         end = next;
     }
     return text.substr(0, end);
+}
+
+PageEntry MakePageEntry(uint32_t kind, std::string_view caption, std::string_view url)
+{
+    PageEntry entry;
+    entry.url = OneLineText(url);
+    std::string title = StorableTitle(OneLineText(CutPageTitle(kind, caption)));
+    if (title.empty()) title = StorableTitle(entry.url);
+    entry.title.assign(HeadOnCharBoundary(title, kFieldBytes));
+    return entry;
 }

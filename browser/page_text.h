@@ -26,5 +26,16 @@ WindowInfo ParseWindowInfo(std::string_view reply);
 // its mark is the title whole.
 std::string CutPageTitle(uint32_t kind, std::string_view caption);
 
-// The longest head of `text` of at most `maxBytes` bytes that ends on a character boundary.
+// The longest head of `text` of at most `maxBytes` bytes made of whole characters: a lead
+// byte at the end without its trail byte is left out too, since it would take the byte that
+// follows the text (the comma before a URL) for its own.
 std::string_view HeadOnCharBoundary(std::string_view text, size_t maxBytes);
+
+// The entry a captured page makes below a folder: the page's URL, and its title cut out of
+// `caption` (see CutPageTitle) with its separators made full-width, or the URL so made when
+// that is empty, at most 255 bytes ending on a character boundary.
+struct PageEntry {
+    std::string title;
+    std::string url;
+};
+PageEntry MakePageEntry(uint32_t kind, std::string_view caption, std::string_view url);

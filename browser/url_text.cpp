@@ -10,7 +10,10 @@ std::string MakeFileUrl(std::string_view text)
         if (IsLead932(static_cast<unsigned char>(slashed[i]))) ++i;   // its trail byte may be 0x5C
         else if (slashed[i] == '\\') slashed[i] = '/';
     }
-    if (slashed.size() < 3 || slashed[1] != ':' || slashed[2] != '/') return std::string(text);
+    // The drive is one single-byte character: a lead byte takes the colon as its trail byte.
+    if (slashed.size() < 3 || IsLead932(static_cast<unsigned char>(slashed[0])) || slashed[1] != ':' ||
+        slashed[2] != '/')
+        return std::string(text);
     return "file:///" + slashed.substr(0, 1) + "|/" + slashed.substr(3);
 }
 
@@ -24,7 +27,8 @@ static void AppendEncoded(std::string& out, unsigned char c)
 }
 
 // Copies `url`, encoding the single-byte characters `mustEncode` picks. The bytes of a
-// double-byte character are copied as they are.
+// double-byte character are copied as they are; a lead byte without a trail byte after it is
+// encoded too, so that it cannot take a quote, a blank or what the caller appends for its own.
 template <class Pick>
 static std::string EncodeWhere(std::string_view url, Pick mustEncode)
 {
@@ -32,10 +36,10 @@ static std::string EncodeWhere(std::string_view url, Pick mustEncode)
     out.reserve(url.size());
     for (size_t i = 0; i < url.size(); ++i) {
         unsigned char c = static_cast<unsigned char>(url[i]);
-        if (IsLead932(c) && i + 1 < url.size()) {
+        if (IsLead932(c) && i + 1 < url.size() && IsTrail932(static_cast<unsigned char>(url[i + 1]))) {
             out.append(url.substr(i, 2));
             ++i;
-        } else if (mustEncode(c)) {
+        } else if (IsLead932(c) || mustEncode(c)) {
             AppendEncoded(out, c);
         } else {
             out.push_back(static_cast<char>(c));

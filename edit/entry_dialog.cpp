@@ -44,6 +44,8 @@ static void ReportProblem(HWND dlg, EntryProblem problem)
     case EntryProblem::UrlTooLong:
         Refuse(dlg, IDC_ENTRY_URL, L"URLが長すぎます。\"http://\" を含めて255バイト以内で入力してください。");
         return;
+    case EntryProblem::TitleHasLineBreak: Refuse(dlg, IDC_ENTRY_TITLE, L"ﾀｲﾄﾙに改行は使えません。"); return;
+    case EntryProblem::UrlHasLineBreak: Refuse(dlg, IDC_ENTRY_URL, L"URLに改行は使えません。"); return;
     }
 }
 

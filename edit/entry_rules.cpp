@@ -9,9 +9,17 @@ constexpr std::string_view kWideBackslash932 = "\x81\x5F";
 
 static bool HasChar(std::string_view text, char ch) { return Find932(text, ch) != std::string_view::npos; }
 
+// Whether the text can stand in a line of the list file: a CR, LF or NUL byte anywhere (a
+// trail byte included) would end or lose part of it there.
+static bool IsOneLine(std::string_view text)
+{
+    return text.find_first_of(std::string_view("\r\n\0", 3)) == std::string_view::npos;
+}
+
 EntryProblem CheckFolderTitle(std::string_view title, std::string_view original)
 {
     if (title.empty()) return EntryProblem::EmptyTitle;
+    if (!IsOneLine(title)) return EntryProblem::TitleHasLineBreak;
     if (title == original) return EntryProblem::None;
     if (HasChar(title, kFolderMark)) return EntryProblem::TitleHasBackslash;
     if (title.size() > kTypedFieldBytes) return EntryProblem::TitleTooLong;
@@ -41,6 +49,8 @@ EntryProblem CompleteUrlEntry(std::string& title, std::string& url, std::string_
                               std::string_view originalUrl)
 {
     if (url.empty()) return EntryProblem::EmptyUrl;
+    if (!IsOneLine(url)) return EntryProblem::UrlHasLineBreak;
+    if (!IsOneLine(title)) return EntryProblem::TitleHasLineBreak;
     bool urlKept = url == originalUrl;
     if (!urlKept && url.size() > kTypedFieldBytes) return EntryProblem::UrlTooLong;
     if (title.empty()) title = StorableTitle(url);
@@ -54,6 +64,14 @@ EntryProblem CompleteUrlEntry(std::string& title, std::string& url, std::string_
         url = "http://" + url;
     }
     return EntryProblem::None;
+}
+
+std::string OneLineText(std::string_view text)
+{
+    std::string line(text);
+    for (char& c : line)
+        if (c == '\r' || c == '\n' || c == '\0') c = ' ';
+    return line;
 }
 
 std::string SuffixedTitle(std::string_view title, int n)

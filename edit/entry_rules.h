@@ -17,6 +17,8 @@ enum class EntryProblem {
     TitleHasComma,       // a URL entry's title ends at its first comma
     TitleTooLong,
     UrlTooLong,
+    TitleHasLineBreak,   // a CR, LF or NUL would end or break the entry's line in the list file
+    UrlHasLineBreak,
 };
 
 // A folder title as typed. `original` (the title before an edit) is accepted as it is.
@@ -30,6 +32,10 @@ EntryProblem CompleteUrlEntry(std::string& title, std::string& url, std::string_
 
 // `text` as a title the list can hold: commas and backslashes become their full-width forms.
 std::string StorableTitle(std::string_view text);
+
+// `text` with every CR, LF and NUL byte made a blank, so that text from outside (a browser's
+// reply or caption) stays on one line of the list file. Every other byte stays where it was.
+std::string OneLineText(std::string_view text);
 
 // `title` followed by "(n)".
 std::string SuffixedTitle(std::string_view title, int n);

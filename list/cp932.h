@@ -9,6 +9,11 @@
 // independent of the system code page.
 inline bool IsLead932(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
+// Trail bytes of a double-byte character: 0x40-0x7E and 0x80-0xFC. The searches take any byte
+// after a lead byte as its trail; only text handed to other programs, which may read it either
+// way, needs to know that a lead byte before anything else is no character.
+inline bool IsTrail932(unsigned char c) { return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC); }
+
 // Index of the first single-byte character `ch` at or after `from` (a character boundary),
 // or npos. A lone lead byte at the end counts as one character.
 size_t Find932(std::string_view s, char ch, size_t from = 0);

@@ -59,23 +59,34 @@ static std::wstring Timestamp()
     return text;
 }
 
-// A file name that does not exist yet, in `folder`, for a copy of the list that could not go
-// where it belonged.
-static bool WriteSideFile(const std::wstring& folder, const std::wstring& listName, const std::string& bytes,
-                          std::wstring* written)
+// Puts a list that could not go where it belonged into a side file of `folder`, named after
+// the list file with "_unsaved_" and the time, under the first such name not taken yet.
+// `place` makes the file at the path it is given (failing when it exists) and says whether it did.
+template <class Place>
+static bool MakeSideFile(const std::wstring& folder, const std::wstring& listName, Place place, std::wstring* made)
 {
-    // Room for the suffix within the longest name a folder entry can have.
+    // Room for the suffix within the longest name a folder entry can have; characters no file
+    // name may hold (the list file's name came from the registry) become '_'.
     std::wstring stem = listName.substr(0, std::min<size_t>(listName.find_last_of(L'.'), 200));
+    for (wchar_t& c : stem)
+        if (c < L' ' || wcschr(L"\\/:*?\"<>|", c)) c = L'_';
     std::wstring base = folder + L"\\" + stem + L"_unsaved_" + Timestamp();
     for (int n = 1; n < 100; ++n) {
         std::wstring candidate = base + (n == 1 ? L"" : L"_" + std::to_wstring(n)) + L".dat";
-        if (WriteNewFile(candidate, bytes)) {
-            *written = candidate;
+        if (place(candidate)) {
+            *made = candidate;
             return true;
         }
         if (GetLastError() != ERROR_FILE_EXISTS && GetLastError() != ERROR_ALREADY_EXISTS) return false;
     }
     return false;
+}
+
+static bool WriteSideFile(const std::wstring& folder, const std::wstring& listName, const std::string& bytes,
+                          std::wstring* written)
+{
+    return MakeSideFile(
+        folder, listName, [&bytes](const std::wstring& path) { return WriteNewFile(path, bytes); }, written);
 }
 
 // Keeps `bytes` somewhere: beside the list file, else in the user's temporary folder.
@@ -115,6 +126,52 @@ ListSave SaveListFile(const std::wstring& path)
     if (!keptCopy.empty()) (void)DeleteFileW(LongPathForm(keptCopy).c_str());
     save.sideFile = KeepAside(path, bytes);
     return save;
+}
+
+bool ListFileHoldsList(const std::wstring& path)
+{
+    std::string bytes;
+    if (ReadWholeFile(path, kMaxListFileBytes, &bytes, FILE_SHARE_READ) != ReadResult::Read) return false;
+    return ParseListBytes(bytes) == g_bookmarks.lines;
+}
+
+bool CopyListToBackup(const std::wstring& path, const std::wstring& programDir)
+{
+    return CopyFileSafely(path, BackupPathIn(programDir), kMaxListFileBytes);
+}
+
+// Whether `left` holds nothing that `list` lacks: the same bytes, or a head of them (a write
+// that stopped part of the way).
+static bool IsHeadOf(const std::string& left, const std::string& list)
+{
+    return left.size() <= list.size() && list.compare(0, left.size(), left) == 0;
+}
+
+std::vector<std::wstring> SettleLeftTemporaries(const std::wstring& path, const std::wstring& programDir)
+{
+    std::vector<std::wstring> kept;
+    std::string list;
+    bool listRead = ReadWholeFile(path, kMaxListFileBytes, &list, FILE_SHARE_READ) == ReadResult::Read;
+    std::vector<std::wstring> folders{FolderOf(path)};
+    if (FoldedPath(FolderOf(path)) != FoldedPath(programDir))
+        folders.push_back(programDir);
+    for (const std::wstring& folder : folders) {
+        for (const std::wstring& temp : TemporaryFilesIn(folder)) {
+            std::string left;
+            // Read without sharing: a file that another process still writes is not left over.
+            if (ReadWholeFile(temp, kMaxListFileBytes, &left) != ReadResult::Read) continue;
+            if (listRead && IsHeadOf(left, list)) {
+                (void)DeleteFileW(LongPathForm(temp).c_str());
+                continue;
+            }
+            std::wstring side;
+            auto moveHere = [&temp](const std::wstring& to) {
+                return MoveFileExW(LongPathForm(temp).c_str(), LongPathForm(to).c_str(), 0) != FALSE;
+            };
+            if (MakeSideFile(folder, FileNameOf(path), moveHere, &side)) kept.push_back(side);
+        }
+    }
+    return kept;
 }
 
 std::wstring BackupPathIn(const std::wstring& programDir)

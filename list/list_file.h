@@ -3,6 +3,7 @@
 // overwritten in the same run.
 #pragma once
 #include <string>
+#include <vector>
 
 enum class ListLoad {
     Loaded,        // the file's lines are the list
@@ -32,6 +33,21 @@ struct ListSave {
 // Writes the whole bookmark list to `path`: a temporary file beside it, flushed, then moved
 // over it in one step.
 ListSave SaveListFile(const std::wstring& path);
+
+// True when the file at `path` reads as exactly the lines of the bookmark list, so that a save
+// would change no line (only, perhaps, bytes that reading drops: NUL bytes, loose line ends).
+bool ListFileHoldsList(const std::wstring& path);
+
+// Replaces the backup file in `programDir` with a copy of the list file at `path`: the backup
+// is either left as it was or replaced whole. False when it was left.
+bool CopyListToBackup(const std::wstring& path, const std::wstring& programDir);
+
+// Settles the temporary files that saves left in the list file's folder and in `programDir`
+// when the process ended before their replace (a kill, a power cut). One that holds the list
+// file's bytes, or a head of them, holds nothing the list file lacks and is deleted. Any other
+// holds the list as it was being saved then: it is renamed to a side file, kept for the user,
+// and its new path is returned. Files still open in another process are left alone.
+std::vector<std::wstring> SettleLeftTemporaries(const std::wstring& path, const std::wstring& programDir);
 
 // True when `path` could not be read in this run and is therefore never overwritten.
 bool IsListFileProtected(const std::wstring& path);

@@ -27,6 +27,13 @@ std::string ShortcutTitle(std::string_view name)
 
 std::string ShortcutUrl(std::string_view bytes)
 {
+    if (bytes.find('\0') != std::string_view::npos) {
+        std::string kept;
+        kept.reserve(bytes.size());
+        for (char c : bytes)
+            if (c != '\0') kept.push_back(c);
+        return ShortcutUrl(kept);
+    }
     static constexpr std::string_view kKey = "URL=";
     std::string_view keyed, loose;
     bool haveKeyed = false, haveLoose = false;

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include "platform/file_seam.h"
 #include "platform/handle.h"
 
 std::wstring LongPathForm(const std::wstring& path)
@@ -33,6 +34,8 @@ ReadResult ReadWholeFile(const std::wstring& path, size_t maxBytes, std::string*
         return (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) ? ReadResult::Missing
                                                                                : ReadResult::Unreadable;
     }
+    // A name may also open a device (NUL, CON, COM1, ...), whose reading may never end.
+    if (GetFileType(file.get()) != FILE_TYPE_DISK) return ReadResult::Unreadable;
     LARGE_INTEGER size{};
     if (!GetFileSizeEx(file.get(), &size)) return ReadResult::Unreadable;
     if (static_cast<unsigned long long>(size.QuadPart) > maxBytes) return ReadResult::TooLarge;
@@ -56,7 +59,7 @@ static bool WriteAll(HANDLE file, const std::string& bytes)
     while (done < bytes.size()) {
         DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size() - done, 1u << 24));
         DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0) return false;
+        if (!WriteFilePiece(file, bytes.data() + done, chunk, &written) || written == 0) return false;
         done += written;
     }
     return true;
@@ -67,15 +70,18 @@ static bool WriteAndFlush(HANDLE file, const std::string& bytes)
     return WriteAll(file, bytes) && FlushFileBuffers(file);
 }
 
+// Temporary files are named "~larkit-<process>-<attempt>.tmp": short, because the file's own
+// name may already be as long as a name can be.
+static constexpr wchar_t kTempPrefix[] = L"~larkit-";
+static constexpr wchar_t kTempSuffix[] = L".tmp";
+
 // Creates a file that did not exist beside `path`; its name is returned in `tempPath`.
 static FileHandle CreateTempBeside(const std::wstring& path, std::wstring* tempPath)
 {
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        // A short name: the file's own name may already be as long as a name can be.
-        std::wstring candidate = FolderOf(path) + L"\\~larkit-" + std::to_wstring(GetCurrentProcessId()) + L"-" +
-                                 std::to_wstring(attempt) + L".tmp";
-        FileHandle file(CreateFileW(LongPathForm(candidate).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                    FILE_ATTRIBUTE_NORMAL, nullptr));
+        std::wstring candidate = FolderOf(path) + L"\\" + kTempPrefix + std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                 std::to_wstring(attempt) + kTempSuffix;
+        FileHandle file(CreateNewFileForWriting(LongPathForm(candidate)));
         if (file.valid()) {
             *tempPath = candidate;
             return file;
@@ -99,6 +105,7 @@ bool ReplaceFileSafely(const std::wstring& path, const std::string& bytes, std::
         SetLastError(error);
         return false;
     }
+    BeforeReplacing(tempPath, path);
     if (MoveFileExW(LongPathForm(tempPath).c_str(), LongPathForm(path).c_str(),
                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
         return true;
@@ -106,10 +113,39 @@ bool ReplaceFileSafely(const std::wstring& path, const std::string& bytes, std::
     return false;
 }
 
+bool CopyFileSafely(const std::wstring& from, const std::wstring& to, size_t maxBytes)
+{
+    std::string bytes;
+    if (ReadWholeFile(from, maxBytes, &bytes, FILE_SHARE_READ) != ReadResult::Read) return false;
+    std::wstring keptCopy;
+    if (ReplaceFileSafely(to, bytes, &keptCopy)) return true;
+    DWORD error = GetLastError();
+    if (!keptCopy.empty()) (void)DeleteFileW(LongPathForm(keptCopy).c_str());
+    SetLastError(error);
+    return false;
+}
+
+std::vector<std::wstring> TemporaryFilesIn(const std::wstring& folder)
+{
+    std::vector<std::wstring> found;
+    WIN32_FIND_DATAW data;
+    std::wstring pattern = folder + L"\\" + kTempPrefix + L"*" + kTempSuffix;
+    HANDLE find = FindFirstFileW(LongPathForm(pattern).c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return found;
+    do {
+        // The pattern may also match through a short name: the long name decides.
+        std::wstring name = data.cFileName;
+        bool named = name.size() > wcslen(kTempSuffix) && name.rfind(kTempPrefix, 0) == 0 &&
+                     name.compare(name.size() - wcslen(kTempSuffix), std::wstring::npos, kTempSuffix) == 0;
+        if (named && !(data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) found.push_back(folder + L"\\" + name);
+    } while (FindNextFileW(find, &data));
+    FindClose(find);
+    return found;
+}
+
 bool WriteNewFile(const std::wstring& path, const std::string& bytes)
 {
-    FileHandle file(CreateFileW(LongPathForm(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    FileHandle file(CreateNewFileForWriting(LongPathForm(path)));
     if (!file.valid()) return false;
     bool ok = WriteAndFlush(file.get(), bytes);
     DWORD error = GetLastError();

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstddef>
 #include <string>
+#include <vector>
 
 #include <windows.h>
 
@@ -9,7 +10,8 @@ enum class ReadResult { Read, Missing, Unreadable, TooLarge };
 
 // Reads the whole file into `bytes`, opened without sharing as the list file always is, or
 // with `share` (FILE_SHARE_READ ...). Missing: no such file or folder. Unreadable: it exists
-// but cannot be opened or read (held by another process, no access). TooLarge: bigger than
+// but cannot be opened or read (held by another process, no access, a device rather than a
+// file). TooLarge: bigger than
 // `maxBytes`.
 ReadResult ReadWholeFile(const std::wstring& path, size_t maxBytes, std::string* bytes, DWORD share = 0);
 
@@ -19,6 +21,15 @@ ReadResult ReadWholeFile(const std::wstring& path, size_t maxBytes, std::string*
 // when even the temporary file could not be written). Leaves GetLastError() as the failing
 // call set it.
 bool ReplaceFileSafely(const std::wstring& path, const std::string& bytes, std::wstring* keptCopy);
+
+// Copies the file at `from` (read sharing it for reading) over `to` as ReplaceFileSafely
+// writes: `to` either stays as it was or is replaced whole. False when `from` cannot be read,
+// is bigger than `maxBytes`, or `to` cannot be replaced; nothing is left beside `to` then.
+bool CopyFileSafely(const std::wstring& from, const std::wstring& to, size_t maxBytes);
+
+// The temporary files of ReplaceFileSafely in `folder` (full paths): files it makes there
+// while a save runs, and which outlive the save only when the process ends before the replace.
+std::vector<std::wstring> TemporaryFilesIn(const std::wstring& folder);
 
 // Writes `bytes` to a new file at `path`, failing when it already exists.
 bool WriteNewFile(const std::wstring& path, const std::string& bytes);

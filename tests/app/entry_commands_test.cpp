@@ -169,16 +169,21 @@ TEST_F(EntryCommandsTest, RefusedTextKeepsTheDialogOpenWithItsContents)
 {
     Show({"0A\\"});
     Select({L"A"});
+    // A line break, which the field takes when its text is set from outside, would split the
+    // entry's line in the list file.
     ScriptDialogs({Url(L"http://x", L"a,b"), Url(L"http://x", L"a\\b"), Url(L"", L"t"),
-                   Url(L"http://x", L"\x0100"), Cancel()});
+                   Url(L"http://x", L"\x0100"), Url(L"http://x", L"ti\r\ntle"), Url(L"http://x/\ny", L"t"), Cancel()});
     RunCommand(IDM_NEWURL);
-    ASSERT_EQ(g_seenDialogs.size(), 5u);
+    ASSERT_EQ(g_seenDialogs.size(), 7u);
     EXPECT_EQ(g_seenDialogs[1].title, L"a,b");   // still there after the refusal
-    EXPECT_EQ(g_shownMessages.size(), 4u);
+    ASSERT_EQ(g_shownMessages.size(), 6u);
     EXPECT_EQ(g_shownMessages[2].text, L"URLを入力してください");
-    ScriptDialogs({Folder(L""), Folder(L"x\\y"), Folder(L"Folder, comma")});
+    EXPECT_EQ(g_shownMessages[4].text, L"ﾀｲﾄﾙに改行は使えません。");
+    EXPECT_EQ(g_shownMessages[5].text, L"URLに改行は使えません。");
+    ScriptDialogs({Folder(L""), Folder(L"x\\y"), Folder(L"a\rb"), Folder(L"Folder, comma")});
     RunCommand(IDM_NEWBOOK);
-    EXPECT_EQ(g_shownMessages[4].text, L"ﾀｲﾄﾙを入力してください");
+    EXPECT_EQ(g_shownMessages[6].text, L"ﾀｲﾄﾙを入力してください");
+    EXPECT_EQ(g_shownMessages[8].text, L"ﾀｲﾄﾙに改行は使えません。");
     EXPECT_EQ(ListLines(), (Lines{"0A\\", "0Folder, comma\\"}));
     ExpectTreeMatchesRebuild();
 }

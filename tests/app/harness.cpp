@@ -8,6 +8,7 @@
 #include "list/lines.h"
 #include "platform/text.h"
 #include "res/resource.h"
+#include "tests/app/faulty_file.h"
 #include "tests/app/recorded_shell.h"
 #include "tests/app/scripted_message_box.h"
 #include "tests/app/temp_folder.h"
@@ -73,6 +74,7 @@ void AppTest::SetUp()
     g_set = Settings();
     g_paths = Paths();
     g_dock = Dock();
+    g_fileFaults = FileFaults();
     wchar_t dir[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, dir);
     previousDir_ = dir;
@@ -82,6 +84,7 @@ void AppTest::SetUp()
 
 void AppTest::TearDown()
 {
+    g_fileFaults = FileFaults();
     if (g_ui.main && IsWindow(g_ui.main)) Exit();
     SetCurrentDirectoryW(previousDir_.c_str());
     RemoveFolder(folder_);

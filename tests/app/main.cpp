@@ -1,8 +1,13 @@
-// Runs the Windows tests; a second argument form lets a test start this program as a helper.
+// Runs the Windows tests; started with "--helper" it plays a helper role for a test instead
+// (tests/app/helper_process.h).
 #include <gtest/gtest.h>
+
+#include "tests/app/helper_process.h"
 
 int main(int argc, char** argv)
 {
+    int helperResult = 0;
+    if (RunAsHelper(&helperResult)) return helperResult;
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

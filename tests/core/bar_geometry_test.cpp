@@ -148,4 +148,43 @@ TEST(ShownRectTest, AllFourBoundsCount)
     EXPECT_FALSE(ContainsInclusive(shown, 100, 743));
 }
 
+struct FloatCase {
+    const char* name;
+    int32_t x, y, width, height;
+    BarRect shown;
+};
+
+class UsableFloatRectTest : public ::testing::TestWithParam<FloatCase> {};
+
+TEST_P(UsableFloatRectTest, KeepsWhatCanBeUsedAndBringsTheRestOnTheScreen)
+{
+    const FloatCase& c = GetParam();
+    EXPECT_EQ(UsableFloatRect(c.x, c.y, c.width, c.height, kWorkArea), c.shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(Stored, UsableFloatRectTest, ::testing::Values(
+    FloatCase{"Default", 20, 20, 0, 0, {20, 20, 220, 620}},
+    FloatCase{"AsStored", 100, 50, 300, 400, {100, 50, 400, 450}},
+    FloatCase{"PartlyBelowTheAreaStays", 390, 295, 300, 500, {390, 295, 690, 795}},
+    FloatCase{"PartlyLeftStays", -250, 100, 300, 300, {-250, 100, 50, 400}},
+    FloatCase{"TooLittleAcrossComesIn", -270, 100, 300, 300, {0, 100, 300, 400}},
+    FloatCase{"RightOfTheArea", 1030, 100, 300, 300, {724, 100, 1024, 400}},
+    FloatCase{"TopAboveTheArea", 100, -1, 300, 300, {100, 0, 400, 300}},
+    FloatCase{"TopTooLowToGrab", 100, 701, 300, 300, {100, 440, 400, 740}},
+    FloatCase{"NegativeSizeIsNoSize", 20, 20, -1, 300, {20, 20, 220, 620}},
+    FloatCase{"TinyGrows", 20, 20, 1, 2, {20, 20, 120, 120}},
+    FloatCase{"HugeShrinksAndComesIn", 20, 20, 100000, INT32_MAX, {0, 0, 1024, 740}},
+    FloatCase{"FarCornersWithoutOverflow", INT32_MAX, INT32_MIN, INT32_MAX, INT32_MAX, {0, 0, 1024, 740}},
+    FloatCase{"FarRightBelow", INT32_MAX, INT32_MAX, 200, 600, {824, 140, 1024, 740}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(UsableBarWidthTest, WidthsNoRunStoresGiveTheDefault)
+{
+    EXPECT_EQ(UsableBarWidth(31, 1024), 31u);
+    EXPECT_EQ(UsableBarWidth(1024, 1024), 1024u);
+    for (uint32_t stored : {0u, 30u, 1025u, 100000u, 0x80000000u, 0xFFFFFFFFu})
+        EXPECT_EQ(UsableBarWidth(stored, 1024), 200u) << stored;
+    EXPECT_EQ(UsableBarWidth(0, 150), 150u) << "never wider than the screen";
+}
+
 }  // namespace

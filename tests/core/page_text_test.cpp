@@ -80,7 +80,38 @@ TEST(HeadOnCharBoundaryTest, NeverSplitsADoubleByteCharacter)
     EXPECT_EQ(HeadOnCharBoundary("ab\x95\x5c", 3), "ab");
     EXPECT_EQ(HeadOnCharBoundary("ab\x95\x5c", 4), "ab\x95\x5c");
     EXPECT_EQ(HeadOnCharBoundary("ab", 255), "ab");
-    EXPECT_EQ(HeadOnCharBoundary("ab\x95", 3), "ab\x95");   // a lone lead byte counts as one
+    EXPECT_EQ(HeadOnCharBoundary("ab\x95", 3), "ab");   // half a character would take the next byte
 }
+
+struct PageCase {
+    const char* name;
+    std::string reply;   // with no browser window found, its title stands for the caption
+    std::string title, url;
+};
+
+class MakePageEntryTest : public ::testing::TestWithParam<PageCase> {};
+
+TEST_P(MakePageEntryTest, MakesOneLineThatReadsBack)
+{
+    const PageCase& c = GetParam();
+    WindowInfo info = ParseWindowInfo(c.reply);
+    PageEntry entry = MakePageEntry(1, info.title, info.url);
+    EXPECT_EQ(entry.title, c.title);
+    EXPECT_EQ(entry.url, c.url);
+}
+
+INSTANTIATE_TEST_SUITE_P(Replies, MakePageEntryTest, ::testing::Values(
+    PageCase{"Usual", R"("http://a/","Page - Microsoft Internet Explorer","W")", "Page ", "http://a/"},
+    PageCase{"SeparatorsMadeFullWidth", R"("http://a/","a,b\\c","W")", "a\x81\x43" "b\x81\x5f" "c", "http://a/"},
+    PageCase{"NoTitleTakesTheUrl", R"("http://a/?x,y","","")", "http://a/?x\x81\x43y", "http://a/?x,y"},
+    // A line end would split the entry's line in the list file.
+    PageCase{"LineEndsInUrlAndTitle", "\"http://a/\r\nb\",\"T\ri\nt\",\"W\"", "T i t", "http://a/  b"},
+    PageCase{"LineEndAlone", "\n", " ", " "},
+    // An escaped lead byte ends the field as half a character, which would take the comma.
+    PageCase{"HalfCharacterAtTheEnd", "\\\x9a", "", "\x9a"},
+    PageCase{"HalfCharacterAfterTitle", "\"u\",\"ab\\\x83\",\"W\"", "ab", "u"},
+    PageCase{"LongTitleCutOnACharacter", "\"u\",\"" + std::string(254, 'a') + "\x95\x5c\",\"W\"",
+             std::string(254, 'a'), "u"}),
+    [](const ::testing::TestParamInfo<PageCase>& info) { return info.param.name; });
 
 }  // namespace

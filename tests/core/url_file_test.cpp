@@ -5,6 +5,8 @@
 
 namespace {
 
+using namespace std::literals;
+
 struct NameCase {
     const char* name;
     std::string_view file;
@@ -59,6 +61,9 @@ INSTANTIATE_TEST_SUITE_P(Files, ShortcutUrlTest, ::testing::Values(
     UrlCase{"LastUrlLineWins", "URL=http://1/\r\nURL=http://2/\r\n", "http://2/"},
     UrlCase{"OnlyInsideAnotherKey", "[x]\r\nMyURL=http://loose/\r\n", "http://loose/"},
     UrlCase{"None", "[InternetShortcut]\r\nIconIndex=0\r\n", ""},
+    // A NUL would stand in the URL's line and vanish when the list is read back.
+    UrlCase{"NulBytesDropped", "URL=http://a/\0b\r\nX=\0"sv, "http://a/b"},
+    UrlCase{"WideTextReadAsBytes", "U\0R\0L\0=\0h\0:\0/\0/\0x\0\r\0\n\0"sv, "h://x"},
     UrlCase{"Empty", "", ""}),
     [](const ::testing::TestParamInfo<UrlCase>& info) { return std::string(info.param.name); });
 

@@ -30,6 +30,8 @@ INSTANTIATE_TEST_SUITE_P(Paths, MakeFileUrlTest, ::testing::Values(
     FileUrlCase{"WebUrl", "http://a/b", "http://a/b"},
     // 0x95 0x5C is one character; its second byte stays.
     FileUrlCase{"DoubleByteWithBackslashTrail", "C:\\\x95\x5c\\a", "file:///C|/\x95\x5c/a"},
+    // A lead byte takes the colon as its trail byte: no drive there.
+    FileUrlCase{"LeadByteBeforeColon", "\x9c:\\w", "\x9c:\\w"},
     FileUrlCase{"Empty", "", ""}),
     [](const ::testing::TestParamInfo<FileUrlCase>& info) { return info.param.name; });
 
@@ -40,6 +42,13 @@ TEST(FormatOpenUrlItemTest, QuotesTheUrlAndNamesTheLastWindow)
     EXPECT_EQ(item, "\"tle,xyz\",,0xFFFFFFFF");
     ASSERT_TRUE(FormatOpenUrlItem("http://a/x\",,1", &item));   // a quote cannot end the argument
     EXPECT_EQ(item, "\"http://a/x%22,,1\",,0xFFFFFFFF");
+}
+
+TEST(FormatOpenUrlItemTest, LeadByteAtTheEndCannotTakeTheClosingQuote)
+{
+    std::string item;
+    ASSERT_TRUE(FormatOpenUrlItem("http://a/\x83", &item));
+    EXPECT_EQ(item, "\"http://a/%83\",,0xFFFFFFFF");
 }
 
 TEST(FormatOpenUrlItemTest, RefusesAUrlTheItemCannotCarry)
@@ -72,7 +81,12 @@ INSTANTIATE_TEST_SUITE_P(Urls, EncodeUrlArgumentTest, ::testing::Values(
     ArgumentCase{"TabAndControl", "a\tb\x01", "a%09b%01"},
     ArgumentCase{"TrailingBackslash", "C:\\dir\\", "C:\\dir\\"},
     ArgumentCase{"FileUrlBar", "file:///C|/a b.htm", "file:///C|/a%20b.htm"},
-    ArgumentCase{"DoubleByteKept", "http://a/\x95\x5c", "http://a/\x95\x5c"}),
+    ArgumentCase{"DoubleByteKept", "http://a/\x95\x5c", "http://a/\x95\x5c"},
+    // A lead byte before a byte that is no trail byte is no character: it could take the quote
+    // or blank after it for its own, or leave them standing, depending on the reader.
+    ArgumentCase{"LeadByteBeforeQuote", "http:?//ab c?\"\x89\"\t\x7f", "http:?//ab%20c?%22%89%22%09%7F"},
+    ArgumentCase{"LeadByteBeforeBlank", "a\x83 -x", "a%83%20-x"},
+    ArgumentCase{"LeadByteAtTheEnd", "a\x83", "a%83"}),
     [](const ::testing::TestParamInfo<ArgumentCase>& info) { return info.param.name; });
 
 }  // namespace

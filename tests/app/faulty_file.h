@@ -1,0 +1,19 @@
+// The file steps as the Windows tests link them: the plain calls, unless a test sets faults —
+// a folder that refuses new files, a disk that fills, a process that ends at a given step.
+#pragma once
+#include <string>
+#include <vector>
+
+#include <windows.h>
+
+struct FileFaults {
+    std::vector<std::wstring> readOnlyFolders;   // creating a file in one fails: access denied
+    long long diskRoom = -1;                      // bytes the disk still takes; -1: no limit
+    bool endWhenDiskFull = false;                 // the process ends at the write that fills it
+    bool endBeforeReplacing = false;              // the process ends once a temporary file is written
+};
+
+extern FileFaults g_fileFaults;
+
+// The exit code of a process that the faults ended.
+constexpr UINT kEndedByFault = 77;
