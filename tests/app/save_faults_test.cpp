@@ -170,6 +170,8 @@ struct EndedSave {
     bool keptAside;      // the next start keeps what the save was writing, and tells
 };
 
+void PrintTo(const EndedSave& c, std::ostream* out) { *out << c.name; }
+
 class EndedSaveTest : public SaveFaultTest, public ::testing::WithParamInterface<EndedSave> {};
 
 TEST_P(EndedSaveTest, LeavesOneWholeListAndTheNextStartSettlesTheRest)
