@@ -105,7 +105,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Check(level.first == 0 && level.end <= list.lines.size(), "the top level starts the list");
     for (size_t i = 0; i < level.end; ++i) Check(DepthAt(list, i) >= '0', "the top level holds entries only");
     if (level.end < list.lines.size()) Check(DepthAt(list, level.end) < '0', "the top level ends at the first non-entry");
-    CheckClip(list, level, LevelTopDepth(list, kTopLevel), ClipLinesOf(list, level, LevelTopDepth(list, kTopLevel)));
+    Check(LevelTopDepth(list, kTopLevel) == '0', "the top level is made relative to '0'");
+    std::vector<std::string> topClip = ClipLinesOf(list, level, '0');
+    CheckClip(list, level, '0', topClip);
+    if (!level.empty()) CheckCutAndPasteBack(list, level, '0', topClip);
 
     // Commands act on shown lines only: the entry picked, and the level below it.
     size_t line = pick % list.lines.size();

@@ -1,5 +1,6 @@
 // The code page 932 searches: every hit starts a character, none is missed, nothing is read
-// past the text; lowering touches single-byte letters only; find over lines agrees with them.
+// past the text; lowering touches single-byte letters only; the searches over lines (find, and
+// a path's titles one depth at a time) agree with them.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -9,6 +10,7 @@
 
 #include "fuzz/fuzz_check.h"
 #include "list/cp932.h"
+#include "list/entry_line.h"
 #include "list/line_search.h"
 
 constexpr size_t npos = std::string_view::npos;
@@ -69,6 +71,24 @@ static void CheckLineSearch(std::string_view text, std::string needle, size_t fr
     }
 }
 
+// The path search of one depth: the first line after `start` (going round to line 0 and up to
+// `start` itself) with the depth character and the title asked for.
+static void CheckDepthSearch(std::string_view text, const std::string& title, long start, unsigned char depthChar)
+{
+    LineList list;
+    list.lines = SplitAtNewlines(text);
+    long count = static_cast<long>(list.lines.size());
+    long expected = -1;
+    long first = start < 0 || start >= count ? 0 : start + 1;
+    for (long step = 0; step < count && expected < 0; ++step) {
+        long i = (first + step) % count;
+        const std::string& line = list.lines[static_cast<size_t>(i)];
+        if (DepthCharOf(line) == depthChar && LineTitle(line) == title) expected = i;
+    }
+    long found = FindLineAtDepth(list, start, depthChar, [&title](std::string_view t) { return t == title; });
+    Check(found == expected, "the depth search finds the next line round the list with that depth and title");
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     FuzzedDataProvider in(data, size);
@@ -85,5 +105,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     CheckTextSearch(s, needle, s.size() + 1);
     CheckLowering(s);
     CheckLineSearch(s, needle, from % 8);
+    CheckDepthSearch(s, needle, static_cast<long>(from % 10) - 1, static_cast<unsigned char>(ch));
     return 0;
 }

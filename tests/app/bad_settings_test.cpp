@@ -146,22 +146,7 @@ struct DataFileName {
 
 void PrintTo(const DataFileName& c, std::ostream* out) { *out << c.name; }
 
-class DataFileNameTest : public AppTest, public ::testing::WithParamInterface<DataFileName> {
-protected:
-    // The contents of the side files in `folder` (removed when `take`).
-    static std::vector<std::string> SideFilesIn(const std::wstring& folder, bool take)
-    {
-        std::vector<std::string> contents;
-        for (const std::wstring& name : NamesInFolder(folder)) {
-            if (name.find(L"_unsaved_") == std::wstring::npos) continue;
-            std::string bytes;
-            if (ReadWholeFile(folder + L"\\" + name, 1u << 20, &bytes, FILE_SHARE_READ) == ReadResult::Read)
-                contents.push_back(bytes);
-            if (take) DeleteFileW((folder + L"\\" + name).c_str());
-        }
-        return contents;
-    }
-};
+class DataFileNameTest : public AppTest, public ::testing::WithParamInterface<DataFileName> {};
 
 // Whatever the name, the list file the name does not mean stays untouched, and the edits of
 // the run are saved: under that name when the system takes it, else in a side file the user
@@ -186,11 +171,8 @@ TEST_P(DataFileNameTest, EditsAreSavedUnderTheNameOrAside)
         if (FolderOf(target) != folder()) DeleteFileW(target.c_str());
         return;
     }
-    wchar_t temp[MAX_PATH];
-    std::wstring tempFolder(temp, GetTempPathW(MAX_PATH, temp));
-    if (!tempFolder.empty() && tempFolder.back() == L'\\') tempFolder.pop_back();
-    std::vector<std::string> aside = SideFilesIn(folder(), false);
-    for (const std::string& bytes : SideFilesIn(tempFolder, true)) aside.push_back(bytes);
+    std::vector<std::string> aside = SideFileContents(folder(), false);
+    for (const std::string& bytes : SideFileContents(TemporaryFolder(), true)) aside.push_back(bytes);
     ASSERT_EQ(aside.size(), 1u) << "the edits went to one side file";
     EXPECT_NE(aside[0].find("0Added\\\r\n"), std::string::npos);
     EXPECT_FALSE(g_shownMessages.empty());

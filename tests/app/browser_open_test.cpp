@@ -158,7 +158,11 @@ TEST_F(BrowserTest, MissingBrowserIsReportedOncePerCommand)
     Select({L"A", L"u"});
     Command(IDM_OPEN);
     Command(IDM_OPEN);
-    ASSERT_EQ(g_shownMessages.size(), 2u);
+    {
+        AppPathsEntry huge(L"Netscape.exe", std::wstring(100 * 1024, L'x'));   // no path is that long
+        Command(IDM_OPEN);
+    }
+    ASSERT_EQ(g_shownMessages.size(), 3u);
     for (const ShownMessage& shown : g_shownMessages) {
         EXPECT_EQ(shown.caption, L"ﾌﾞﾗｳｻﾞ起動ｴﾗｰ");
         EXPECT_EQ(shown.text, L"ﾌﾞﾗｳｻﾞが起動できません\n設定したﾌﾞﾗｳｻﾞがｲﾝｽﾄｰﾙされているか\n確認してください");

@@ -179,11 +179,14 @@ TEST_F(FavoritesImportTest, DeclinedOrWithoutAFolderNothingChanges)
     Import();
     PointFavoritesAt(PathOf(L"nowhere"));
     Import();
+    PointFavoritesAt(std::wstring(100 * 1024, L'x'));   // no path is that long
+    Import();
     EXPECT_EQ(ListLines(), (Lines{"0Mine\\"}));
     EXPECT_EQ(ReadFileBytes(L"list.dat"), ListFileBytes({"0Mine\\"}));
-    ASSERT_EQ(g_shownMessages.size(), 5u);
+    ASSERT_EQ(g_shownMessages.size(), 7u);
     EXPECT_EQ(g_shownMessages[2].text, L"お気に入りのフォルダが見つかりませんでした。");
     EXPECT_EQ(g_shownMessages[4].text, g_shownMessages[2].text);
+    EXPECT_EQ(g_shownMessages[6].text, g_shownMessages[2].text);
     ExpectTreeMatchesRebuild();
 }
 

@@ -6,6 +6,7 @@
 #include "app/settings_store.h"
 #include "app/state.h"
 #include "list/lines.h"
+#include "platform/file.h"
 #include "platform/text.h"
 #include "res/resource.h"
 #include "tests/app/faulty_file.h"
@@ -131,6 +132,27 @@ std::vector<std::wstring> NamesInFolder(const std::wstring& folder)
     } while (FindNextFileW(find, &found));
     FindClose(find);
     return names;
+}
+
+std::wstring TemporaryFolder()
+{
+    wchar_t temp[MAX_PATH];
+    std::wstring folder(temp, GetTempPathW(MAX_PATH, temp));
+    if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
+    return folder;
+}
+
+std::vector<std::string> SideFileContents(const std::wstring& folder, bool take)
+{
+    std::vector<std::string> contents;
+    for (const std::wstring& name : NamesInFolder(folder)) {
+        if (name.find(L"_unsaved_") == std::wstring::npos) continue;
+        std::string bytes;
+        if (ReadWholeFile(folder + L"\\" + name, 1u << 20, &bytes, FILE_SHARE_READ) == ReadResult::Read)
+            contents.push_back(bytes);
+        if (take) DeleteFileW((folder + L"\\" + name).c_str());
+    }
+    return contents;
 }
 
 std::vector<std::wstring> AppTest::FilesInFolder() const

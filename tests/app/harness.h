@@ -50,6 +50,13 @@ private:
 // The names in `folder` (no "." and ".."), in the order the folder listing gives them.
 std::vector<std::wstring> NamesInFolder(const std::wstring& folder);
 
+// The user's temporary folder (no backslash at the end), where a list that could not be saved
+// anywhere else is kept.
+std::wstring TemporaryFolder();
+
+// The contents of the side files ("*_unsaved_*") in `folder`, each removed when `take`.
+std::vector<std::string> SideFileContents(const std::wstring& folder, bool take);
+
 // Handles every queued message (timers excluded from waiting).
 void PumpMessages();
 

@@ -43,42 +43,27 @@ protected:
         return names;
     }
 
-    // The side files the save wrote to the user's temporary folder, read and removed.
-    std::vector<std::string> TakeSideFilesInTempFolder() const
-    {
-        wchar_t temp[MAX_PATH];
-        DWORD n = GetTempPathW(MAX_PATH, temp);
-        std::wstring folder(temp, n);
-        if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
-        std::vector<std::string> contents;
-        for (const std::wstring& name : NamesWith(folder, L"list_unsaved_")) {
-            std::string bytes;
-            if (ReadWholeFile(folder + L"\\" + name, 1u << 20, &bytes, FILE_SHARE_READ) == ReadResult::Read)
-                contents.push_back(bytes);
-            DeleteFileW((folder + L"\\" + name).c_str());
-        }
-        return contents;
-    }
+    // Where a save that could not replace the list file put the list.
+    enum class KeptIn { Beside, TemporaryFolder, Nowhere };
 
-    // A failed save: the old file and backup as they were, the user told, the list kept aside
-    // (in `sideFolder`, or nowhere when the disk is full), and no temporary file left.
-    void ExpectFailedSaveKeptEverything(const std::wstring& folder, bool keptBeside)
+    // A failed save: the old file and backup as they were, the user told, the list kept where
+    // `where` says (and removed from the temporary folder), and no temporary file left.
+    void ExpectFailedSaveKeptEverything(KeptIn where)
     {
-        std::string list, backup;
-        ASSERT_EQ(ReadWholeFile(folder + L"\\list.dat", 1u << 20, &list, FILE_SHARE_READ), ReadResult::Read);
-        ASSERT_EQ(ReadWholeFile(folder + L"\\_backup.dat", 1u << 20, &backup, FILE_SHARE_READ), ReadResult::Read);
-        EXPECT_EQ(list, kOld);
-        EXPECT_EQ(backup, kOldBackup) << "a failed save never touches the backup";
+        EXPECT_EQ(ReadFileBytes(L"list.dat"), kOld);
+        EXPECT_EQ(ReadFileBytes(L"_backup.dat"), kOldBackup) << "a failed save never touches the backup";
         ASSERT_EQ(g_shownMessages.size(), 1u);
-        std::vector<std::wstring> side = NamesWith(folder, L"_unsaved_");
-        EXPECT_EQ(side.size(), keptBeside ? 1u : 0u);
-        if (keptBeside && side.size() == 1) {
-            std::string kept;
-            ReadWholeFile(folder + L"\\" + side[0], 1u << 20, &kept, FILE_SHARE_READ);
-            EXPECT_EQ(kept, kNew);
-            EXPECT_NE(g_shownMessages[0].text.find(side[0]), std::wstring::npos);
+        EXPECT_TRUE(TemporaryFilesIn(folder()).empty());
+        std::vector<std::string> beside = SideFileContents(folder(), false);
+        std::vector<std::string> inTemp = SideFileContents(TemporaryFolder(), true);
+        EXPECT_EQ(beside.size(), where == KeptIn::Beside ? 1u : 0u);
+        EXPECT_EQ(inTemp.size(), where == KeptIn::TemporaryFolder ? 1u : 0u);
+        for (const std::string& kept : beside) EXPECT_EQ(kept, kNew);
+        for (const std::string& kept : inTemp) EXPECT_EQ(kept, kNew);
+        std::vector<std::wstring> names = NamesWith(folder(), L"_unsaved_");
+        if (where == KeptIn::Beside && names.size() == 1) {
+            EXPECT_NE(g_shownMessages[0].text.find(names[0]), std::wstring::npos) << "the message names the file";
         }
-        EXPECT_TRUE(TemporaryFilesIn(folder).empty());
     }
 };
 
@@ -96,7 +81,7 @@ TEST_F(SaveFaultTest, ListFileHeldByAnotherProcess)
         EXPECT_EQ(ReadFileBytes(L"_backup.dat"), kNew);
         EXPECT_TRUE(g_shownMessages.empty());
     } else {
-        ExpectFailedSaveKeptEverything(folder(), true);
+        ExpectFailedSaveKeptEverything(KeptIn::Beside);
     }
     EXPECT_TRUE(TemporaryFilesIn(folder()).empty());
 }
@@ -110,7 +95,7 @@ TEST_F(SaveFaultTest, ReadOnlyListFile)
     if (ReadFileBytes(L"list.dat") == kNew) {
         EXPECT_EQ(ReadFileBytes(L"_backup.dat"), kNew);
     } else {
-        ExpectFailedSaveKeptEverything(folder(), true);
+        ExpectFailedSaveKeptEverything(KeptIn::Beside);
     }
     EXPECT_TRUE(TemporaryFilesIn(folder()).empty());
 }
@@ -120,29 +105,21 @@ TEST_F(SaveFaultTest, FolderThatRefusesNewFilesSendsTheListToTheTemporaryFolder)
     StartAndChange();
     g_fileFaults.readOnlyFolders = {folder()};
     Exit();
-    ExpectFailedSaveKeptEverything(folder(), false);
-    std::vector<std::string> aside = TakeSideFilesInTempFolder();
-    ASSERT_EQ(aside.size(), 1u);
-    EXPECT_EQ(aside[0], kNew);
+    ExpectFailedSaveKeptEverything(KeptIn::TemporaryFolder);
 }
 
 TEST_F(SaveFaultTest, FolderThatVanishesKeepsItsFilesAndTheListGoesAside)
 {
     StartAndChange();
     // The program works with whole paths; the test process only has to leave the folder to move it.
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    SetCurrentDirectoryW(temp);
+    SetCurrentDirectoryW(TemporaryFolder().c_str());
     std::wstring moved = folder() + L"-moved";
     ASSERT_TRUE(MoveFileW(folder().c_str(), moved.c_str()));
     Exit();
     bool reappeared = GetFileAttributesW(folder().c_str()) != INVALID_FILE_ATTRIBUTES;
     ASSERT_TRUE(MoveFileW(moved.c_str(), folder().c_str()));
     EXPECT_FALSE(reappeared) << "the save made the folder again";
-    ExpectFailedSaveKeptEverything(folder(), false);
-    std::vector<std::string> aside = TakeSideFilesInTempFolder();
-    ASSERT_EQ(aside.size(), 1u);
-    EXPECT_EQ(aside[0], kNew);
+    ExpectFailedSaveKeptEverything(KeptIn::TemporaryFolder);
 }
 
 TEST_F(SaveFaultTest, DiskThatFillsWhileTheListIsWritten)
@@ -150,7 +127,7 @@ TEST_F(SaveFaultTest, DiskThatFillsWhileTheListIsWritten)
     StartAndChange();
     g_fileFaults.diskRoom = static_cast<long long>(kNew.size() / 2);
     Exit();
-    ExpectFailedSaveKeptEverything(folder(), false);
+    ExpectFailedSaveKeptEverything(KeptIn::Nowhere);
     EXPECT_NE(g_shownMessages[0].text.find(L"保存できる場所がありませんでした"), std::wstring::npos);
 }
 
@@ -192,6 +169,8 @@ struct EndedSave {
     bool listReplaced;   // the list file holds the new list afterwards
     bool keptAside;      // the next start keeps what the save was writing, and tells
 };
+
+void PrintTo(const EndedSave& c, std::ostream* out) { *out << c.name; }
 
 class EndedSaveTest : public SaveFaultTest, public ::testing::WithParamInterface<EndedSave> {};
 
