@@ -17,13 +17,13 @@ static constexpr char kUrlAscii[] = "abcdefghijklmnopqrstuvwxyz0123456789/-_.~%=
 static const char* const kHostEnds[] = {".jp", ".co.jp", ".ne.jp", ".or.jp", ".com", ".net"};
 
 // Mostly short, with a long tail up to `most`.
-static size_t SkewedLength(BenchRandom& rng, size_t least, size_t most)
+static size_t SkewedLength(SeededRandom& rng, size_t least, size_t most)
 {
     size_t span = most - least + 1;
     return least + rng.Below(span) * rng.Below(span) / (span - 1);
 }
 
-static void AppendDoubleByte(BenchRandom& rng, std::string& out)
+static void AppendDoubleByte(SeededRandom& rng, std::string& out)
 {
     switch (rng.Below(3)) {
     case 0: out += '\x82'; out += static_cast<char>(0x9F + rng.Below(0xF1 - 0x9F + 1)); break;   // hiragana
@@ -39,7 +39,7 @@ static void AppendDoubleByte(BenchRandom& rng, std::string& out)
 }
 
 // A title of 10 to 120 bytes: runs of ASCII words and double-byte text.
-static std::string MakeTitle(BenchRandom& rng)
+static std::string MakeTitle(SeededRandom& rng)
 {
     size_t size = 10 + rng.Below(111);
     std::string title;
@@ -57,7 +57,7 @@ static std::string MakeTitle(BenchRandom& rng)
 }
 
 // "http://", a host and a path: 30 to 400 bytes, mostly short.
-static std::string MakeUrl(BenchRandom& rng)
+static std::string MakeUrl(SeededRandom& rng)
 {
     size_t size = SkewedLength(rng, 30, 400);
     std::string url = "http://www.";
@@ -79,7 +79,7 @@ ReferenceWalk StartReferenceList(size_t lines)
 bool NextReferenceLine(ReferenceWalk& walk, std::string* line)
 {
     if (walk.made >= walk.lines) return false;
-    BenchRandom& rng = walk.rng;
+    SeededRandom& rng = walk.rng;
     int depth;
     bool folder;
     if (walk.nextBook < kReferenceBooks && walk.made == walk.nextBook * walk.lines / kReferenceBooks) {

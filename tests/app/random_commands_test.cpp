@@ -27,6 +27,7 @@
 #include "tests/app/dialog_driver.h"
 #include "tests/app/harness.h"
 #include "tests/app/scripted_message_box.h"
+#include "tests/app/seeded_random.h"
 #include "tree/find.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
@@ -36,21 +37,7 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-// SplitMix64: the same sequence from every build for a seed.
-struct Rng {
-    uint64_t state;
-    uint64_t Next()
-    {
-        uint64_t z = (state += 0x9E3779B97F4A7C15ull);
-        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
-        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
-        return z ^ (z >> 31);
-    }
-    size_t Below(size_t n) { return n == 0 ? 0 : static_cast<size_t>(Next() % n); }
-    bool Chance(int percent) { return Below(100) < static_cast<size_t>(percent); }
-    template <typename T>
-    const T& Pick(const std::vector<T>& from) { return from[Below(from.size())]; }
-};
+using Rng = SeededRandom;
 
 // ---- Titles, URLs and lists (code page 932 bytes) ----
 
