@@ -1,10 +1,13 @@
-// Figures for the commands that handle many lines at once, in the real main window: the
-// Favorites import of 10,000 shortcuts in 1,000 folders, find over 65,535 lines, and the
-// clipboard commands on a 10,000-line subtree. Each is printed beside the platform's floor
-// measured in the same run ("bench: NAME VALUE UNIT", "ratio: NAME VALUE"); it judges nothing.
+// Figures for the commands, in the real main window: the Favorites import of 10,000 shortcuts
+// in 1,000 folders, and each editing, clipboard and find command on the reference list with
+// the selection deep in its last book, at three sizes of the list so that their growth shows.
+// Floors measured in the same run stand beside them ("bench: NAME VALUE UNIT", "ratio: NAME
+// VALUE"); it judges nothing.
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <map>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,8 +16,9 @@
 #include "app/settings_store.h"
 #include "app/state.h"
 #include "bench/bench_common.h"
+#include "bench/reference_list.h"
+#include "list/entry_line.h"
 #include "list/favorites_import.h"
-#include "list/line_search.h"
 #include "list/lines.h"
 #include "list/list_file.h"
 #include "res/resource.h"
@@ -26,9 +30,6 @@
 static constexpr int kTopFolders = 100;
 static constexpr int kSubFolders = 9;              // in each top folder: 1,000 folders in all
 static constexpr int kShortcutsPerFolder = 10;     // 10,000 shortcuts
-static constexpr size_t kBaseLines = kMaxLines - 10000;
-static constexpr int kBigGroups = 909;             // with 10 URLs each, 9,999 lines below Big
-static const std::string kNeedle = "needle-only-in-the-last-line";
 
 static bool Fail(const char* what)
 {
@@ -102,40 +103,10 @@ static size_t WalkFloor(const std::wstring& folder)
     return files;
 }
 
-// The Book Big with a 10,000-line subtree, the Book Target, and books of 100 lines up to
-// kBaseLines lines.
-static std::vector<std::string> BaseList()
-{
-    std::vector<std::string> lines{"0Big\\"};
-    for (int g = 0; g < kBigGroups; ++g) {
-        lines.push_back("1Group " + std::to_string(g) + "\\");
-        for (int u = 0; u < 10; ++u)
-            lines.push_back("2Page " + std::to_string(u) + ",http://www.example.com/big/" + std::to_string(g) + "/" +
-                            std::to_string(u));
-    }
-    lines.push_back("0Target\\");
-    lines.push_back("1Inside,http://www.example.com/target");
-    for (size_t i = 0; lines.size() < kBaseLines; ++i) {
-        if (i % 100 == 0)
-            lines.push_back("0Book " + std::to_string(i / 100) + "\\");
-        else
-            lines.push_back("1Entry " + std::to_string(i) + ",http://www.example.com/entry/" + std::to_string(i));
-    }
-    return lines;
-}
-
 static void Command(WORD id) { SendMessageW(g_ui.main, WM_COMMAND, id, 0); }
 
-static void SelectPath(const std::vector<std::wstring>& titles)
-{
-    HTREEITEM item = nullptr;
-    for (const std::wstring& title : titles) item = FindChildByTitle(item, title, false);
-    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-}
-
-static size_t TreeCount() { return static_cast<size_t>(SendMessageW(g_ui.tree, TVM_GETCOUNT, 0, 0)); }
-
-static bool MeasureImport(const std::wstring& favorites, const std::vector<std::string>& base)
+// The import into the reference list, cut to leave room for every imported line.
+static bool MeasureImport(const std::wstring& favorites)
 {
     size_t files = 0;
     double floor = BestOf([] {}, [&] { files = WalkFloor(favorites); });
@@ -145,6 +116,7 @@ static bool MeasureImport(const std::wstring& favorites, const std::vector<std::
     bool read = false;
     double walk = BestOf([] {}, [&] { read = ReadFavorites(favorites, "Favorites", kMaxLines, &lines, &notes); });
     if (!read || lines.size() != 1 + files + size_t(kTopFolders) * (kSubFolders + 1)) return Fail("the import missed lines");
+    const std::vector<std::string> base = MakeReferenceList(kMaxLines - lines.size());
     // Everything the command does once it was confirmed: read, add, save, rebuild, select.
     double command = BestOf(
         [&] {
@@ -159,6 +131,7 @@ static bool MeasureImport(const std::wstring& favorites, const std::vector<std::
             (void)SaveListFile(g_paths.listFile);
             SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(RebuildTree(book)));
         });
+    if (LineCount(g_bookmarks) != kMaxLines) return Fail("the import command did not add every line");
     double rebuild = BestOf([] {}, [] { (void)RebuildTree(0); });
     PrintFigure("import_lines", static_cast<double>(lines.size()), "lines");
     PrintFigure("import_walk_floor", floor, "ms");
@@ -170,77 +143,290 @@ static bool MeasureImport(const std::wstring& favorites, const std::vector<std::
     return true;
 }
 
-static bool MeasureFind(const std::vector<std::string>& base)
+// ---- The editing and clipboard commands on the reference list at three sizes ----
+
+static constexpr size_t kBulkLines = 1000;      // the subtree that delete, copy, cut and paste move
+static constexpr size_t kBulkGroups = 111;      // of 1 + 8 lines each, below the Bulk folder
+static const std::string kNeedle = "needle-only-in-the-last-line";
+
+// The reference list of `lines` lines with, deep in its last book, the folder Bulk of 1,000
+// lines as the first child of the deepest folder that leaves its groups room above depth 9,
+// and the needle in the last line's URL. Sets the lines of that folder and of the deepest URL
+// entry of the last book (outside Bulk and the last line).
+struct CommandList {
+    std::vector<std::string> lines;
+    size_t deepFolder = 0;
+    size_t bulk = 0;
+    size_t deepUrl = 0;
+};
+
+static CommandList MakeCommandList(size_t lines)
 {
-    g_bookmarks.lines = base;
-    for (size_t i = 0; LineCount(g_bookmarks) < kMaxLines - 1; ++i)
-        AddLine(g_bookmarks, "1More " + std::to_string(i) + ",http://www.example.com/more/" + std::to_string(i));
-    AddLine(g_bookmarks, "1Last," + kNeedle);
-    (void)RebuildTree(0);
-    long hit = -1;
-    double plain = BestOf([] {}, [&] { hit = FindLineContaining(g_bookmarks, 0, kNeedle, false); });
-    double folded = BestOf([] {}, [&] { hit = FindLineContaining(g_bookmarks, 0, kNeedle, true); });
-    if (hit != static_cast<long>(kMaxLines - 1)) return Fail("find missed the last line");
+    CommandList made;
+    made.lines = MakeReferenceList(lines - kBulkLines);
+    std::vector<std::string>& list = made.lines;
+    std::string& last = list.back();
+    last = last.substr(0, 1) + std::string(LineTitle(last)) + ",http://www.example.jp/" + kNeedle;
+    size_t lastBook = list.size() - 1;
+    while (lastBook > 0 && !(list[lastBook][0] == '0' && IsFolderLine(list[lastBook]))) --lastBook;
+    int folderDepth = -1, urlDepth = -1;
+    for (size_t i = lastBook; i + 1 < list.size(); ++i) {
+        int depth = ShownDepthOf(list[i]);
+        if (IsFolderLine(list[i]) && depth <= 6 && depth >= folderDepth) {
+            folderDepth = depth;
+            made.deepFolder = i;
+        }
+        if (!IsFolderLine(list[i]) && depth >= urlDepth) {
+            urlDepth = depth;
+            made.deepUrl = i;
+        }
+    }
+    std::vector<std::string> bulk{std::string(1, static_cast<char>('1' + folderDepth)) + "Bulk\\"};
+    for (size_t g = 0; g < kBulkGroups; ++g) {
+        bulk.push_back(std::string(1, static_cast<char>('2' + folderDepth)) + "\x95\x5c Group " + std::to_string(g) + "\\");
+        for (int u = 0; u < 8; ++u)
+            bulk.push_back(std::string(1, static_cast<char>('3' + folderDepth)) + "Page " + std::to_string(u) +
+                           ",http://www.example.jp/bulk/" + std::to_string(g) + "/" + std::to_string(u));
+    }
+    made.bulk = made.deepFolder + 1;
+    if (made.deepUrl >= made.bulk) made.deepUrl += bulk.size();
+    list.insert(list.begin() + static_cast<std::ptrdiff_t>(made.bulk), bulk.begin(), bulk.end());
+    return made;
+}
+
+// Answers this thread's dialogs at once: the fields are filled as the dialog comes up and OK
+// is posted to it. The time each dialog stood, from its creation to its end, is added up, so
+// that a command's own work can be told from the dialog's.
+static std::map<int, std::wstring> s_answerTexts;
+static HHOOK s_cbtHook = nullptr, s_initHook = nullptr;
+static double s_dialogOpenedAt = 0, s_dialogMs = 0;
+
+static bool IsDialogWindow(HWND hwnd)
+{
+    wchar_t name[16] = {};
+    GetClassNameW(hwnd, name, 16);
+    return wcscmp(name, L"#32770") == 0;
+}
+
+static LRESULT CALLBACK OnDialogCreatedOrGone(int code, WPARAM wp, LPARAM lp)
+{
+    HWND hwnd = reinterpret_cast<HWND>(wp);
+    if (code == HCBT_CREATEWND && IsDialogWindow(hwnd)) s_dialogOpenedAt = Now();
+    if (code == HCBT_DESTROYWND && IsDialogWindow(hwnd)) s_dialogMs += Now() - s_dialogOpenedAt;
+    return CallNextHookEx(s_cbtHook, code, wp, lp);
+}
+
+static LRESULT CALLBACK OnDialogReady(int code, WPARAM wp, LPARAM lp)
+{
+    auto* sent = reinterpret_cast<CWPRETSTRUCT*>(lp);
+    if (code == HC_ACTION && sent->message == WM_INITDIALOG) {
+        for (const auto& [id, text] : s_answerTexts) SetDlgItemTextW(sent->hwnd, id, text.c_str());
+        PostMessageW(sent->hwnd, WM_COMMAND, IDOK, 0);
+    }
+    return CallNextHookEx(s_initHook, code, wp, lp);
+}
+
+static void AnswerDialogs(std::map<int, std::wstring> texts)
+{
+    s_answerTexts = std::move(texts);
+    s_dialogMs = 0;
+    if (!s_cbtHook) s_cbtHook = SetWindowsHookExW(WH_CBT, OnDialogCreatedOrGone, nullptr, GetCurrentThreadId());
+    if (!s_initHook) s_initHook = SetWindowsHookExW(WH_CALLWNDPROCRET, OnDialogReady, nullptr, GetCurrentThreadId());
+}
+
+static void StopAnsweringDialogs()
+{
+    if (s_cbtHook) UnhookWindowsHookEx(s_cbtHook);
+    if (s_initHook) UnhookWindowsHookEx(s_initHook);
+    s_cbtHook = s_initHook = nullptr;
+}
+
+// Commands are short: more runs than the other figures take keep a slow moment out.
+static constexpr int kCommandRuns = 5;
+
+// One command's best time of kCommandRuns, whole and without the time its dialog stood open.
+struct CommandTime {
+    double whole = 1e300;
+    double work = 1e300;
+};
+
+// Runs `prepare`, then the timed `work`, then `undo` that puts the list back, kCommandRuns times.
+template <typename Prepare, typename Work, typename Undo>
+static CommandTime TimeCommand(Prepare prepare, Work work, Undo undo)
+{
+    CommandTime best;
+    for (int run = 0; run < kCommandRuns; ++run) {
+        prepare();
+        PumpMessages();
+        s_dialogMs = 0;
+        double start = Now();
+        work();
+        double whole = Now() - start;
+        best.whole = std::min(best.whole, whole);
+        best.work = std::min(best.work, whole - s_dialogMs);
+        PumpMessages();
+        undo();
+    }
+    return best;
+}
+
+// What each command took at one size of the list.
+struct ScaleFigures {
+    double rebuild = 0, floorInsert = 0, itemMessage = 0, floorNewItem = 0, findFloor = 0;
+    CommandTime newUrl, edit, deleteBulk, copyBulk, cutBulk, pasteBulk, findNext, find;
+};
+
+static bool MeasureAtSize(size_t lines, ScaleFigures* figures)
+{
+    CommandList list = MakeCommandList(lines);
+    g_bookmarks.lines = list.lines;
+    g_set.askFlg = 0;
+    g_set.chkFindStr = 0;
+    std::vector<FloorItem> floorItems = PrepareFloor();
+    std::vector<HTREEITEM> made(floorItems.size());
+    figures->floorInsert = BestOf(
+        [] {
+            EmptyTree();
+            SendMessageW(g_ui.tree, WM_SETREDRAW, FALSE, 0);
+        },
+        [&] { InsertFloor(floorItems, made); });
+    SendMessageW(g_ui.tree, WM_SETREDRAW, TRUE, 0);
+    figures->rebuild = BestOf([] {}, [] { (void)RebuildTree(0); });
+    // The platform's cost of one message about one item, which every lookup by titles pays
+    // for each item it reads.
+    HTREEITEM deep = SelectItemOfLine(static_cast<long>(list.deepUrl));
+    if (!deep) return Fail("the deep URL entry has no item");
+    figures->itemMessage = BestOf([] {}, [&] {
+        for (int n = 0; n < 1000; ++n) (void)RelatedItem(g_ui.tree, deep, TVGN_PARENT);
+    }) / 1000;
+    // What a new entry costs the platform alone: one sorted insert under the deep folder, made
+    // the caret item, and taken out again untimed.
+    HTREEITEM folder = nullptr, added = nullptr;
+    figures->floorNewItem = TimeCommand(
+        [&] { folder = SelectItemOfLine(static_cast<long>(list.deepFolder)); },
+        [&] {
+            TVINSERTSTRUCTW insert{};
+            insert.hParent = folder;
+            insert.hInsertAfter = TVI_SORT;
+            insert.item.mask = TVIF_TEXT | TVIF_PARAM;
+            insert.item.pszText = const_cast<wchar_t*>(L"bench new entry");
+            insert.item.lParam = kUrlItemData;
+            added = reinterpret_cast<HTREEITEM>(SendMessageW(g_ui.tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
+            SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(added));
+        },
+        [&] { SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(added)); }).whole;
+    auto select = [](size_t line) { return [line] { (void)SelectItemOfLine(static_cast<long>(line)); }; };
+    auto nothing = [] {};
+    auto same = [&] { return g_bookmarks.lines.size() == lines; };
+
+    AnswerDialogs({{IDC_ENTRY_TITLE, L"bench new entry"}, {IDC_ENTRY_URL, L"http://www.example.jp/new"}});
+    figures->newUrl = TimeCommand(select(list.deepFolder), [] { Command(IDM_NEWURL); }, [] { Command(IDM_DELETE); });
+    if (!same()) return Fail("new URL and its removal changed the list");
+    int edits = 0;
+    figures->edit = TimeCommand(
+        [&] {
+            select(list.deepUrl)();
+            AnswerDialogs({{IDC_ENTRY_TITLE, L"bench edited " + std::to_wstring(++edits)}});
+        },
+        [] { Command(IDM_EDIT); }, nothing);
+    if (LineTitle(g_bookmarks.lines[list.deepUrl]) != "bench edited " + std::to_string(edits)) return Fail("the edit missed its line");
+    StopAnsweringDialogs();
+
+    figures->copyBulk = TimeCommand(select(list.bulk), [] { Command(IDM_COPY); }, nothing);
+    if (g_clip.lines.size() != kBulkLines) return Fail("the copy did not take the 1,000 lines");
+    const std::vector<std::string> bulkClip = g_clip.lines;
+    auto pasteBack = [&] {
+        g_clip.lines = bulkClip;
+        select(list.deepFolder)();
+        Command(IDM_PASTE);
+    };
+    figures->deleteBulk = TimeCommand(select(list.bulk), [] { Command(IDM_DELETE); }, pasteBack);
+    if (!same() || g_bookmarks.lines[list.bulk] != list.lines[list.bulk])
+        return Fail("the delete and the paste back changed the list");
+    // Cut and paste in turn: each paste puts back what the cut before it took.
+    std::vector<double> pasteTimes;
+    figures->cutBulk = TimeCommand(select(list.bulk), [] { Command(IDM_CUT); }, [&] {
+        if (g_clip.lines != bulkClip) return;
+        select(list.deepFolder)();
+        PumpMessages();
+        double start = Now();
+        Command(IDM_PASTE);
+        pasteTimes.push_back(Now() - start);
+    });
+    if (!same() || pasteTimes.size() != kCommandRuns) return Fail("the cut and the paste lost lines");
+    figures->pasteBulk.whole = figures->pasteBulk.work = *std::min_element(pasteTimes.begin(), pasteTimes.end());
+
     size_t floorHit = 0;
-    double floor = BestOf([] {}, [&] {
+    figures->findFloor = BestOf(nothing, [&] {
         for (size_t i = 0; i < g_bookmarks.lines.size(); ++i)
             if (std::string_view(g_bookmarks.lines[i]).find(kNeedle) != std::string_view::npos) floorHit = i;
     });
-    if (floorHit != kMaxLines - 1) return Fail("the floor missed the last line");
-    g_set.chkFindStr = 1;
-    double command = BestOf([] { g_find = FindState{kNeedle, 0}; }, [] { Command(IDM_FINDNEXT); });
-    if (g_find.start != static_cast<long>(kMaxLines)) return Fail("find next did not move past the hit");
-    PrintFigure("find_lines", static_cast<double>(LineCount(g_bookmarks)), "lines");
-    PrintFigure("find_floor_string_find", floor, "ms");
-    PrintFigure("find_search", plain, "ms");
-    PrintFigure("find_search_folded", folded, "ms");
-    PrintFigure("find_next_command_folded", command, "ms");
-    PrintRatio("find_search_vs_floor", plain / floor);
-    PrintRatio("find_search_folded_vs_floor", folded / floor);
+    figures->findNext = TimeCommand([] { g_find = FindState{kNeedle, 0}; }, [] { Command(IDM_FINDNEXT); }, nothing);
+    if (floorHit != lines - 1 || g_find.start != static_cast<long>(lines)) return Fail("find missed the last line");
+    AnswerDialogs({{IDC_FIND_TEXT, std::wstring(kNeedle.begin(), kNeedle.end())}});
+    figures->find = TimeCommand(nothing, [] { Command(IDM_FIND); }, nothing);
+    StopAnsweringDialogs();
+    if (g_find.start != static_cast<long>(lines)) return Fail("find with its dialog missed the last line");
     return true;
 }
 
-static bool MeasureClipboard(const std::vector<std::string>& base)
+static void PrintCommand(const std::string& name, const std::string& size, const CommandTime& time, bool dialog)
 {
-    auto fresh = [&] {
-        g_bookmarks.lines = base;
-        (void)RebuildTree(0);
-    };
-    double copy = BestOf([&] { fresh(); SelectPath({L"Big"}); }, [] { Command(IDM_COPY); });
-    if (LineCount(g_clip) != 10000) return Fail("the copy did not take the subtree");
-    std::vector<std::string> copied;
-    double copyFloor = BestOf([] {}, [&] { copied.assign(base.begin(), base.begin() + 10000); });
-    double copyLevel = BestOf([&] { SelectPath({L"Big", L"Group 0"}); }, [] { Command(IDM_COPYLEVEL); });
-    if (LineCount(g_clip) != 9999) return Fail("the level copy did not take the level");
+    PrintFigure(("cmd_" + name + "_" + size).c_str(), time.whole, "ms");
+    if (dialog) PrintFigure(("cmd_" + name + "_work_" + size).c_str(), time.work, "ms");
+}
 
-    SelectPath({L"Big"});
-    Command(IDM_COPY);   // the clip that the pastes below insert
-    double paste = BestOf([&] { fresh(); SelectPath({L"Target"}); }, [] { Command(IDM_PASTE); });
-    if (LineCount(g_bookmarks) != kMaxLines || TreeCount() != kMaxLines) return Fail("the paste lost lines");
-    double rebuild = BestOf([] {}, [] { (void)RebuildTree(0); });
-    double pasteRoot = BestOf(fresh, [] { Command(IDM_PASTEROOT); });
-    if (LineCount(g_bookmarks) != kMaxLines) return Fail("the paste at the end lost lines");
-
-    double cut = BestOf([&] { fresh(); SelectPath({L"Big"}); }, [] { Command(IDM_CUT); });
-    if (LineCount(g_bookmarks) != kBaseLines - 10000) return Fail("the cut did not take the subtree");
-    double deleteFloor = BestOf([&] { fresh(); }, [] {
-        SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(FindChildByTitle(nullptr, L"Big", false)));
-    });
-    double cutLevel = BestOf([&] { fresh(); SelectPath({L"Big", L"Group 0"}); }, [] { Command(IDM_CUTLEVEL); });
-    if (LineCount(g_bookmarks) != kBaseLines - 9999) return Fail("the level cut did not take the level");
-
-    PrintFigure("clip_copy_10000", copy, "ms");
-    PrintFigure("clip_copy_floor_vector", copyFloor, "ms");
-    PrintFigure("clip_copy_level_9999", copyLevel, "ms");
-    PrintFigure("clip_paste_10000_into_55535", paste, "ms");
-    PrintFigure("clip_paste_root_10000", pasteRoot, "ms");
-    PrintFigure("rebuild_65535", rebuild, "ms");
-    PrintFigure("clip_cut_10000", cut, "ms");
-    PrintFigure("clip_cut_floor_delete_item", deleteFloor, "ms");
-    PrintFigure("clip_cut_level_9999", cutLevel, "ms");
-    PrintRatio("clip_paste_vs_rebuild", paste / rebuild);
-    PrintRatio("clip_cut_vs_delete_item", cut / deleteFloor);
-    PrintRatio("clip_cut_level_vs_delete_item", cutLevel / deleteFloor);
+// Each command at 16k, 32k and 65k lines, and for each doubling the ratio of its times (2 for
+// a command that grows linearly with the list). Commands with a dialog are compared by their
+// work without the dialog, whose cost does not depend on the list.
+static bool MeasureCommandsAtScale()
+{
+    const size_t sizes[] = {16384, 32767, 65534};   // the largest leaves room for the new URL
+    const char* const names[] = {"16k", "32k", "65k"};
+    ScaleFigures figures[3];
+    for (int k = 0; k < 3; ++k) {
+        if (!MeasureAtSize(sizes[k], &figures[k])) return false;
+        const ScaleFigures& f = figures[k];
+        std::string size = names[k];
+        PrintFigure(("cmd_list_lines_" + size).c_str(), static_cast<double>(sizes[k]), "lines");
+        PrintFigure(("rebuild_" + size).c_str(), f.rebuild, "ms");
+        PrintFigure(("floor_insert_" + size).c_str(), f.floorInsert, "ms");
+        PrintFigure(("floor_item_message_" + size).c_str(), f.itemMessage * 1000, "us");
+        PrintFigure(("floor_new_item_" + size).c_str(), f.floorNewItem, "ms");
+        PrintCommand("new_url", size, f.newUrl, true);
+        PrintCommand("edit", size, f.edit, true);
+        PrintCommand("delete_1000", size, f.deleteBulk, false);
+        PrintCommand("copy_1000", size, f.copyBulk, false);
+        PrintCommand("cut_1000", size, f.cutBulk, false);
+        PrintCommand("paste_1000", size, f.pasteBulk, false);
+        PrintCommand("find_next_last_line", size, f.findNext, false);
+        PrintCommand("find_last_line", size, f.find, true);
+        PrintFigure(("find_floor_string_find_" + size).c_str(), f.findFloor, "ms");
+    }
+    for (int k = 1; k < 3; ++k) {
+        const ScaleFigures& a = figures[k - 1];
+        const ScaleFigures& b = figures[k];
+        std::string step = std::string("_") + names[k] + "_vs_" + names[k - 1];
+        PrintRatio(("floor_insert" + step).c_str(), b.floorInsert / a.floorInsert);
+        PrintRatio(("floor_item_message" + step).c_str(), b.itemMessage / a.itemMessage);
+        PrintRatio(("floor_new_item" + step).c_str(), b.floorNewItem / a.floorNewItem);
+        PrintRatio(("cmd_new_url_work" + step).c_str(), b.newUrl.work / a.newUrl.work);
+        PrintRatio(("cmd_edit_work" + step).c_str(), b.edit.work / a.edit.work);
+        PrintRatio(("cmd_delete_1000" + step).c_str(), b.deleteBulk.whole / a.deleteBulk.whole);
+        PrintRatio(("cmd_copy_1000" + step).c_str(), b.copyBulk.whole / a.copyBulk.whole);
+        PrintRatio(("cmd_cut_1000" + step).c_str(), b.cutBulk.whole / a.cutBulk.whole);
+        PrintRatio(("cmd_paste_1000" + step).c_str(), b.pasteBulk.whole / a.pasteBulk.whole);
+        PrintRatio(("cmd_find_next_last_line" + step).c_str(), b.findNext.whole / a.findNext.whole);
+        PrintRatio(("cmd_find_last_line_work" + step).c_str(), b.find.work / a.find.work);
+    }
+    const ScaleFigures& top = figures[2];
+    for (int k = 0; k < 3; ++k) {
+        std::string size = names[k];
+        PrintRatio(("rebuild_vs_floor_insert_" + size).c_str(), figures[k].rebuild / figures[k].floorInsert);
+        PrintRatio(("cmd_paste_1000_vs_floor_insert_" + size).c_str(), figures[k].pasteBulk.whole / figures[k].floorInsert);
+        PrintRatio(("cmd_new_url_work_vs_floor_new_item_" + size).c_str(), figures[k].newUrl.work / figures[k].floorNewItem);
+    }
+    PrintRatio("cmd_find_next_vs_floor_65k", top.findNext.whole / top.findFloor);
     return true;
 }
 
@@ -249,10 +435,9 @@ static bool RunBench()
     std::wstring folder = MakeBenchFolder(L"larkit-bench-commands-");
     if (folder.empty()) return Fail("no temporary folder");
     std::wstring favorites = folder + L"\\Favorites";
-    std::vector<std::string> base = BaseList();
     bool ok = WriteFavorites(favorites) || Fail("cannot write the Favorites folders");
     if (ok) ok = MeasureInMainWindow(folder, [&](double) {
-        return MeasureImport(favorites, base) && MeasureFind(base) && MeasureClipboard(base);
+        return MeasureImport(favorites) && MeasureCommandsAtScale();
     });
     RemoveFolder(folder);
     return ok;

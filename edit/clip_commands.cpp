@@ -75,8 +75,10 @@ static void CutEntry(bool add)
     size_t line;
     if (g_bookmarks.lines.empty() || !SelectedEntry(&item, &line)) return;
     unsigned char topDepth = EntryTopDepth(g_bookmarks, line);
-    PutInClip(CutClipLines(g_bookmarks, EntryRange(g_bookmarks, line), topDepth), add);
-    SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
+    LineRange range = EntryRange(g_bookmarks, line);
+    bool gap = StopsAtGap(g_bookmarks, range);
+    PutInClip(CutClipLines(g_bookmarks, range, topDepth), add);
+    RemoveEntryItem(item, gap);
 }
 
 void OnCut() { CutEntry(false); }
@@ -90,13 +92,9 @@ void OnCutLevel()
     LineRange range = LevelRange(g_bookmarks, parentLine);
     if (range.empty()) return;
     unsigned char topDepth = LevelTopDepth(g_bookmarks, parentLine);
+    bool gap = StopsAtGap(g_bookmarks, range);
     PutInClip(CutClipLines(g_bookmarks, range, topDepth), false);
-    if (!parent) {
-        // Lines after a gap in the top level stay in the list and are shown differently now.
-        RebuildTree(0xFFFF);
-        return;
-    }
-    DeleteChildItems(g_ui.tree, parent);
+    RemoveLevelItems(parent, parentLine, gap);
 }
 
 // Inserts the clip at line `at` below `parent` (the top level for null), its depths raised by

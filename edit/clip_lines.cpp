@@ -23,6 +23,11 @@ LineRange LevelRange(const LineList& list, long parentIndex)
     return {parent + 1, SubtreeEnd(list, parent)};
 }
 
+bool StopsAtGap(const LineList& list, LineRange range)
+{
+    return range.end + 1 < list.lines.size() && DepthCharOf(list.lines[range.end]) < kTopDepthChar;
+}
+
 unsigned char EntryTopDepth(const LineList& list, size_t index)
 {
     return index < list.lines.size() ? DepthCharOf(list.lines[index]) : kTopDepthChar;

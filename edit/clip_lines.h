@@ -26,6 +26,11 @@ LineRange EntryRange(const LineList& list, size_t index);
 constexpr long kTopLevel = -1;
 LineRange LevelRange(const LineList& list, long parentIndex);
 
+// True when the range stops at a line that is no entry (its first byte below '0', as an empty
+// line's is) and more lines follow: the tree shows the lines after such a gap under the items
+// of the range, although the subtree rule leaves them out of it.
+bool StopsAtGap(const LineList& list, LineRange range);
+
 // The depth character that the lines of the range are made relative to: the entry's own for
 // an entry, one below the parent's for a level, '0' for the top level.
 unsigned char EntryTopDepth(const LineList& list, size_t index);

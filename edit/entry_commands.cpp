@@ -145,11 +145,42 @@ void OnDeleteEntry(HWND hwnd)
     if (!ConfirmDelete(hwnd)) return;
     long line = FindLineOfItem(item);
     if (line < 0) return;
-    size_t first = static_cast<size_t>(line);
-    size_t end = SubtreeEnd(g_bookmarks, first);   // a URL line has none in a well-formed list
-    g_bookmarks.lines.erase(g_bookmarks.lines.begin() + static_cast<long>(first),
-                            g_bookmarks.lines.begin() + static_cast<long>(end));
-    SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
+    LineRange range = EntryRange(g_bookmarks, static_cast<size_t>(line));   // a URL line has no subtree in a well-formed list
+    bool gap = StopsAtGap(g_bookmarks, range);
+    g_bookmarks.lines.erase(g_bookmarks.lines.begin() + static_cast<long>(range.first),
+                            g_bookmarks.lines.begin() + static_cast<long>(range.end));
+    RemoveEntryItem(item, gap);
+}
+
+// Shows the tree as a rebuild makes it, with the item of `parentLine` (none for -1) selected.
+static void RebuildSelecting(long parentLine)
+{
+    SelectItem(RebuildTree(parentLine < 0 ? 0xFFFFul : static_cast<unsigned long>(parentLine)));
+}
+
+void RemoveEntryItem(HTREEITEM item, bool stoppedAtGap)
+{
+    if (!stoppedAtGap) {
+        SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
+        return;
+    }
+    // The parent's line and those above it did not move.
+    HTREEITEM parent = NextItem(item, TVGN_PARENT);
+    RebuildSelecting(parent ? FindLineOfItem(parent) : -1);
+}
+
+void RemoveLevelItems(HTREEITEM parent, long parentLine, bool stoppedAtGap)
+{
+    if (!parent) {
+        // Lines after a gap in the top level stay in the list and are shown differently now.
+        RebuildSelecting(-1);
+        return;
+    }
+    if (stoppedAtGap) {
+        RebuildSelecting(parentLine);
+        return;
+    }
+    DeleteChildItems(g_ui.tree, parent);
 }
 
 bool FindLevelOfItem(HTREEITEM item, HTREEITEM* parent, long* parentLine)
@@ -161,11 +192,10 @@ bool FindLevelOfItem(HTREEITEM item, HTREEITEM* parent, long* parentLine)
 }
 
 // The lines of every entry on the level of `item` with their subtrees.
-static bool LevelLines(HTREEITEM item, HTREEITEM* parent, LineRange* range)
+static bool LevelLines(HTREEITEM item, HTREEITEM* parent, long* parentLine, LineRange* range)
 {
-    long parentLine;
-    if (!FindLevelOfItem(item, parent, &parentLine)) return false;
-    *range = LevelRange(g_bookmarks, parentLine);
+    if (!FindLevelOfItem(item, parent, parentLine)) return false;
+    *range = LevelRange(g_bookmarks, *parentLine);
     return !range->empty();
 }
 
@@ -174,16 +204,13 @@ void OnDeleteLevel(HWND hwnd)
     HTREEITEM item = CaretItem();
     if (!item) return;
     HTREEITEM parent;
+    long parentLine;
     LineRange range;
-    if (!LevelLines(item, &parent, &range)) return;
+    if (!LevelLines(item, &parent, &parentLine, &range)) return;
     if (!ConfirmDelete(hwnd)) return;
-    if (!LevelLines(item, &parent, &range)) return;
+    if (!LevelLines(item, &parent, &parentLine, &range)) return;
+    bool gap = StopsAtGap(g_bookmarks, range);
     g_bookmarks.lines.erase(g_bookmarks.lines.begin() + static_cast<long>(range.first),
                             g_bookmarks.lines.begin() + static_cast<long>(range.end));
-    if (!parent) {
-        // Lines after a gap in the top level stay in the list and keep their items.
-        RebuildTree(0xFFFF);
-        return;
-    }
-    DeleteChildItems(g_ui.tree, parent);
+    RemoveLevelItems(parent, parentLine, gap);
 }

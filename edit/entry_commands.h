@@ -20,6 +20,13 @@ void ReportTitleWithoutRoom(HWND hwnd);
 // Tells the user that the list has no room for what a command would add.
 void ReportListFull(HWND hwnd);
 
+// Takes the items of lines that have just left the list out of the tree: `item` with its
+// descendants, or every child of `parent` (the top level for null) whose line is
+// `parentLine`. When the lines stopped at a gap (StopsAtGap), the lines after it were shown
+// among those items and stay in the list: the tree is rebuilt instead, the parent selected.
+void RemoveEntryItem(HTREEITEM item, bool stoppedAtGap);
+void RemoveLevelItems(HTREEITEM parent, long parentLine, bool stoppedAtGap);
+
 // The level of `item`: its parent (null at the top level) and the parent's line (kTopLevel
 // at the top level). False when the item's line or its parent's line is not found.
 bool FindLevelOfItem(HTREEITEM item, HTREEITEM* parent, long* parentLine);

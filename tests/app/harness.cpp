@@ -1,10 +1,14 @@
 // Test harness over the real main window.
 #include "tests/app/harness.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "app/docking.h"
 #include "app/main_window.h"
 #include "app/settings_store.h"
 #include "app/state.h"
+#include "list/entry_line.h"
 #include "list/lines.h"
 #include "platform/file.h"
 #include "platform/text.h"
@@ -276,6 +280,20 @@ std::string Cp932(const char* utf8)
     return bytes;
 }
 
+void PrintTo(const ShownItem& item, std::ostream* out)
+{
+    *out << "{depth " << item.depth << ", \"" << NarrowForLog(item.text) << "\", images " << item.image << "/"
+         << item.selectedImage << ", data " << item.data << "}";
+}
+
+std::string NarrowForLog(const std::wstring& text)
+{
+    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), n, nullptr, nullptr);
+    return utf8;
+}
+
 void ExpectTreeMatchesRebuild()
 {
     std::vector<ShownItem> before = ShownTree();
@@ -283,9 +301,82 @@ void ExpectTreeMatchesRebuild()
     std::vector<ShownItem> rebuilt = ShownTree();
     ASSERT_EQ(before.size(), rebuilt.size());
     for (size_t i = 0; i < before.size(); ++i) {
-        EXPECT_EQ(before[i], rebuilt[i]) << "item " << i << " shown as \"" << std::string(before[i].text.begin(), before[i].text.end())
-                                         << "\", rebuilt as \"" << std::string(rebuilt[i].text.begin(), rebuilt[i].text.end()) << "\"";
+        EXPECT_EQ(before[i], rebuilt[i]) << "item " << i << " shown as \"" << NarrowForLog(before[i].text)
+                                         << "\", rebuilt as \"" << NarrowForLog(rebuilt[i].text) << "\"";
     }
+}
+
+// Image indices in the order the tree's image list adds its bitmaps: DIR_O, GRP_C, GRP_O,
+// DIR_C, URL_S, URL_NS (every bitmap loads in the tests).
+static ShownItem LooksOf(int depth, const std::string& line)
+{
+    bool url = !IsFolderLine(line);
+    int image = url ? 5 : depth == 0 ? 1 : 3;
+    int selected = url ? 4 : depth == 0 ? 2 : 0;
+    return {depth, Widen(LineTitle(line)), image, selected, url ? kUrlItemData : kFolderItemData};
+}
+
+std::vector<ListItem> ItemsOfList(const std::vector<std::string>& lines, bool sorted)
+{
+    // Each shown line goes under the item made last one level up (the top level when there is
+    // none); then the children of each item are laid out depth-first.
+    std::vector<ListItem> made;
+    std::vector<std::vector<int>> children(1);   // [0]: the top level; [k + 1]: item k
+    int lastAtDepth[10];
+    std::fill(std::begin(lastAtDepth), std::end(lastAtDepth), -1);
+    for (size_t i = 0; i < lines.size() && i < 65535; ++i) {
+        if (!HasShownDepth(lines[i])) continue;
+        int depth = ShownDepthOf(lines[i]);
+        int parent = depth == 0 ? -1 : lastAtDepth[depth - 1];
+        int index = static_cast<int>(made.size());
+        made.push_back({i, parent, LooksOf(depth, lines[i])});
+        made.back().shown.depth = parent < 0 ? 0 : made[static_cast<size_t>(parent)].shown.depth + 1;   // where it is shown
+        children[static_cast<size_t>(parent + 1)].push_back(index);
+        children.emplace_back();
+        lastAtDepth[depth] = index;
+    }
+    std::vector<ListItem> shown;
+    std::vector<int> shownIndex(made.size());
+    std::function<void(int, int)> layOut = [&](int parent, int shownParent) {
+        std::vector<int>& siblings = children[static_cast<size_t>(parent + 1)];
+        if (sorted)
+            std::stable_sort(siblings.begin(), siblings.end(), [&](int a, int b) {
+                return CompareItemTitles(made[a].shown.text.c_str(), made[b].shown.text.c_str()) < 0;
+            });
+        for (int k : siblings) {
+            shownIndex[k] = static_cast<int>(shown.size());
+            shown.push_back({made[k].line, shownParent, made[k].shown});
+            layOut(k, shownIndex[k]);
+        }
+    };
+    layOut(-1, -1);
+    return shown;
+}
+
+void ExpectTreeMatchesList()
+{
+    std::vector<ShownItem> tree = ShownTree();
+    std::vector<ListItem> expected = ItemsOfList(g_bookmarks.lines, g_set.sortFlg == 1);
+    ASSERT_EQ(tree.size(), expected.size()) << "items shown";
+    for (size_t i = 0; i < tree.size(); ++i) {
+        EXPECT_EQ(tree[i], expected[i].shown) << "item " << i << " shown as \"" << NarrowForLog(tree[i].text)
+                                              << "\", a rebuild shows \"" << NarrowForLog(expected[i].shown.text) << "\"";
+    }
+}
+
+static void AppendHandles(HTREEITEM first, std::vector<HTREEITEM>& out)
+{
+    for (HTREEITEM item = first; item; item = Next(item, TVGN_NEXT)) {
+        out.push_back(item);
+        AppendHandles(Next(item, TVGN_CHILD), out);
+    }
+}
+
+std::vector<HTREEITEM> ShownItemHandles()
+{
+    std::vector<HTREEITEM> handles;
+    AppendHandles(Next(nullptr, TVGN_ROOT), handles);
+    return handles;
 }
 
 std::vector<std::string> ListLines()

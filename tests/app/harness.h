@@ -23,6 +23,8 @@ struct ShownItem {
     }
 };
 
+void PrintTo(const ShownItem& item, std::ostream* out);
+
 class AppTest : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -78,6 +80,9 @@ HTREEITEM CaretItem();
 // The item reached by following titles from the top level; null when one is missing.
 HTREEITEM ItemAtPath(const std::vector<std::wstring>& titles);
 
+// Wide text as UTF-8, for failure messages.
+std::string NarrowForLog(const std::wstring& text);
+
 // UTF-8 test text to the CP932 bytes of the list file.
 std::string Cp932(const char* utf8);
 std::wstring WideFromUtf8(const char* utf8);
@@ -85,6 +90,25 @@ std::wstring WideFromUtf8(const char* utf8);
 // The check after every command: the tree shows exactly what a rebuild from the list shows
 // (shape, texts, images, item data). Rebuilds the tree, so the selection is reset.
 void ExpectTreeMatchesRebuild();
+
+// One item that a rebuild makes from a list: the line it shows, its parent among the items
+// (-1 for the top level) and how it looks.
+struct ListItem {
+    size_t line;
+    int parent;
+    ShownItem shown;
+};
+
+// The items a rebuild makes from `lines`, in display order (siblings in list order, or sorted
+// as the tree sorts them), worked out from the lines alone.
+std::vector<ListItem> ItemsOfList(const std::vector<std::string>& lines, bool sorted);
+
+// The same check as ExpectTreeMatchesRebuild against ItemsOfList of the bookmark list; it
+// leaves the tree and its selection alone.
+void ExpectTreeMatchesList();
+
+// The handles of the shown items, in display order (as ShownTree lists them).
+std::vector<HTREEITEM> ShownItemHandles();
 
 // The list as text lines, for readable comparisons.
 std::vector<std::string> ListLines();

@@ -23,6 +23,7 @@ struct TakeCase {
     bool level;
     long at;   // the entry's line, or the level's parent line (kTopLevel)
     Lines clip;
+    bool stopsAtGap = false;   // the tree shows the line after the gap among the range's items
 };
 
 class ClipLinesTest : public ::testing::TestWithParam<TakeCase> {};
@@ -34,6 +35,7 @@ TEST_P(ClipLinesTest, CopyAndCutTakeTheSameRelativeLines)
     LineRange range = c.level ? LevelRange(list, c.at) : EntryRange(list, static_cast<size_t>(c.at));
     unsigned char top = c.level ? LevelTopDepth(list, c.at) : EntryTopDepth(list, static_cast<size_t>(c.at));
     EXPECT_EQ(ClipLinesOf(list, range, top), c.clip);
+    EXPECT_EQ(StopsAtGap(list, range), c.stopsAtGap);
     EXPECT_EQ(list.lines, Sample().lines) << "a copy leaves the list alone";
 
     Lines cut = CutClipLines(list, range, top);
@@ -47,12 +49,12 @@ INSTANTIATE_TEST_SUITE_P(Ranges, ClipLinesTest, ::testing::Values(
     TakeCase{"GroupAtDepthOneWithItsSubtree", false, 2, {"0G\\", "1g1,http://g", "1H\\", "2h1,http://h"}},
     TakeCase{"GroupAtDepthTwo", false, 4, {"0H\\", "1h1,http://h"}},
     TakeCase{"UrlAlone", false, 1, {"0a1,http://a"}},
-    TakeCase{"BookUpToTheNextBook", false, 6, {"0B\\", "1b1,http://b"}},
+    TakeCase{"BookUpToTheGap", false, 6, {"0B\\", "1b1,http://b"}, true},
     TakeCase{"LastLineOfTheList", false, 9, {"0C\\"}},
     TakeCase{"LevelBelowAGroup", true, 2, {"0g1,http://g", "0H\\", "1h1,http://h"}},
     TakeCase{"LevelBelowABook", true, 0, {"0a1,http://a", "0G\\", "1g1,http://g", "1H\\", "2h1,http://h"}},
     TakeCase{"TopLevelStopsAtTheGap", true, kTopLevel,
-             {"0A\\", "1a1,http://a", "1G\\", "2g1,http://g", "2H\\", "3h1,http://h", "0B\\", "1b1,http://b"}}),
+             {"0A\\", "1a1,http://a", "1G\\", "2g1,http://g", "2H\\", "3h1,http://h", "0B\\", "1b1,http://b"}, true}),
     [](const ::testing::TestParamInfo<TakeCase>& info) { return std::string(info.param.name); });
 
 // A claim over a set of taken titles, as the tree's children give them.
