@@ -85,6 +85,7 @@ void AppTest::SetUp()
     previousDir_ = dir;
     folder_ = MakeTestFolder();
     SetCurrentDirectoryW(folder_.c_str());
+    (void)SideFileContents(TemporaryFolder(), true);   // what an earlier run left there is no test's
 }
 
 void AppTest::TearDown()

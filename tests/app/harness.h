@@ -1,5 +1,6 @@
-// The real main window in the test process: a fresh folder and settings key for each test,
-// the window started and stopped as the program does, and views of the tree and files.
+// The real main window in the test process: a fresh folder and settings key for each test (and
+// no side files in the temporary folder), the window started and stopped as the program does,
+// and views of the tree and files.
 #pragma once
 #include <functional>
 #include <string>
