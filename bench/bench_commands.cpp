@@ -241,20 +241,23 @@ static void StopAnsweringDialogs()
     s_cbtHook = s_initHook = nullptr;
 }
 
-// Commands are short: more runs than the other figures take keep a slow moment out.
-static constexpr int kCommandRuns = 5;
+// Commands are short and a slow moment of the machine would fall on one size only: every size
+// is measured in each of kScaleRounds rounds, each command kCommandRuns times a round, and
+// the best time counts.
+static constexpr int kScaleRounds = 3;
+static constexpr int kCommandRuns = 3;
 
-// One command's best time of kCommandRuns, whole and without the time its dialog stood open.
+// One command's best time, whole and without the time its dialog stood open.
 struct CommandTime {
     double whole = 1e300;
     double work = 1e300;
 };
 
-// Runs `prepare`, then the timed `work`, then `undo` that puts the list back, kCommandRuns times.
+// Runs `prepare`, then the timed `work`, then `undo` that puts the list back, kCommandRuns
+// times, and keeps the best times in `best`.
 template <typename Prepare, typename Work, typename Undo>
-static CommandTime TimeCommand(Prepare prepare, Work work, Undo undo)
+static void TimeCommand(CommandTime* best, Prepare prepare, Work work, Undo undo)
 {
-    CommandTime best;
     for (int run = 0; run < kCommandRuns; ++run) {
         prepare();
         PumpMessages();
@@ -262,18 +265,17 @@ static CommandTime TimeCommand(Prepare prepare, Work work, Undo undo)
         double start = Now();
         work();
         double whole = Now() - start;
-        best.whole = std::min(best.whole, whole);
-        best.work = std::min(best.work, whole - s_dialogMs);
+        best->whole = std::min(best->whole, whole);
+        best->work = std::min(best->work, whole - s_dialogMs);
         PumpMessages();
         undo();
     }
-    return best;
 }
 
-// What each command took at one size of the list.
+// What each command took at one size of the list: the best of every round.
 struct ScaleFigures {
-    double rebuild = 0, floorInsert = 0, itemMessage = 0, floorNewItem = 0, findFloor = 0;
-    CommandTime newUrl, edit, deleteBulk, copyBulk, cutBulk, pasteBulk, findNext, find;
+    double rebuild = 1e300, floorInsert = 1e300, itemMessages = 1e300, findFloor = 1e300;
+    CommandTime floorNewItem, newUrl, edit, deleteBulk, copyBulk, cutBulk, pasteBulk, findNext, find;
 };
 
 static bool MeasureAtSize(size_t lines, ScaleFigures* figures)
@@ -284,26 +286,27 @@ static bool MeasureAtSize(size_t lines, ScaleFigures* figures)
     g_set.chkFindStr = 0;
     std::vector<FloorItem> floorItems = PrepareFloor();
     std::vector<HTREEITEM> made(floorItems.size());
-    figures->floorInsert = BestOf(
-        [] {
-            EmptyTree();
-            SendMessageW(g_ui.tree, WM_SETREDRAW, FALSE, 0);
-        },
-        [&] { InsertFloor(floorItems, made); });
+    auto nothing = [] {};
+    TimeOnce(&figures->floorInsert,
+             [] {
+                 EmptyTree();
+                 SendMessageW(g_ui.tree, WM_SETREDRAW, FALSE, 0);
+             },
+             [&] { InsertFloor(floorItems, made); });
     SendMessageW(g_ui.tree, WM_SETREDRAW, TRUE, 0);
-    figures->rebuild = BestOf([] {}, [] { (void)RebuildTree(0); });
-    // The platform's cost of one message about one item, which every lookup by titles pays
-    // for each item it reads.
+    TimeOnce(&figures->rebuild, nothing, [] { (void)RebuildTree(0); });
+    // The platform's cost of messages about one item, which every lookup by titles pays for
+    // each item it reads: 1,000 of them.
     HTREEITEM deep = SelectItemOfLine(static_cast<long>(list.deepUrl));
     if (!deep) return Fail("the deep URL entry has no item");
-    figures->itemMessage = BestOf([] {}, [&] {
+    TimeOnce(&figures->itemMessages, nothing, [&] {
         for (int n = 0; n < 1000; ++n) (void)RelatedItem(g_ui.tree, deep, TVGN_PARENT);
-    }) / 1000;
+    });
     // What a new entry costs the platform alone: one sorted insert under the deep folder, made
     // the caret item, and taken out again untimed.
     HTREEITEM folder = nullptr, added = nullptr;
-    figures->floorNewItem = TimeCommand(
-        [&] { folder = SelectItemOfLine(static_cast<long>(list.deepFolder)); },
+    TimeCommand(
+        &figures->floorNewItem, [&] { folder = SelectItemOfLine(static_cast<long>(list.deepFolder)); },
         [&] {
             TVINSERTSTRUCTW insert{};
             insert.hParent = folder;
@@ -314,16 +317,16 @@ static bool MeasureAtSize(size_t lines, ScaleFigures* figures)
             added = reinterpret_cast<HTREEITEM>(SendMessageW(g_ui.tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
             SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(added));
         },
-        [&] { SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(added)); }).whole;
+        [&] { SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(added)); });
     auto select = [](size_t line) { return [line] { (void)SelectItemOfLine(static_cast<long>(line)); }; };
-    auto nothing = [] {};
     auto same = [&] { return g_bookmarks.lines.size() == lines; };
 
     AnswerDialogs({{IDC_ENTRY_TITLE, L"bench new entry"}, {IDC_ENTRY_URL, L"http://www.example.jp/new"}});
-    figures->newUrl = TimeCommand(select(list.deepFolder), [] { Command(IDM_NEWURL); }, [] { Command(IDM_DELETE); });
+    TimeCommand(&figures->newUrl, select(list.deepFolder), [] { Command(IDM_NEWURL); }, [] { Command(IDM_DELETE); });
     if (!same()) return Fail("new URL and its removal changed the list");
     int edits = 0;
-    figures->edit = TimeCommand(
+    TimeCommand(
+        &figures->edit,
         [&] {
             select(list.deepUrl)();
             AnswerDialogs({{IDC_ENTRY_TITLE, L"bench edited " + std::to_wstring(++edits)}});
@@ -332,7 +335,7 @@ static bool MeasureAtSize(size_t lines, ScaleFigures* figures)
     if (LineTitle(g_bookmarks.lines[list.deepUrl]) != "bench edited " + std::to_string(edits)) return Fail("the edit missed its line");
     StopAnsweringDialogs();
 
-    figures->copyBulk = TimeCommand(select(list.bulk), [] { Command(IDM_COPY); }, nothing);
+    TimeCommand(&figures->copyBulk, select(list.bulk), [] { Command(IDM_COPY); }, nothing);
     if (g_clip.lines.size() != kBulkLines) return Fail("the copy did not take the 1,000 lines");
     const std::vector<std::string> bulkClip = g_clip.lines;
     auto pasteBack = [&] {
@@ -340,12 +343,12 @@ static bool MeasureAtSize(size_t lines, ScaleFigures* figures)
         select(list.deepFolder)();
         Command(IDM_PASTE);
     };
-    figures->deleteBulk = TimeCommand(select(list.bulk), [] { Command(IDM_DELETE); }, pasteBack);
+    TimeCommand(&figures->deleteBulk, select(list.bulk), [] { Command(IDM_DELETE); }, pasteBack);
     if (!same() || g_bookmarks.lines[list.bulk] != list.lines[list.bulk])
         return Fail("the delete and the paste back changed the list");
     // Cut and paste in turn: each paste puts back what the cut before it took.
     std::vector<double> pasteTimes;
-    figures->cutBulk = TimeCommand(select(list.bulk), [] { Command(IDM_CUT); }, [&] {
+    TimeCommand(&figures->cutBulk, select(list.bulk), [] { Command(IDM_CUT); }, [&] {
         if (g_clip.lines != bulkClip) return;
         select(list.deepFolder)();
         PumpMessages();
@@ -354,17 +357,18 @@ static bool MeasureAtSize(size_t lines, ScaleFigures* figures)
         pasteTimes.push_back(Now() - start);
     });
     if (!same() || pasteTimes.size() != kCommandRuns) return Fail("the cut and the paste lost lines");
-    figures->pasteBulk.whole = figures->pasteBulk.work = *std::min_element(pasteTimes.begin(), pasteTimes.end());
+    double paste = *std::min_element(pasteTimes.begin(), pasteTimes.end());
+    figures->pasteBulk.whole = figures->pasteBulk.work = std::min(figures->pasteBulk.whole, paste);
 
     size_t floorHit = 0;
-    figures->findFloor = BestOf(nothing, [&] {
+    TimeOnce(&figures->findFloor, nothing, [&] {
         for (size_t i = 0; i < g_bookmarks.lines.size(); ++i)
             if (std::string_view(g_bookmarks.lines[i]).find(kNeedle) != std::string_view::npos) floorHit = i;
     });
-    figures->findNext = TimeCommand([] { g_find = FindState{kNeedle, 0}; }, [] { Command(IDM_FINDNEXT); }, nothing);
+    TimeCommand(&figures->findNext, [] { g_find = FindState{kNeedle, 0}; }, [] { Command(IDM_FINDNEXT); }, nothing);
     if (floorHit != lines - 1 || g_find.start != static_cast<long>(lines)) return Fail("find missed the last line");
     AnswerDialogs({{IDC_FIND_TEXT, std::wstring(kNeedle.begin(), kNeedle.end())}});
-    figures->find = TimeCommand(nothing, [] { Command(IDM_FIND); }, nothing);
+    TimeCommand(&figures->find, nothing, [] { Command(IDM_FIND); }, nothing);
     StopAnsweringDialogs();
     if (g_find.start != static_cast<long>(lines)) return Fail("find with its dialog missed the last line");
     return true;
@@ -384,15 +388,17 @@ static bool MeasureCommandsAtScale()
     const size_t sizes[] = {16384, 32767, 65534};   // the largest leaves room for the new URL
     const char* const names[] = {"16k", "32k", "65k"};
     ScaleFigures figures[3];
+    for (int round = 0; round < kScaleRounds; ++round)
+        for (int k = 0; k < 3; ++k)
+            if (!MeasureAtSize(sizes[k], &figures[k])) return false;
     for (int k = 0; k < 3; ++k) {
-        if (!MeasureAtSize(sizes[k], &figures[k])) return false;
         const ScaleFigures& f = figures[k];
         std::string size = names[k];
         PrintFigure(("cmd_list_lines_" + size).c_str(), static_cast<double>(sizes[k]), "lines");
         PrintFigure(("rebuild_" + size).c_str(), f.rebuild, "ms");
         PrintFigure(("floor_insert_" + size).c_str(), f.floorInsert, "ms");
-        PrintFigure(("floor_item_message_" + size).c_str(), f.itemMessage * 1000, "us");
-        PrintFigure(("floor_new_item_" + size).c_str(), f.floorNewItem, "ms");
+        PrintFigure(("floor_item_message_" + size).c_str(), f.itemMessages, "us");   // ms for 1,000
+        PrintFigure(("floor_new_item_" + size).c_str(), f.floorNewItem.whole, "ms");
         PrintCommand("new_url", size, f.newUrl, true);
         PrintCommand("edit", size, f.edit, true);
         PrintCommand("delete_1000", size, f.deleteBulk, false);
@@ -408,8 +414,8 @@ static bool MeasureCommandsAtScale()
         const ScaleFigures& b = figures[k];
         std::string step = std::string("_") + names[k] + "_vs_" + names[k - 1];
         PrintRatio(("floor_insert" + step).c_str(), b.floorInsert / a.floorInsert);
-        PrintRatio(("floor_item_message" + step).c_str(), b.itemMessage / a.itemMessage);
-        PrintRatio(("floor_new_item" + step).c_str(), b.floorNewItem / a.floorNewItem);
+        PrintRatio(("floor_item_message" + step).c_str(), b.itemMessages / a.itemMessages);
+        PrintRatio(("floor_new_item" + step).c_str(), b.floorNewItem.whole / a.floorNewItem.whole);
         PrintRatio(("cmd_new_url_work" + step).c_str(), b.newUrl.work / a.newUrl.work);
         PrintRatio(("cmd_edit_work" + step).c_str(), b.edit.work / a.edit.work);
         PrintRatio(("cmd_delete_1000" + step).c_str(), b.deleteBulk.whole / a.deleteBulk.whole);
@@ -424,7 +430,7 @@ static bool MeasureCommandsAtScale()
         std::string size = names[k];
         PrintRatio(("rebuild_vs_floor_insert_" + size).c_str(), figures[k].rebuild / figures[k].floorInsert);
         PrintRatio(("cmd_paste_1000_vs_floor_insert_" + size).c_str(), figures[k].pasteBulk.whole / figures[k].floorInsert);
-        PrintRatio(("cmd_new_url_work_vs_floor_new_item_" + size).c_str(), figures[k].newUrl.work / figures[k].floorNewItem);
+        PrintRatio(("cmd_new_url_work_vs_floor_new_item_" + size).c_str(), figures[k].newUrl.work / figures[k].floorNewItem.whole);
     }
     PrintRatio("cmd_find_next_vs_floor_65k", top.findNext.whole / top.findFloor);
     return true;

@@ -76,6 +76,21 @@ static std::vector<std::vector<size_t>> SiblingGroups(const std::vector<FloorIte
     return groups;
 }
 
+// Writes `bytes` to a new file beside `path`, flushes it and moves it over `path`.
+static bool WriteFlushedAndMoved(const std::wstring& path, const std::string& bytes)
+{
+    std::wstring temporary = path + L".new";
+    HANDLE file = CreateFileW(LongPathForm(temporary).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) &&
+              written == bytes.size() && FlushFileBuffers(file);
+    ok = CloseHandle(file) && ok;
+    return ok && MoveFileExW(LongPathForm(temporary).c_str(), LongPathForm(path).c_str(),
+                             MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+}
+
 static size_t FileSize(const std::wstring& path)
 {
     WIN32_FILE_ATTRIBUTE_DATA data{};
@@ -102,7 +117,7 @@ static bool MeasureAll()
     constexpr double kNone = 1e300;
     double load = kNone, deleteAll = kNone, widen = kNone, sortSiblings = kNone, floor = kNone;
     double rebuild[2] = {kNone, kNone}, loadRebuild[2] = {kNone, kNone};   // [0] unsorted, [1] sorted
-    double save = kNone, saveList = kNone, copy = kNone;
+    double save = kNone, saveList = kNone, copy = kNone, safeWrite = kNone;
     auto nothing = [] {};
     std::vector<FloorItem> floorItems;
     std::vector<std::vector<size_t>> groups;
@@ -163,6 +178,14 @@ static bool MeasureAll()
             copied = CopyFileW(LongPathForm(list).c_str(), LongPathForm(copyFloor).c_str(), FALSE);
         });
         if (!copied) return Fail("the copy floor failed");
+        // What a save that may never lose the old file must at least do: the same bytes into a
+        // new file, flushed to the disk and moved over the old one, and the backup copied.
+        std::string bytes;
+        bool written = false;
+        TimeOnce(&safeWrite, [&] { written = ReadWholeFile(list, 64u << 20, &bytes, FILE_SHARE_READ) == ReadResult::Read; },
+                 [&] { written = written && WriteFlushedAndMoved(copyFloor, bytes) &&
+                                 CopyFileW(LongPathForm(copyFloor).c_str(), LongPathForm(backup).c_str(), FALSE); });
+        if (!written) return Fail("the safe write floor failed");
     }
 
     PrintFigure("load", load, "ms");
@@ -177,10 +200,12 @@ static bool MeasureAll()
     PrintFigure("save", save, "ms");
     PrintFigure("save_list_file", saveList, "ms");
     PrintFigure("copy_floor", copy, "ms");
+    PrintFigure("safe_write_floor", safeWrite, "ms");
     PrintRatio("rebuild_vs_floor", loadRebuild[0] / floor);
     PrintRatio("rebuild_sorted_vs_floor", loadRebuild[1] / floor);
     PrintRatio("rebuild_only_vs_floor", rebuild[0] / floor);
     PrintRatio("save_vs_copy", save / copy);
+    PrintRatio("save_vs_safe_write_floor", save / safeWrite);
     return true;
 }
 

@@ -2,6 +2,7 @@
 #include "tree/tree_build.h"
 
 #include <algorithm>
+#include <cwchar>
 #include <string>
 #include <vector>
 
@@ -84,27 +85,52 @@ static HTREEITEM InsertItem(HTREEITEM parent, HTREEITEM position, ItemKind kind,
     return reinterpret_cast<HTREEITEM>(SendMessageW(g_ui.tree, TVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&insert)));
 }
 
-static HTREEITEM SortedOr(HTREEITEM position) { return g_set.sortFlg == 1 ? TVI_SORT : position; }
-
-HTREEITEM InsertBookItem(HTREEITEM parent, std::string_view title)
-{ return InsertItem(parent, SortedOr(TVI_LAST), ItemKind::Book, Widen(title)); }
-
-HTREEITEM InsertGroupItem(HTREEITEM parent, std::string_view title)
-{ return InsertItem(parent, SortedOr(TVI_LAST), ItemKind::Group, Widen(title)); }
-
-HTREEITEM InsertGroupItemFirst(HTREEITEM parent, std::string_view title)
-{ return InsertItem(parent, SortedOr(TVI_FIRST), ItemKind::Group, Widen(title)); }
-
-HTREEITEM InsertUrlItem(HTREEITEM parent, std::string_view title)
-{ return InsertItem(parent, SortedOr(TVI_LAST), ItemKind::Url, Widen(title)); }
-
-HTREEITEM InsertUrlItemFirst(HTREEITEM parent, std::string_view title)
-{ return InsertItem(parent, SortedOr(TVI_FIRST), ItemKind::Url, Widen(title)); }
-
 int CompareItemTitles(const wchar_t* a, const wchar_t* b)
 {
-    return lstrcmpW(a, b);
+    // The collation weighs some different texts alike (a long-vowel mark and a repeat mark, for
+    // one); the code units decide between those, so that siblings have one order whichever way
+    // they came into the tree.
+    int order = lstrcmpW(a, b);
+    return order != 0 ? order : wcscmp(a, b);
 }
+
+// Where an item with `text` goes: `position` in list order; in a sorted tree after every
+// sibling that sorts before it, and after those that sort the same too when its line comes
+// after theirs (TVI_LAST). The tree view's own sorted insert would use another comparison.
+static HTREEITEM PlaceFor(HTREEITEM parent, HTREEITEM position, const std::wstring& text)
+{
+    if (g_set.sortFlg != 1) return position;
+    HTREEITEM after = TVI_FIRST;
+    bool top = !parent || parent == TVI_ROOT;
+    for (HTREEITEM child = RelatedItem(g_ui.tree, top ? nullptr : parent, top ? TVGN_ROOT : TVGN_CHILD); child;
+         child = RelatedItem(g_ui.tree, child, TVGN_NEXT)) {
+        int order = CompareItemTitles(ItemText(g_ui.tree, child).c_str(), text.c_str());
+        if (order > 0 || (order == 0 && position == TVI_FIRST)) break;
+        after = child;
+    }
+    return after;
+}
+
+static HTREEITEM InsertPlaced(HTREEITEM parent, HTREEITEM position, ItemKind kind, std::string_view title)
+{
+    std::wstring text = Widen(title);
+    return InsertItem(parent, PlaceFor(parent, position, text), kind, text);
+}
+
+HTREEITEM InsertBookItem(HTREEITEM parent, std::string_view title)
+{ return InsertPlaced(parent, TVI_LAST, ItemKind::Book, title); }
+
+HTREEITEM InsertGroupItem(HTREEITEM parent, std::string_view title)
+{ return InsertPlaced(parent, TVI_LAST, ItemKind::Group, title); }
+
+HTREEITEM InsertGroupItemFirst(HTREEITEM parent, std::string_view title)
+{ return InsertPlaced(parent, TVI_FIRST, ItemKind::Group, title); }
+
+HTREEITEM InsertUrlItem(HTREEITEM parent, std::string_view title)
+{ return InsertPlaced(parent, TVI_LAST, ItemKind::Url, title); }
+
+HTREEITEM InsertUrlItemFirst(HTREEITEM parent, std::string_view title)
+{ return InsertPlaced(parent, TVI_FIRST, ItemKind::Url, title); }
 
 // One shown line of the list while the rebuild lays out the tree.
 struct PlannedItem {

@@ -19,7 +19,8 @@ void DeleteTreeItems();
 void DestroyTreeImages();
 
 // Insert one item under `parent` (TVI_ROOT for the top level) with the title's CP932 bytes.
-// Sorted among its siblings when SortFlg is 1, else last or first. Returns the item or null.
+// Sorted among its siblings by CompareItemTitles when SortFlg is 1, else last or first.
+// Returns the item or null.
 HTREEITEM InsertBookItem(HTREEITEM parent, std::string_view title);
 HTREEITEM InsertGroupItem(HTREEITEM parent, std::string_view title);
 HTREEITEM InsertGroupItemFirst(HTREEITEM parent, std::string_view title);
@@ -34,5 +35,7 @@ HTREEITEM RebuildTree(unsigned long index);
 // Puts the children of `parent` (the top level for null) in the sorted order a rebuild gives.
 void SortChildItems(HTREEITEM parent);
 
-// Sibling order of a sorted tree: the same comparison the tree view uses for sorted inserts.
+// Sibling order of a sorted tree, for the rebuild, the sorted inserts and SortChildItems: the
+// system's collation, and the code units where it weighs two texts alike. Equal only for equal
+// texts.
 int CompareItemTitles(const wchar_t* a, const wchar_t* b);
