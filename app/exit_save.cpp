@@ -28,9 +28,9 @@ static void SaveFloatingRect()
 static ListSave SaveListAndBackup()
 {
     ListSave save;
-    // A run that changed no line leaves the file as it stands, byte for byte: a file the
-    // program could not have written (NUL bytes, loose line ends) is not rewritten behind the
-    // user's back, and a file that cannot be written costs no failed save.
+    // A file that already holds exactly the bytes of the list is left as it is (a file that
+    // cannot be written then costs no failed save); any other is written, so loose line ends and
+    // NUL bytes come back in the list file's own form.
     if (!IsListFileProtected(g_paths.listFile) && ListFileHoldsList(g_paths.listFile))
         save.result = ListSaveResult::Saved;
     else

@@ -132,7 +132,7 @@ bool ListFileHoldsList(const std::wstring& path)
 {
     std::string bytes;
     if (ReadWholeFile(path, kMaxListFileBytes, &bytes, FILE_SHARE_READ) != ReadResult::Read) return false;
-    return ParseListBytes(bytes) == g_bookmarks.lines;
+    return bytes == FormatListBytes(g_bookmarks.lines);
 }
 
 bool CopyListToBackup(const std::wstring& path, const std::wstring& programDir)

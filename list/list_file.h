@@ -34,8 +34,7 @@ struct ListSave {
 // over it in one step.
 ListSave SaveListFile(const std::wstring& path);
 
-// True when the file at `path` reads as exactly the lines of the bookmark list, so that a save
-// would change no line (only, perhaps, bytes that reading drops: NUL bytes, loose line ends).
+// True when the file at `path` already holds exactly the bytes a save would write.
 bool ListFileHoldsList(const std::wstring& path);
 
 // Replaces the backup file in `programDir` with a copy of the list file at `path`: the backup

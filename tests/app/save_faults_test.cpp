@@ -142,24 +142,33 @@ TEST_F(SaveFaultTest, DiskThatFillsWhileTheBackupIsWrittenKeepsTheOldBackup)
     EXPECT_TRUE(TemporaryFilesIn(folder()).empty());
 }
 
-TEST_F(SaveFaultTest, UnchangedListLeavesTheFileAsItIsAndNeedsNoWrite)
+TEST_F(SaveFaultTest, LooseBytesAreWrittenBackInTheListFilesOwnForm)
 {
     // Bytes the program would not write itself: a NUL, an LF alone, no last line end.
     const std::string odd("0Old\\\n1a,http://a/\0\r\n1b,http://b/", 32);
+    const std::string own = "0Old\\\r\n1a,http://a/\r\n1b,http://b\r\n";
     WriteFileBytes(L"list.dat", odd);
     Start();
     EXPECT_EQ(ListLines().size(), 3u);
-    g_fileFaults.readOnlyFolders = {folder()};   // no write could succeed
+    g_fileFaults.readOnlyFolders = {folder()};   // no write can succeed: the old file stays
     Exit();
     EXPECT_EQ(ReadFileBytes(L"list.dat"), odd);
-    EXPECT_EQ(ReadFileBytes(L"_backup.dat"), kOldBackup) << "the backup cannot be written either";
-    EXPECT_TRUE(g_shownMessages.empty());
+    EXPECT_EQ(ReadFileBytes(L"_backup.dat"), kOldBackup) << "a failed save never replaces the backup";
 
     g_fileFaults = FileFaults();
+    g_shownMessages.clear();
     Start();
     Exit();
-    EXPECT_EQ(ReadFileBytes(L"list.dat"), odd);
-    EXPECT_EQ(ReadFileBytes(L"_backup.dat"), odd) << "the backup copies the file as it stands";
+    EXPECT_EQ(ReadFileBytes(L"list.dat"), own);
+    EXPECT_EQ(ReadFileBytes(L"_backup.dat"), own);
+    EXPECT_TRUE(g_shownMessages.empty());
+
+    // Once the file holds the list's own bytes, an unchanged run needs no write at all.
+    g_fileFaults.readOnlyFolders = {folder()};
+    Start();
+    Exit();
+    EXPECT_EQ(ReadFileBytes(L"list.dat"), own);
+    EXPECT_TRUE(g_shownMessages.empty());
 }
 
 // A save ended part of the way through, as by a kill, in a process of its own; then the next start.
