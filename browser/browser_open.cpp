@@ -110,12 +110,6 @@ static void StartBrowser(HWND hwnd, const BrowserRow& row, const std::string& ur
     if (!StartProgram(std::move(commandLine))) ReportCannotStart(hwnd);
 }
 
-static HTREEITEM NextItem(HTREEITEM item, UINT relation)
-{
-    return reinterpret_cast<HTREEITEM>(
-        SendMessageW(g_ui.tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-}
-
 // The item the open command acts on; the caret moves there even when nothing opens.
 static HTREEITEM MoveToOpenTarget(OpenStep step)
 {

@@ -21,12 +21,10 @@
 #include "tree/tree_item.h"
 #include "tree/tree_locate.h"
 
-static HTREEITEM Related(HTREEITEM item, UINT relation) { return RelatedItem(g_ui.tree, item, relation); }
-
 // The selected item and its line; false when there is none or its line is not found.
 static bool SelectedEntry(HTREEITEM* item, size_t* line)
 {
-    *item = Related(nullptr, TVGN_CARET);
+    *item = NextItem(nullptr, TVGN_CARET);
     long found = FindLineOfItem(*item);
     *line = static_cast<size_t>(found);
     return found >= 0;
@@ -36,7 +34,7 @@ static bool SelectedEntry(HTREEITEM* item, size_t* line)
 // nothing is selected. False when the entry's line or its parent's is not found.
 static bool SelectedLevel(HTREEITEM* parent, long* parentLine)
 {
-    HTREEITEM item = Related(nullptr, TVGN_CARET);
+    HTREEITEM item = NextItem(nullptr, TVGN_CARET);
     if (item) return FindLevelOfItem(item, parent, parentLine);
     *parent = nullptr;
     *parentLine = kTopLevel;

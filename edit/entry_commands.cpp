@@ -19,12 +19,6 @@
 #include "tree/tree_item.h"
 #include "tree/tree_locate.h"
 
-static HTREEITEM NextItem(HTREEITEM item, UINT relation)
-{
-    return reinterpret_cast<HTREEITEM>(
-        SendMessageW(g_ui.tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-}
-
 static HTREEITEM CaretItem() { return NextItem(nullptr, TVGN_CARET); }
 
 static void SelectItem(HTREEITEM item)

@@ -8,12 +8,6 @@
 #include "platform/text.h"
 #include "tree/tree_item.h"
 
-static HTREEITEM NextItem(HTREEITEM item, UINT relation)
-{
-    return reinterpret_cast<HTREEITEM>(
-        SendMessageW(g_ui.tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-}
-
 static HTREEITEM FirstChild(HTREEITEM parent)
 {
     return parent ? NextItem(parent, TVGN_CHILD) : NextItem(nullptr, TVGN_ROOT);

@@ -1,6 +1,8 @@
 // Item queries with a buffer that grows until the whole text fits.
 #include "tree/tree_item.h"
 
+#include "app/state.h"
+
 #include <vector>
 
 std::wstring ItemText(HWND tree, HTREEITEM item)
@@ -27,6 +29,11 @@ LPARAM ItemData(HWND tree, HTREEITEM item)
     query.hItem = item;
     if (!SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query))) return kFolderItemData;
     return query.lParam;
+}
+
+HTREEITEM NextItem(HTREEITEM item, UINT relation)
+{
+    return RelatedItem(g_ui.tree, item, relation);
 }
 
 HTREEITEM RelatedItem(HWND tree, HTREEITEM item, UINT relation)

@@ -19,6 +19,9 @@ LPARAM ItemData(HWND tree, HTREEITEM item);
 // or null.
 HTREEITEM RelatedItem(HWND tree, HTREEITEM item, UINT relation);
 
+// The same in the bookmark tree.
+HTREEITEM NextItem(HTREEITEM item, UINT relation);
+
 // Deletes every child of `parent` (the top level for null). A caret among them moves to the
 // parent first, so that the control does not walk the selection through each next sibling.
 void DeleteChildItems(HWND tree, HTREEITEM parent);

@@ -14,12 +14,6 @@
 #include "platform/text.h"
 #include "tree/tree_item.h"
 
-static HTREEITEM NextItem(HTREEITEM item, UINT relation)
-{
-    return reinterpret_cast<HTREEITEM>(
-        SendMessageW(g_ui.tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));
-}
-
 // Titles of the item and its ancestors, the top level first.
 static std::vector<std::wstring> TitlePathOfItem(HTREEITEM item)
 {
