@@ -6,6 +6,7 @@
 #include "res/resource.h"
 #include "tests/app/dialog_driver.h"
 #include "tests/app/harness.h"
+#include "tests/app/screen.h"
 #include "tree/tree_item.h"
 
 namespace {
@@ -31,20 +32,9 @@ protected:
         MovePointer(at);
     }
 
-    // The pointer moves through the display server: wait until the program sees it there.
-    static void MovePointer(POINT at)
-    {
-        SetCursorPos(at.x, at.y);
-        for (int waited = 0; waited < 2000; waited += 10) {
-            PumpMessages();
-            POINT now{};
-            GetCursorPos(&now);
-            if (now.x == at.x && now.y == at.y) return;
-            Sleep(10);
-            SetCursorPos(at.x, at.y);
-        }
-        ADD_FAILURE() << "the pointer did not move";
-    }
+    // The pointer moves through the display server; the shared move waits until the position
+    // holds, so that a late report of the old position cannot put it back before the click.
+    static void MovePointer(POINT at) { ::PointAt(at.x, at.y); }
 
     void PointBelowItems()
     {
