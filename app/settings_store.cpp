@@ -7,9 +7,9 @@
 #include "platform/handle.h"
 #include "platform/text.h"
 
-static bool OpenForReading(HKEY root, const wchar_t* keyPath, RegKey& key)
+static bool OpenForReading(HKEY root, const wchar_t* keyPath, RegKey& key, REGSAM view = 0)
 {
-    return RegOpenKeyExW(root, keyPath, 0, KEY_READ, key.out()) == ERROR_SUCCESS;
+    return RegOpenKeyExW(root, keyPath, 0, KEY_READ | view, key.out()) == ERROR_SUCCESS;
 }
 
 static bool OpenForWriting(HKEY root, const wchar_t* keyPath, RegKey& key)
@@ -51,10 +51,11 @@ static bool QueryText(HKEY key, const wchar_t* name, std::wstring* text)
     return true;
 }
 
-int RegReadWideString(HKEY root, const wchar_t* keyPath, const wchar_t* name, std::wstring& buffer, size_t capacity)
+int RegReadWideString(HKEY root, const wchar_t* keyPath, const wchar_t* name, std::wstring& buffer, size_t capacity,
+                      REGSAM view)
 {
     RegKey key;
-    if (!OpenForReading(root, keyPath, key)) return 0;
+    if (!OpenForReading(root, keyPath, key, view)) return 0;
     buffer.clear();
     std::wstring text;
     if (QueryText(key.get(), name, &text) && Cp932Length(text) + 1 <= capacity) buffer = std::move(text);

@@ -23,9 +23,10 @@ int RegWriteDword(HKEY root, const wchar_t* keyPath, const wchar_t* name, DWORD 
 int RegReadString(HKEY root, const wchar_t* keyPath, const wchar_t* name, std::string& buffer, size_t capacity);
 
 // The same for text kept wide (file names and paths): the capacity is still counted in the
-// CP932 bytes the text would take.
+// CP932 bytes the text would take. `view` picks HKEY_LOCAL_MACHINE's 64-bit or 32-bit view
+// (KEY_WOW64_64KEY, KEY_WOW64_32KEY); 0 reads the program's own.
 int RegReadWideString(HKEY root, const wchar_t* keyPath, const wchar_t* name, std::wstring& buffer,
-                      size_t capacity);
+                      size_t capacity, REGSAM view = 0);
 
 // 1 when written (REG_SZ), 0 when the key cannot be created or opened, or when the text
 // cannot be stored.

@@ -1,5 +1,5 @@
 // Opening a URL entry in the chosen browser. A URL that a request or command line could only
-// carry cut short is refused with a message instead.
+// carry cut short, or that the browser would read as a switch, is refused with a message instead.
 #include "browser/browser_open.h"
 
 #include <commctrl.h>
@@ -59,6 +59,12 @@ static void ReportUrlTooLong(HWND hwnd)
     ShowMessage(hwnd, L"URLが長すぎるため、ﾌﾞﾗｳｻﾞに渡せません。\nURLを短くしてください。", MB_OK | MB_ICONWARNING);
 }
 
+static void ReportSwitchLike(HWND hwnd)
+{
+    ShowMessage(hwnd, L"URLが「-」または「/」で始まるため、ﾌﾞﾗｳｻﾞに渡せません。\nURLを確認してください。",
+                MB_OK | MB_ICONWARNING);
+}
+
 static void ReportCannotStart(HWND hwnd)
 {
     ShowMessage(hwnd, L"ﾌﾞﾗｳｻﾞが起動できません\n設定したﾌﾞﾗｳｻﾞがｲﾝｽﾄｰﾙされているか\n確認してください", MB_OK,
@@ -72,13 +78,26 @@ static void OpenUrlInBrowser(HWND hwnd, const BrowserRow& row, const std::string
     (void)RequestFromBrowser(row, "WWW_OpenURL", item);
 }
 
-// The executable named by the browser's App Paths entry, or empty. Installers store it with or
-// without quotes, and some with environment variables.
+// Where App Paths entries are looked for, in the order the shell reads them: installed for this
+// user only, then for the machine by a 64-bit installer, then by a 32-bit one (whose entries
+// a 64-bit program sees only through the 32-bit view).
+struct AppPathsPlace {
+    HKEY root;
+    REGSAM view;
+};
+static const AppPathsPlace kAppPathsPlaces[] = {
+    {HKEY_CURRENT_USER, 0}, {HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY}, {HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY}};
+
+// The executable named by the first of the browser's App Paths entries that names one, or
+// empty. Installers store it with or without quotes, and some with environment variables.
 static std::wstring BrowserExecutable(const BrowserRow& row)
 {
     std::wstring path;
-    (void)RegReadWideString(HKEY_LOCAL_MACHINE, row.appPathsKey, nullptr, path, kAppPathCapacity);
-    if (path.size() >= 2 && path.front() == L'"' && path.back() == L'"') path = path.substr(1, path.size() - 2);
+    for (const AppPathsPlace& place : kAppPathsPlaces) {
+        (void)RegReadWideString(place.root, row.appPathsKey, nullptr, path, kAppPathCapacity, place.view);
+        if (path.size() >= 2 && path.front() == L'"' && path.back() == L'"') path = path.substr(1, path.size() - 2);
+        if (!path.empty()) break;
+    }
     if (path.find(L'%') == std::wstring::npos) return path;
     DWORD size = ExpandEnvironmentStringsW(path.c_str(), nullptr, 0);
     std::vector<wchar_t> expanded(size + 1, L'\0');
@@ -100,12 +119,12 @@ static bool StartProgram(std::wstring commandLine)
     return true;
 }
 
-// The executable quoted, then the URL as exactly one argument.
+// The executable and the URL, each quoted: the URL is exactly one argument, blanks and all.
 static void StartBrowser(HWND hwnd, const BrowserRow& row, const std::string& url)
 {
     std::wstring exe = BrowserExecutable(row);
     if (exe.empty()) return ReportCannotStart(hwnd);
-    std::wstring commandLine = L"\"" + exe + L"\" " + Widen(EncodeUrlArgument(url));
+    std::wstring commandLine = L"\"" + exe + L"\" " + Widen(QuoteUrlArgument(url));
     if (commandLine.size() >= kMaxCommandLine) return ReportUrlTooLong(hwnd);
     if (!StartProgram(std::move(commandLine))) ReportCannotStart(hwnd);
 }
@@ -133,6 +152,9 @@ void OnOpen(HWND hwnd, OpenStep step)
     const BrowserRow* row = BrowserRowOf(g_set.selectWeb);
     if (url.empty() || !row) return;
     if (row->wantsFileUrls) url = MakeFileUrl(url);
+    // Handed over, it would be a switch of the browser's (a bookmark made from a shortcut may
+    // hold one); refused before anything is sent or started.
+    if (StartsLikeSwitch(url)) return ReportSwitchLike(hwnd);
     if (ActivateBrowser(g_set.selectWeb)) OpenUrlInBrowser(hwnd, *row, url);
     else StartBrowser(hwnd, *row, url);
 }

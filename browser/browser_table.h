@@ -4,7 +4,7 @@
 
 struct BrowserRow {
     const char* service;        // DDE service name
-    const wchar_t* appPathsKey;  // under HKEY_LOCAL_MACHINE; its default value is the executable
+    const wchar_t* appPathsKey;  // under HKEY_CURRENT_USER or HKEY_LOCAL_MACHINE; its default value is the executable
     const char* titleMark;       // what the browser's window caption holds
     bool wantsFileUrls;          // local paths are handed over as file URLs
 };

@@ -1,4 +1,4 @@
-// File URLs, the DDE open item and the command-line form of a URL.
+// File URLs, the DDE open item, the command-line form of a URL and the switch test.
 #include "browser/url_text.h"
 
 #include "list/cp932.h"
@@ -56,7 +56,29 @@ bool FormatOpenUrlItem(std::string_view url, std::string* item)
     return true;
 }
 
-std::string EncodeUrlArgument(std::string_view url)
+bool StartsLikeSwitch(std::string_view url)
 {
-    return EncodeWhere(url, [](unsigned char c) { return c <= ' ' || c == '"' || c == 0x7F; });
+    static constexpr std::string_view kWideBlank = "\x81\x40";
+    size_t i = 0;
+    while (i < url.size()) {
+        if (static_cast<unsigned char>(url[i]) <= ' ') ++i;
+        else if (url.substr(i, 2) == kWideBlank) i += 2;
+        else break;
+    }
+    return i < url.size() && (url[i] == '-' || url[i] == '/');
+}
+
+std::string QuoteUrlArgument(std::string_view url)
+{
+    std::string arg = EncodeWhere(url, [](unsigned char c) { return c < ' ' || c == '"' || c == 0x7F; });
+    size_t endingBackslashes = 0;   // characters of their own, not trail bytes
+    for (size_t i = 0; i < arg.size(); ++i) {
+        if (IsLead932(static_cast<unsigned char>(arg[i]))) {
+            ++i;   // no lead byte is left without its trail byte
+            endingBackslashes = 0;
+        } else {
+            endingBackslashes = arg[i] == '\\' ? endingBackslashes + 1 : 0;
+        }
+    }
+    return "\"" + arg + std::string(endingBackslashes, '\\') + "\"";
 }

@@ -21,7 +21,15 @@ std::string MakeFileUrl(std::string_view text);
 // take the closing quote for its own. False when the item would not fit a DDE item.
 bool FormatOpenUrlItem(std::string_view url, std::string* item);
 
-// The URL as exactly one command-line argument: blanks, control characters, double quotes and
-// lead bytes that no trail byte follows are percent-encoded, so nothing in it can start another
-// argument, however the receiver reads such a lead byte.
-std::string EncodeUrlArgument(std::string_view url);
+// Whether a browser would take the URL for a command-line switch: its first character, after
+// any blanks (full-width ones too) and control bytes in front, which browsers trim from an
+// argument, is '-' or '/'. A local path ("C:\...", "C:/...",
+// "\\server\...") never starts so.
+bool StartsLikeSwitch(std::string_view url);
+
+// The URL as exactly one command-line argument, in double quotes, so that a blank stays a blank
+// ("C:\My Docs\a.htm" reaches the browser as it is). Only what a quoted argument cannot carry
+// is percent-encoded: double quotes, control bytes, and lead bytes that no trail byte follows
+// (which could take the closing quote for their own). Backslash characters that end the URL are
+// doubled, since the receiver halves a run of backslashes before a double quote.
+std::string QuoteUrlArgument(std::string_view url);

@@ -88,8 +88,9 @@ TEST_P(BadSettingsTest, StartsOnTheScreenShowsTheListAndSavesIt)
 
     // A few ticks of the hide timer and the commands that read the settings. No browser is
     // found to start: opening ends in the message that says so.
-    AppPathsEntry noExplorer(L"IEXPLORE.EXE", std::nullopt), noNetscape(L"Netscape.exe", std::nullopt),
-        noOpera(L"Opera.exe", std::nullopt);
+    AppPathsEntries noBrowser;
+    for (AppPathsPlace place : {AppPathsPlace::User, AppPathsPlace::Machine64, AppPathsPlace::Machine32})
+        for (const wchar_t* key : {L"IEXPLORE.EXE", L"Netscape.exe", L"Opera.exe"}) noBrowser.Set(key, std::nullopt, place);
     PumpFor(150);
     Select({L"Work", L"Mail"});
     for (WORD command : {IDM_OPEN, IDM_SWITCHEDGE, IDM_TOGGLEEXPAND, IDM_REDOCK}) SendMessageW(g_ui.main, WM_COMMAND, command, 0);

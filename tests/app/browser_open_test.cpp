@@ -110,27 +110,94 @@ TEST_F(BrowserTest, NoBrowserChosenOpensNothingUntilAButtonIsPressed)
     EXPECT_EQ(DdeLog(), (Lines{kActivate, OpenUrl("http://u")}));
 }
 
-// The executable path is quoted (it holds a blank) and the URL is one argument, however it is
-// written: a bookmark cannot add switches of its own.
+// The executable path and the URL are quoted (both hold blanks): the URL is one argument,
+// however it is written, and a bookmark cannot add switches of its own.
 TEST_F(BrowserTest, StartedBrowserGetsTheUrlAsExactlyOneArgument)
 {
-    Show({"0A\\", "1t,http://x/a b\"c -new \"d"});
-    Select({L"A", L"t"});
-    Command(IDM_OPEN);
-    const std::string argument = "http://x/a%20b%22c%20-new%20%22d";
-    EXPECT_EQ(StartedBrowser(), (Lines{"\"" + StandInUtf8() + "\" " + argument, StandInUtf8(), argument}));
+    Show({"0A\\", "1path,C:\\My Docs\\a.htm", "1t,http://x/a b\"c -new \"d"});
+    const std::pair<const wchar_t*, std::string> opened[] = {{L"path", "C:\\My Docs\\a.htm"},
+                                                             {L"t", "http://x/a b%22c -new %22d"}};
+    for (const auto& [title, argument] : opened) {
+        DeleteFileW(PathOf(L"started.log").c_str());
+        Select({L"A", title});
+        Command(IDM_OPEN);
+        EXPECT_EQ(StartedBrowser(), (Lines{"\"" + StandInUtf8() + "\" \"" + argument + "\"", StandInUtf8(), argument}));
+    }
     EXPECT_TRUE(g_shownMessages.empty());
+}
+
+// A URL that the browser would read as a switch is neither sent to a running browser nor
+// given to a started one.
+TEST_F(BrowserTest, UrlStartingAsASwitchIsRefusedOnBothRoutes)
+{
+    Show({"0A\\", "1dde,--user-data-dir=C:\\x", "1start, /nohome"});
+    ASSERT_TRUE(StartFakeBrowser(L"IEXPLORE"));
+    Select({L"A", L"dde"});
+    Command(IDM_OPEN);
+    browser_.Stop();
+    Select({L"A", L"start"});
+    Command(IDM_OPEN);
+    EXPECT_TRUE(DdeLog().empty());
+    EXPECT_TRUE(StartedBrowser(300).empty());
+    ASSERT_EQ(g_shownMessages.size(), 2u);
+    for (const ShownMessage& shown : g_shownMessages)
+        EXPECT_EQ(shown.text, L"URLが「-」または「/」で始まるため、ﾌﾞﾗｳｻﾞに渡せません。\nURLを確認してください。");
+}
+
+// Per-user entries first, then the machine's 64-bit view, then its 32-bit view; a place whose
+// value is empty names nothing. Where the prefix shares the two machine views, the rows still
+// hold (the preferred place is written last) but say nothing about the 32-bit view.
+TEST_F(BrowserTest, AppPathsAreReadForTheUserThenThe64BitThenThe32BitView)
+{
+    struct Row {
+        const wchar_t *user, *machine64, *machine32, *started;   // stand-in names; null: none
+    };
+    const Row rows[] = {
+        {L"user.exe", L"m64.exe", L"m32.exe", L"user.exe"},
+        {nullptr, L"m64.exe", L"m32.exe", L"m64.exe"},
+        {nullptr, nullptr, L"m32.exe", L"m32.exe"},
+        {L"", nullptr, L"m32.exe", L"m32.exe"},
+        {L"user.exe", nullptr, nullptr, L"user.exe"},
+        {nullptr, nullptr, nullptr, nullptr},
+    };
+    for (const wchar_t* name : {L"user.exe", L"m64.exe", L"m32.exe"})
+        ASSERT_TRUE(CopyFileW(BesideTests(L"stand_in_browser.exe").c_str(), PathOf(name).c_str(), FALSE));
+    Show({"0A\\", "1u,http://u"}, 2);
+    Select({L"A", L"u"});
+    for (const Row& row : rows) {
+        SCOPED_TRACE(Utf8(row.started ? row.started : L"none"));
+        const std::pair<AppPathsPlace, const wchar_t*> places[] = {
+            {AppPathsPlace::Machine32, row.machine32}, {AppPathsPlace::Machine64, row.machine64},
+            {AppPathsPlace::User, row.user}};
+        AppPathsEntries entries;
+        for (const auto& [place, name] : places)
+            if (!name) entries.Set(L"Netscape.exe", std::nullopt, place);
+        for (const auto& [place, name] : places)
+            if (name) entries.Set(L"Netscape.exe", *name ? PathOf(name) : L"", place);
+        DeleteFileW(PathOf(L"started.log").c_str());
+        g_shownMessages.clear();
+        Command(IDM_OPEN);
+        Lines started = StartedBrowser(row.started ? 10000 : 300);
+        if (!row.started) {
+            EXPECT_TRUE(started.empty());
+            EXPECT_EQ(g_shownMessages.size(), 1u);
+            continue;
+        }
+        ASSERT_EQ(started.size(), 3u);
+        EXPECT_EQ(started[1], Utf8(PathOf(row.started)));
+        EXPECT_TRUE(g_shownMessages.empty());
+    }
 }
 
 TEST_F(BrowserTest, BrowserRefusingActivationIsStartedWithoutAnOpenRequest)
 {
-    Show({"0A\\", "1page,C:\\web\\a.htm"}, 3);
+    Show({"0A\\", "1page,C:\\My Docs\\a.htm"}, 3);
     ASSERT_TRUE(StartFakeBrowser(L"OPERA", {L"--refuse", L"WWW_Activate"}));
     Select({L"A", L"page"});
     Command(IDM_OPEN);
     Lines started = StartedBrowser();
     ASSERT_EQ(started.size(), 3u);
-    EXPECT_EQ(started[2], "file:///C|/web/a.htm");
+    EXPECT_EQ(started[2], "file:///C|/My Docs/a.htm");   // a blank stays a blank, as over DDE
     EXPECT_TRUE(DdeLog().empty());
 }
 

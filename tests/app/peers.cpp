@@ -70,12 +70,14 @@ std::vector<std::string> LogLines(const std::wstring& path)
 
 static const wchar_t kAppPaths[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
 
-AppPathsEntry::AppPathsEntry(const wchar_t* keyName, const std::optional<std::wstring>& exe)
-    : key_(std::wstring(kAppPaths) + keyName)
+AppPathsEntry::AppPathsEntry(const wchar_t* keyName, const std::optional<std::wstring>& exe, AppPathsPlace place)
+    : root_(place == AppPathsPlace::User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE),
+      view_(place == AppPathsPlace::User ? 0 : place == AppPathsPlace::Machine64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY),
+      key_(std::wstring(kAppPaths) + keyName)
 {
     HKEY key = nullptr;
     DWORD disposition = 0;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &key, &disposition) !=
+    if (RegCreateKeyExW(root_, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view_, nullptr, &key, &disposition) !=
         ERROR_SUCCESS) {
         ADD_FAILURE() << "cannot open an App Paths key";
         return;
@@ -97,13 +99,14 @@ AppPathsEntry::AppPathsEntry(const wchar_t* keyName, const std::optional<std::ws
 
 AppPathsEntry::~AppPathsEntry()
 {
+    HKEY key = nullptr;
+    if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_ALL_ACCESS | view_, &key) != ERROR_SUCCESS) return;
     if (!keyExisted_) {
-        RegDeleteTreeW(HKEY_LOCAL_MACHINE, key_.c_str());
-        RegDeleteKeyW(HKEY_LOCAL_MACHINE, key_.c_str());
+        RegDeleteTreeW(key, nullptr);
+        RegCloseKey(key);
+        RegDeleteKeyExW(root_, key_.c_str(), view_, 0);
         return;
     }
-    HKEY key = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key_.c_str(), 0, KEY_ALL_ACCESS, &key) != ERROR_SUCCESS) return;
     if (previous_)
         RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(previous_->c_str()),
                        static_cast<DWORD>((previous_->size() + 1) * sizeof(wchar_t)));

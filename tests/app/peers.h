@@ -3,6 +3,7 @@
 #pragma once
 #include "tests/app/harness.h"
 #include <functional>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -34,17 +35,38 @@ void PumpFor(DWORD ms);
 // A log file's lines (without line ends); none when it does not exist.
 std::vector<std::string> LogLines(const std::wstring& path);
 
-// Sets the default value of an App Paths key under HKEY_LOCAL_MACHINE (or removes it for
-// nullopt) and puts back what was there when the object goes.
+// Where an App Paths entry is kept: for the current user only, or in HKEY_LOCAL_MACHINE's
+// 64-bit or 32-bit registry view (one and the same where the Wine prefix shares the views).
+enum class AppPathsPlace { User, Machine64, Machine32 };
+
+// Sets the default value of an App Paths key (or removes it for nullopt) and puts back what was
+// there when the object goes.
 class AppPathsEntry {
 public:
-    AppPathsEntry(const wchar_t* keyName, const std::optional<std::wstring>& exe);
+    AppPathsEntry(const wchar_t* keyName, const std::optional<std::wstring>& exe,
+                  AppPathsPlace place = AppPathsPlace::Machine64);
     AppPathsEntry(const AppPathsEntry&) = delete;
     AppPathsEntry& operator=(const AppPathsEntry&) = delete;
     ~AppPathsEntry();
 
 private:
+    HKEY root_;
+    REGSAM view_;
     std::wstring key_;
     bool keyExisted_ = false;
     std::optional<std::wstring> previous_;
+};
+
+// Several entries, put back in the reverse order they were set: two of them may be one key.
+class AppPathsEntries {
+public:
+    ~AppPathsEntries() { Clear(); }
+    void Set(const wchar_t* keyName, const std::optional<std::wstring>& exe, AppPathsPlace place)
+    {
+        entries_.push_back(std::make_unique<AppPathsEntry>(keyName, exe, place));
+    }
+    void Clear() { while (!entries_.empty()) entries_.pop_back(); }
+
+private:
+    std::vector<std::unique_ptr<AppPathsEntry>> entries_;
 };

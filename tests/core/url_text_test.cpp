@@ -1,5 +1,5 @@
-// Tests of what a browser is handed: file URLs for local paths, the DDE open item, and the
-// URL as exactly one command-line argument.
+// Tests of what a browser is handed: file URLs for local paths, the DDE open item, the URL as
+// exactly one command-line argument, and URLs refused as switches.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -67,26 +67,61 @@ struct ArgumentCase {
     std::string url, argument;
 };
 
-class EncodeUrlArgumentTest : public ::testing::TestWithParam<ArgumentCase> {};
+class QuoteUrlArgumentTest : public ::testing::TestWithParam<ArgumentCase> {};
 
-TEST_P(EncodeUrlArgumentTest, LeavesNothingThatSplitsArguments)
+TEST_P(QuoteUrlArgumentTest, QuotesTheUrlAsOneArgument)
 {
-    EXPECT_EQ(EncodeUrlArgument(GetParam().url), GetParam().argument);
+    EXPECT_EQ(QuoteUrlArgument(GetParam().url), GetParam().argument);
 }
 
-INSTANTIATE_TEST_SUITE_P(Urls, EncodeUrlArgumentTest, ::testing::Values(
-    ArgumentCase{"Plain", "http://a/b?c=d&e=%41", "http://a/b?c=d&e=%41"},
-    ArgumentCase{"Blanks", "http://a/b c", "http://a/b%20c"},
-    ArgumentCase{"InjectedSwitch", "http://a/\" -new \"x", "http://a/%22%20-new%20%22x"},
-    ArgumentCase{"TabAndControl", "a\tb\x01", "a%09b%01"},
-    ArgumentCase{"TrailingBackslash", "C:\\dir\\", "C:\\dir\\"},
-    ArgumentCase{"FileUrlBar", "file:///C|/a b.htm", "file:///C|/a%20b.htm"},
-    ArgumentCase{"DoubleByteKept", "http://a/\x95\x5c", "http://a/\x95\x5c"},
+INSTANTIATE_TEST_SUITE_P(Urls, QuoteUrlArgumentTest, ::testing::Values(
+    ArgumentCase{"Plain", "http://a/b?c=d&e=%41", "\"http://a/b?c=d&e=%41\""},
+    ArgumentCase{"BlanksStay", "C:\\My Docs\\a.htm", "\"C:\\My Docs\\a.htm\""},
+    ArgumentCase{"FileUrlBlank", "file:///C|/a b.htm", "\"file:///C|/a b.htm\""},
+    ArgumentCase{"InjectedSwitch", "http://a/\" -new \"x", "\"http://a/%22 -new %22x\""},
+    ArgumentCase{"Controls", "a\tb\x01\x7f", "\"a%09b%01%7F\""},
+    // A run of backslashes before a quote is halved, one before a quote escapes it.
+    ArgumentCase{"EndingBackslashDoubled", "C:\\dir\\", "\"C:\\dir\\\\\""},
+    ArgumentCase{"EndingBackslashesDoubled", "\\\\s\\a b\\\\", "\"\\\\s\\a b\\\\\\\\\""},
+    // ソ is 0x83 0x5C: no backslash, whatever its second byte.
+    ArgumentCase{"DoubleByteEndingIn5C", "http://a/\x83\x5c", "\"http://a/\x83\x5c\""},
+    ArgumentCase{"BackslashAfterDoubleByte", "C:\\\x95\x5c\\", "\"C:\\\x95\x5c\\\\\""},
     // A lead byte before a byte that is no trail byte is no character: it could take the quote
-    // or blank after it for its own, or leave them standing, depending on the reader.
-    ArgumentCase{"LeadByteBeforeQuote", "http:?//ab c?\"\x89\"\t\x7f", "http:?//ab%20c?%22%89%22%09%7F"},
-    ArgumentCase{"LeadByteBeforeBlank", "a\x83 -x", "a%83%20-x"},
-    ArgumentCase{"LeadByteAtTheEnd", "a\x83", "a%83"}),
+    // after it for its own, or leave it standing, depending on the reader.
+    ArgumentCase{"LeadByteBeforeQuote", "http:?//ab c?\"\x89\"\t", "\"http:?//ab c?%22%89%22%09\""},
+    ArgumentCase{"LeadByteBeforeBlank", "a\x83 -x", "\"a%83 -x\""},
+    ArgumentCase{"LeadByteAtTheEnd", "a\x83", "\"a%83\""}),
     [](const ::testing::TestParamInfo<ArgumentCase>& info) { return info.param.name; });
+
+struct SwitchCase {
+    const char* name;
+    std::string url;
+    bool refused;
+};
+
+class StartsLikeSwitchTest : public ::testing::TestWithParam<SwitchCase> {};
+
+TEST_P(StartsLikeSwitchTest, RefusesWhatABrowserReadsAsASwitch)
+{
+    EXPECT_EQ(StartsLikeSwitch(GetParam().url), GetParam().refused);
+}
+
+INSTANTIATE_TEST_SUITE_P(Urls, StartsLikeSwitchTest, ::testing::Values(
+    SwitchCase{"Dash", "-new", true},
+    SwitchCase{"DoubleDash", "--user-data-dir=C:\\x", true},
+    SwitchCase{"Slash", "/nohome", true},
+    SwitchCase{"SlashedShare", "//server/share", true},
+    SwitchCase{"AfterBlanks", "  -x", true},
+    SwitchCase{"AfterControls", "\t\r\n/x", true},
+    SwitchCase{"AfterWideBlank", "\x81\x40-x", true},
+    SwitchCase{"DrivePath", "C:\\x", false},
+    SwitchCase{"SlashedDrivePath", "C:/x", false},
+    SwitchCase{"SharePath", "\\\\server\\x", false},
+    SwitchCase{"DashInside", "http://a/-x a -b", false},
+    SwitchCase{"EncodedDash", "%2Dx", false},
+    SwitchCase{"LoneLeadByteBeforeDash", "\x81-x", false},   // sent as %81-x
+    SwitchCase{"OnlyBlanks", " \x81\x40", false},
+    SwitchCase{"Empty", "", false}),
+    [](const ::testing::TestParamInfo<SwitchCase>& info) { return info.param.name; });
 
 }  // namespace
