@@ -100,6 +100,10 @@ void OnGetFromBrowser(HWND hwnd)
     PageEntry page;
     if (!CapturePage(g_set.selectWeb, &page)) return;
     if (CaretItem() != folder) return;   // the selection moved while the browser answered
+    if (!MakeUrlStorable(page.url, Cp932ToUtf8)) {
+        ShowMessage(hwnd, UnstorableUrlText(1), MB_OK | MB_ICONWARNING);
+        return;
+    }
     if (page.url.size() > kFieldBytes) {
         ShowMessage(hwnd, L"ﾌﾞﾗｳｻﾞのURLが長すぎるため追加できません。\nURLは255バイトまでです。", MB_OK | MB_ICONWARNING);
         return;

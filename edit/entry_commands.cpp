@@ -31,6 +31,12 @@ void ReportListFull(HWND hwnd)
     ShowMessage(hwnd, L"ブックマークは 65535 行までです。これ以上追加できません。", MB_OK | MB_ICONWARNING);
 }
 
+std::wstring UnstorableUrlText(size_t leftOut)
+{
+    std::wstring why = L"最後のバイトが \\ (0x5C) になるURLは、リストではﾌｫﾙﾀﾞの行と区別できないため保存できません。";
+    return leftOut == 0 ? why : std::to_wstring(leftOut) + L" 件のURLを追加しませんでした。\n" + why;
+}
+
 bool CheckRoomForLines(HWND hwnd, size_t more)
 {
     if (HasRoomFor(g_bookmarks, more)) return true;

@@ -1,6 +1,9 @@
 // Commands that create, edit and delete one entry (or one level of entries). Each changes
 // the bookmark list and patches the tree in the same step.
 #pragma once
+#include <cstddef>
+#include <string>
+
 #include <windows.h>
 #include <commctrl.h>
 
@@ -19,6 +22,10 @@ bool CheckRoomForLines(HWND hwnd, size_t more);
 void ReportTitleWithoutRoom(HWND hwnd);
 // Tells the user that the list has no room for what a command would add.
 void ReportListFull(HWND hwnd);
+
+// Why a URL that MakeUrlStorable refuses cannot be stored; with the number of URLs a capture
+// or an import left out for it in front when `leftOut` is not 0.
+std::wstring UnstorableUrlText(size_t leftOut);
 
 // Takes the items of lines that have just left the list out of the tree: `item` with its
 // descendants, or every child of `parent` (the top level for null) whose line is

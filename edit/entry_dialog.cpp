@@ -3,6 +3,7 @@
 #include "edit/entry_dialog.h"
 
 #include "app/state.h"
+#include "edit/entry_commands.h"
 #include "edit/entry_rules.h"
 #include "platform/dialog_text.h"
 #include "platform/message_box.h"
@@ -46,6 +47,7 @@ static void ReportProblem(HWND dlg, EntryProblem problem)
         return;
     case EntryProblem::TitleHasLineBreak: Refuse(dlg, IDC_ENTRY_TITLE, L"ﾀｲﾄﾙに改行は使えません。"); return;
     case EntryProblem::UrlHasLineBreak: Refuse(dlg, IDC_ENTRY_URL, L"URLに改行は使えません。"); return;
+    case EntryProblem::UrlEndsInBackslash: Refuse(dlg, IDC_ENTRY_URL, UnstorableUrlText(0).c_str()); return;
     }
 }
 
@@ -57,8 +59,9 @@ static bool AcceptForm(HWND dlg, EntryForm& form)
     std::string title, url;
     if (!ReadField(dlg, IDC_ENTRY_TITLE, &title)) return false;
     if (IsUrlDialog(dlg) && !ReadField(dlg, IDC_ENTRY_URL, &url)) return false;
-    EntryProblem problem = IsUrlDialog(dlg) ? CompleteUrlEntry(title, url, form.originalTitle, form.originalUrl)
-                                            : CheckFolderTitle(title, form.originalTitle);
+    EntryProblem problem = IsUrlDialog(dlg)
+                               ? CompleteUrlEntry(title, url, form.originalTitle, form.originalUrl, Cp932ToUtf8)
+                               : CheckFolderTitle(title, form.originalTitle);
     if (problem != EntryProblem::None) {
         ReportProblem(dlg, problem);
         return false;

@@ -1,6 +1,8 @@
 // Title and URL rules of the entry dialogs.
 #include "edit/entry_rules.h"
 
+#include <cctype>
+
 #include "list/cp932.h"
 #include "list/entry_line.h"
 
@@ -46,7 +48,7 @@ std::string StorableTitle(std::string_view text)
 }
 
 EntryProblem CompleteUrlEntry(std::string& title, std::string& url, std::string_view originalTitle,
-                              std::string_view originalUrl)
+                              std::string_view originalUrl, const Utf8OfChar& utf8Of)
 {
     if (url.empty()) return EntryProblem::EmptyUrl;
     if (!IsOneLine(url)) return EntryProblem::UrlHasLineBreak;
@@ -63,7 +65,77 @@ EntryProblem CompleteUrlEntry(std::string& title, std::string& url, std::string_
         if (url.size() + 7 > kFieldBytes) return EntryProblem::UrlTooLong;
         url = "http://" + url;
     }
+    if (!MakeUrlStorable(url, utf8Of)) return EntryProblem::UrlEndsInBackslash;
+    if (!urlKept && url.size() > kFieldBytes) return EntryProblem::UrlTooLong;
     return EntryProblem::None;
+}
+
+static bool StartsWithNoCase(std::string_view text, std::string_view head)
+{
+    return text.size() >= head.size() && LowerAscii(text.substr(0, head.size())) == head;
+}
+
+static bool IsWebUrl(std::string_view url)
+{
+    return StartsWithNoCase(url, "http://") || StartsWithNoCase(url, "https://");
+}
+
+// A path on a drive (X:\ or X:/) or on a server (\\server\).
+static bool IsLocalPath(std::string_view url)
+{
+    bool drive = url.size() >= 3 && std::isalpha(static_cast<unsigned char>(url[0])) && url[1] == ':' &&
+                 (url[2] == '\\' || url[2] == '/');
+    return drive || url.substr(0, 2) == "\\\\";
+}
+
+// How `text` ends: where its final run of single-byte backslashes starts (the size when there
+// is none), and where the character before that run starts (npos when there is none).
+struct TextEnd {
+    size_t backslashes;
+    size_t lastOther;
+};
+
+static TextEnd EndOf(std::string_view text)
+{
+    TextEnd end{0, std::string_view::npos};
+    for (size_t i = 0; i < text.size();) {
+        size_t width = IsLead932(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+        if (width == 2 || text[i] != kFolderMark) {
+            end.lastOther = i;
+            end.backslashes = i + width;
+        }
+        i += width;
+    }
+    return end;
+}
+
+bool MakeUrlStorable(std::string& url, const Utf8OfChar& utf8Of)
+{
+    if (url.empty() || url.back() != kFolderMark) return true;
+    TextEnd end = EndOf(url);
+    if (end.backslashes == url.size()) {
+        // The last character is double-byte. Browsers read a URL's %XX bytes as UTF-8, so the
+        // address stays the same.
+        std::string utf8;
+        if (!IsWebUrl(url) || !utf8Of(std::string_view(url).substr(end.lastOther), &utf8) || utf8.empty())
+            return false;
+        static const char kHex[] = "0123456789ABCDEF";
+        url.resize(end.lastOther);
+        for (unsigned char c : utf8) url += {'%', kHex[c >> 4], kHex[c & 0xF]};
+        return true;
+    }
+    if (IsWebUrl(url)) {
+        url.back() = '/';
+        return true;
+    }
+    if (!IsLocalPath(url)) return false;
+    // A folder opens the same without its final backslashes; a drive's root does not ("X:" is
+    // the drive's current folder), and a server path needs its server's name.
+    size_t kept = end.backslashes;
+    if (kept <= 2 || url[kept - 1] == ':') return false;
+    if (end.lastOther + 2 == kept && url[kept - 1] == kFolderMark) return false;   // a trail byte 0x5C is left
+    url.resize(kept);
+    return true;
 }
 
 std::string OneLineText(std::string_view text)

@@ -19,16 +19,28 @@ enum class EntryProblem {
     UrlTooLong,
     TitleHasLineBreak,   // a CR, LF or NUL would end or break the entry's line in the list file
     UrlHasLineBreak,
+    UrlEndsInBackslash,  // its line would read back as a folder, and MakeUrlStorable cannot help
 };
+
+// The UTF-8 bytes of one double-byte CP932 character; false when the bytes stand for none.
+using Utf8OfChar = std::function<bool(std::string_view cp932, std::string* utf8)>;
+
+// Makes `url` a URL that a line of the list can end with: a line whose last byte is 0x5C
+// reads back as a folder. An http(s) URL's final single-byte backslash becomes '/', and its
+// final double-byte character with 0x5C for a trail byte is written as its UTF-8 bytes in %XX
+// form; a local folder path (X:\..., \\server\...) loses its final backslashes. False, with
+// `url` unchanged, when none of these applies.
+bool MakeUrlStorable(std::string& url, const Utf8OfChar& utf8Of);
 
 // A folder title as typed. `original` (the title before an edit) is accepted as it is.
 EntryProblem CheckFolderTitle(std::string_view title, std::string_view original);
 
 // A URL entry as typed: an empty title takes the URL (with commas and backslashes made
-// full-width so the title can be stored), and a URL without "://" gets "http://" in front.
-// The texts are changed in place; originals are accepted as they are.
+// full-width so the title can be stored), a URL without "://" gets "http://" in front, and the
+// URL is then made storable (MakeUrlStorable, with `utf8Of`). The texts are changed in place;
+// originals are accepted as they are.
 EntryProblem CompleteUrlEntry(std::string& title, std::string& url, std::string_view originalTitle,
-                              std::string_view originalUrl);
+                              std::string_view originalUrl, const Utf8OfChar& utf8Of);
 
 // `text` as a title the list can hold: commas and backslashes become their full-width forms.
 std::string StorableTitle(std::string_view text);

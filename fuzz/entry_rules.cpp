@@ -1,6 +1,6 @@
 // The entry rules on any typed text: what they accept fits its field, holds no separator the
 // list cannot keep, and makes a line that stays one line of the list file and reads back as
-// the title and URL accepted; an empty title takes the URL made storable.
+// the title and URL accepted (no URL ends in 0x5C); an empty title takes the URL made storable.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -63,21 +63,34 @@ void CheckFolder(const std::string& title, const std::string& original)
     Check(IsFolderLine(line) && LineTitle(line) == title, "a folder line reads back as its title");
 }
 
+// Half of the double-byte characters stand for one character, the others for none.
+bool SomeChars(std::string_view cp932, std::string* utf8)
+{
+    if (cp932[0] & 1) return false;
+    *utf8 = "\xE4\xB8\x80";
+    return true;
+}
+
 void CheckUrlEntry(std::string title, std::string url, const std::string& originalTitle, const std::string& originalUrl)
 {
     const std::string typedTitle = title, typedUrl = url;
-    EntryProblem problem = CompleteUrlEntry(title, url, originalTitle, originalUrl);
+    EntryProblem problem = CompleteUrlEntry(title, url, originalTitle, originalUrl, SomeChars);
     bool titleFits = StorableTitle(typedUrl).size() <= kTypedFieldBytes;
     bool oneLine = typedUrl.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos;
     if (typedTitle.empty() && originalTitle.empty() && originalUrl.empty() && !typedUrl.empty() &&
-        typedUrl.size() <= kTypedFieldBytes && HasText(typedUrl, "://") && titleFits && oneLine)
+        typedUrl.size() <= kTypedFieldBytes && HasText(typedUrl, "://") && titleFits && oneLine &&
+        typedUrl.back() != '\\')
         Check(problem == EntryProblem::None && title == StorableTitle(typedUrl), "an empty title takes the URL");
     if (problem != EntryProblem::None) return;
     Check(!title.empty() && !url.empty(), "an accepted entry has a title and a URL");
-    if (url != originalUrl)
-        Check(url.size() <= kFieldBytes && HasText(url, "://") &&
-                  (url == typedUrl || url == "http://" + typedUrl),
-              "a new URL fits, and holds \"://\" or gets \"http://\" in front");
+    Check(url.back() != '\\', "an accepted URL does not end in 0x5C, which would read back as a folder");
+    if (url != originalUrl) {
+        std::string full = HasText(typedUrl, "://") ? typedUrl : "http://" + typedUrl;
+        size_t same = 0;
+        while (same < url.size() && same < full.size() && url[same] == full[same]) ++same;
+        Check(url.size() <= kFieldBytes && HasText(url, "://") && (same == url.size() || same + 2 >= full.size()),
+              "a new URL fits, holds \"://\" or gets \"http://\" in front, and changes at most at its end");
+    }
     if (title == originalTitle && url == originalUrl) return;
     std::string line = MakeUrlLine('3', title, url);
     Check(ParseListBytes(FormatListBytes({line})) == std::vector<std::string>{line},
@@ -85,8 +98,6 @@ void CheckUrlEntry(std::string title, std::string url, const std::string& origin
     if (title == originalTitle) return;
     Check(title.size() <= kTypedFieldBytes && !HasCharacter(title, ',') && !HasCharacter(title, '\\'),
           "a new title fits and holds no separator");
-    // A URL whose last byte is a backslash makes a line that reads as a folder: the list's rule.
-    if (url.back() == '\\') return;
     Check(!IsFolderLine(line) && LineTitle(line) == title && LineUrl(line) == url,
           "a URL line reads back as its title and URL");
 }

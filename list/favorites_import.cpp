@@ -10,6 +10,7 @@
 #include "app/settings_store.h"
 #include "app/state.h"
 #include "edit/entry_commands.h"
+#include "edit/entry_rules.h"
 #include "edit/unique_title.h"
 #include "list/import_lines.h"
 #include "list/lines.h"
@@ -74,6 +75,10 @@ static std::vector<FolderEntry> ReadImportFolder(const std::wstring& folder, Imp
             entry.url = ReadShortcutUrl(JoinPath(folder, name), notes);
         else
             continue;
+        if (!entry.folder && !MakeUrlStorable(entry.url, Cp932ToUtf8)) {
+            ++notes->unstorableUrls;
+            continue;
+        }
         if (!exact) ++notes->replacedNames;
         entries.push_back(std::move(entry));
     } while (entries.size() <= kMaxLines && FindNextFileW(find, &found));
@@ -104,6 +109,7 @@ static void ReportImportNotes(HWND hwnd, const ImportNotes& notes)
     if (notes.unreadableShortcuts > 0)
         text += std::to_wstring(notes.unreadableShortcuts) +
                 L" 件のショートカットを読み込めなかったため、URL を空にしてインポートしました。\n";
+    if (notes.unstorableUrls > 0) text += UnstorableUrlText(notes.unstorableUrls) + L"\n";
     if (!text.empty()) ShowMessage(hwnd, text, MB_OK | MB_ICONINFORMATION);
 }
 

@@ -18,6 +18,7 @@ std::wstring FavoritesFolder();
 struct ImportNotes {
     size_t replacedNames = 0;       // names with characters that code page 932 cannot hold
     size_t unreadableShortcuts = 0; // shortcut files that could not be read: their URL is empty
+    size_t unstorableUrls = 0;      // shortcuts left out: MakeUrlStorable refuses their URL
 };
 
 // Reads the folder tree below `favorites` into import lines under a Book titled `bookTitle`.

@@ -49,6 +49,21 @@ bool NarrowReplacing(std::wstring_view wide, std::string* out)
     return !replaced;
 }
 
+bool Cp932ToUtf8(std::string_view cp932, std::string* utf8)
+{
+    utf8->clear();
+    if (cp932.empty()) return true;
+    int size = static_cast<int>(cp932.size());
+    std::wstring wide(cp932.size(), L'\0');
+    int n = MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, cp932.data(), size, wide.data(), size);
+    if (n <= 0) return false;
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
+    if (bytes <= 0) return false;
+    utf8->assign(static_cast<size_t>(bytes), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, utf8->data(), bytes, nullptr, nullptr);
+    return true;
+}
+
 size_t Cp932Length(std::wstring_view wide)
 {
     if (wide.empty()) return 0;

@@ -18,5 +18,8 @@ bool Narrow(std::wstring_view wide, std::string* out);
 // had to be replaced.
 bool NarrowReplacing(std::wstring_view wide, std::string* out);
 
+// CP932 bytes to UTF-8. False when a byte sequence stands for no character.
+bool Cp932ToUtf8(std::string_view cp932, std::string* utf8);
+
 // Bytes that `wide` takes in CP932, counting unconvertible characters as the default char.
 size_t Cp932Length(std::wstring_view wide);

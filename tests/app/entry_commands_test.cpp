@@ -1,6 +1,7 @@
 // New, edit, delete and delete-level through the real dialogs, with the tree checked against
 // a rebuild from the list after every command.
 #include "app/state.h"
+#include "edit/entry_commands.h"
 #include "list/lines.h"
 #include "res/resource.h"
 #include "tests/app/dialog_driver.h"
@@ -186,6 +187,17 @@ TEST_F(EntryCommandsTest, RefusedTextKeepsTheDialogOpenWithItsContents)
     EXPECT_EQ(g_shownMessages[8].text, L"ﾀｲﾄﾙに改行は使えません。");
     EXPECT_EQ(ListLines(), (Lines{"0A\\", "0Folder, comma\\"}));
     ExpectTreeMatchesRebuild();
+}
+
+// A line whose last byte is 0x5C reads back as a folder.
+TEST_F(EntryCommandsTest, UrlEndingInBackslashIsRefusedOrWrittenWithoutIt)
+{
+    Show({"0A\\"});
+    Select({L"A"});
+    Run(IDM_NEWURL, {Url(L"ftp://x\\", L"t"), Url(L"x/表", L"t")});
+    ASSERT_EQ(g_shownMessages.size(), 1u);
+    EXPECT_EQ(g_shownMessages[0].text, UnstorableUrlText(0));
+    EXPECT_EQ(ListLines(), (Lines{"0A\\", "1t,http://x/%E8%A1%A8"}));
 }
 
 TEST_F(EntryCommandsTest, TextsThatWouldNotFitAreRefusedNotCut)

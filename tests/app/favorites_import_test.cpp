@@ -6,6 +6,7 @@
 #include <set>
 
 #include "app/state.h"
+#include "edit/entry_commands.h"
 #include "list/lines.h"
 #include "res/resource.h"
 #include "tests/app/dialog_driver.h"
@@ -125,6 +126,8 @@ TEST_F(FavoritesImportTest, NamesAndContentsOfRealFiles)
     Shortcut(L"a;b\\in.url", "http://in/");
     Shortcut(L"\x0100, x.url", "http://u/");
     Shortcut(L"locked.url", "http://locked/");
+    Shortcut(L"web.url", "http://web\\");
+    Shortcut(L"other.url", "ftp://other\\");   // left out
     HANDLE lock = CreateFileW((favorites_ + L"\\locked.url").c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
@@ -140,10 +143,12 @@ TEST_F(FavoritesImportTest, NamesAndContentsOfRealFiles)
     for (const std::string& line : lines)
         if (line[0] == '1') topLevel.insert(line);
     EXPECT_EQ(topLevel, (std::set<std::string>{"1News,http://news/", "1notes.url,http://notes/", "1base,http://real/",
-                                               "1a;b\\", "1?" + Cp932("，") + " x,http://u/", "1locked,"}));
+                                               "1a;b\\", "1?" + Cp932("，") + " x,http://u/", "1locked,",
+                                               "1web,http://web/"}));
     ASSERT_EQ(g_shownMessages.size(), 2u);   // the question, then what had to change
     EXPECT_NE(g_shownMessages[1].text.find(L"1 件の名前"), std::wstring::npos);
     EXPECT_NE(g_shownMessages[1].text.find(L"1 件のショートカット"), std::wstring::npos);
+    EXPECT_NE(g_shownMessages[1].text.find(UnstorableUrlText(1)), std::wstring::npos);
     ExpectTreeMatchesRebuild();
 }
 

@@ -1,5 +1,6 @@
 // Taking the browser's current page: the requests made, the title cut from the browser
 // window's caption (or taken from the reply), and where the new entry goes.
+#include "edit/entry_commands.h"
 #include "res/resource.h"
 #include "tests/app/browser_fixture.h"
 #include "tests/app/scripted_message_box.h"
@@ -108,6 +109,20 @@ TEST_F(PageCaptureTest, LongRepliesAreCutAndLongUrlsRefused)
     ASSERT_EQ(g_shownMessages.size(), 1u);
     EXPECT_EQ(g_shownMessages[0].text, L"ﾌﾞﾗｳｻﾞのURLが長すぎるため追加できません。\nURLは255バイトまでです。");
     EXPECT_EQ(ListLines().size(), 3u);
+}
+
+// A URL whose last byte is 0x5C would make a line that reads back as a folder.
+TEST_F(PageCaptureTest, UrlEndingInBackslashIsFixedOrLeftOut)
+{
+    Show({"0Book\\"});
+    ASSERT_TRUE(StartBrowserShowing(L"IEXPLORE", R"("http://h\\","T","W")"));
+    CaptureUnder({L"Book"});
+    browser_.Stop();
+    ASSERT_TRUE(StartBrowserShowing(L"IEXPLORE", R"("ftp://f\\","T","W")"));
+    CaptureUnder({L"Book"});
+    EXPECT_EQ(ListLines(), (Lines{"0Book\\", "1T,http://h/"}));
+    ASSERT_EQ(g_shownMessages.size(), 1u);
+    EXPECT_EQ(g_shownMessages[0].text, UnstorableUrlText(1));
 }
 
 }  // namespace

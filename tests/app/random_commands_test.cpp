@@ -345,8 +345,8 @@ DialogPlan PlanEntryDialog(Rng& rng, bool url, const std::string& originalTitle,
         std::string t = title.bytes, u = address.bytes;
         bool refused = !title.representable || (url && !address.representable);
         if (!refused)
-            refused = (url ? CompleteUrlEntry(t, u, originalTitle, originalUrl) : CheckFolderTitle(t, originalTitle)) !=
-                      EntryProblem::None;
+            refused = (url ? CompleteUrlEntry(t, u, originalTitle, originalUrl, Cp932ToUtf8)
+                           : CheckFolderTitle(t, originalTitle)) != EntryProblem::None;
         if (!refused) {
             plan.accepted = true;
             plan.title = t;
