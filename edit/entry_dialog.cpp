@@ -18,11 +18,11 @@ static void Refuse(HWND dlg, int field, const wchar_t* text)
     SendMessageW(edit, EM_SETSEL, 0, -1);
 }
 
-// The field's text in CP932; false (and the user told) when it has characters the list
-// file cannot hold.
-static bool ReadField(HWND dlg, int id, std::string* out)
+// The field's text in CP932, `filled` when it is still the text the field was filled with;
+// false (and the user told) when it has characters the list file cannot hold.
+static bool ReadField(HWND dlg, int id, const std::string& filled, std::string* out)
 {
-    if (Narrow(DialogItemText(dlg, id), out)) return true;
+    if (NarrowField(DialogItemText(dlg, id), filled, out)) return true;
     Refuse(dlg, id, L"リストに保存できない文字が含まれています。\nシフトJIS (コードページ 932) で表せる文字で入力してください。");
     return false;
 }
@@ -57,8 +57,8 @@ static bool IsUrlDialog(HWND dlg) { return IsWindowEnabled(GetDlgItem(dlg, IDC_E
 static bool AcceptForm(HWND dlg, EntryForm& form)
 {
     std::string title, url;
-    if (!ReadField(dlg, IDC_ENTRY_TITLE, &title)) return false;
-    if (IsUrlDialog(dlg) && !ReadField(dlg, IDC_ENTRY_URL, &url)) return false;
+    if (!ReadField(dlg, IDC_ENTRY_TITLE, form.title, &title)) return false;
+    if (IsUrlDialog(dlg) && !ReadField(dlg, IDC_ENTRY_URL, form.url, &url)) return false;
     EntryProblem problem = IsUrlDialog(dlg)
                                ? CompleteUrlEntry(title, url, form.originalTitle, form.originalUrl, Cp932ToUtf8)
                                : CheckFolderTitle(title, form.originalTitle);

@@ -36,6 +36,13 @@ bool Narrow(std::wstring_view wide, std::string* out)
     return true;
 }
 
+bool NarrowField(std::wstring_view wide, std::string_view filled, std::string* out)
+{
+    if (wide != Widen(filled)) return Narrow(wide, out);
+    out->assign(filled);
+    return true;
+}
+
 bool NarrowReplacing(std::wstring_view wide, std::string* out)
 {
     out->clear();

@@ -14,6 +14,11 @@ void WidenInto(std::string_view cp932, std::wstring& out);
 // UTF-16 to CP932. False when a character has no CP932 form; `out` is then unchanged.
 bool Narrow(std::wstring_view wide, std::string* out);
 
+// The CP932 bytes of a field's text `wide`, the field having been filled with Widen(`filled`):
+// `filled` itself when the text is still what it was filled with, so that bytes which do not
+// survive a round trip through UTF-16 stay exact; else as Narrow.
+bool NarrowField(std::wstring_view wide, std::string_view filled, std::string* out);
+
 // UTF-16 to CP932 with every character that has no CP932 form made '?'. True when nothing
 // had to be replaced.
 bool NarrowReplacing(std::wstring_view wide, std::string* out);

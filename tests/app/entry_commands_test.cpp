@@ -101,12 +101,16 @@ TEST_F(EntryCommandsTest, EditKeepsPlaceDepthAndSubtree)
 
 TEST_F(EntryCommandsTest, EditToASiblingsTitleGetsASuffixAndUnchangedStaysExact)
 {
-    Show({"0A\\", "1x,http://1", "1y,http://2", "1y(2),http://3"});
+    // A NEC code and bytes that stand for no character come back from UTF-16 as other bytes.
+    const std::string odd = "1z\x87\x90,http://\x85\x40";
+    Show({"0A\\", "1x,http://1", "1y,http://2", "1y(2),http://3", odd});
     Select({L"A", L"x"});
     Run(IDM_EDIT, {Url(L"http://1", L"y")});
     Select({L"A", L"y"});
     Run(IDM_EDIT, {Url(L"http://2", L"y")});
-    EXPECT_EQ(ListLines(), (Lines{"0A\\", "1y(3),http://1", "1y,http://2", "1y(2),http://3"}));
+    Select({L"A", L"z\x2252"});
+    Run(IDM_EDIT, {DialogStep()});
+    EXPECT_EQ(ListLines(), (Lines{"0A\\", "1y(3),http://1", "1y,http://2", "1y(2),http://3", odd}));
     ExpectTreeMatchesRebuild();
 }
 
