@@ -96,10 +96,13 @@ void OnGetFromBrowser(HWND hwnd)
     HTREEITEM folder = CaretItem();
     if (!folder || ItemData(g_ui.tree, folder) != kFolderItemData || FindLineOfItem(folder) < 0) return;
     if (!CheckRoomForLines(hwnd, 1)) return;
+    TitlePath path = TitlePathOfItem(folder);
     if (!ActivateBrowser(g_set.selectWeb)) return;
     PageEntry page;
     if (!CapturePage(g_set.selectWeb, &page)) return;
-    if (CaretItem() != folder) return;   // the selection moved while the browser answered
+    long line;
+    folder = FindEntryAgain(path, kFolderItemData, &line);   // the DDE waits ran message loops
+    if (!folder) return;
     if (!MakeUrlStorable(page.url, Cp932ToUtf8)) {
         ShowMessage(hwnd, UnstorableUrlText(1), MB_OK | MB_ICONWARNING);
         return;
@@ -108,9 +111,8 @@ void OnGetFromBrowser(HWND hwnd)
         ShowMessage(hwnd, L"ﾌﾞﾗｳｻﾞのURLが長すぎるため追加できません。\nURLは255バイトまでです。", MB_OK | MB_ICONWARNING);
         return;
     }
+    if (!CheckRoomForLines(hwnd, 1)) return;
     if (!MakeUniqueTitle(folder, page.title)) return ReportTitleWithoutRoom(hwnd);
-    long line = FindLineOfItem(folder);
-    if (line < 0) return;
     char depth = static_cast<char>(DepthCharOf(g_bookmarks.lines[static_cast<size_t>(line)]) + 1);
     InsertLine(g_bookmarks, static_cast<size_t>(line) + 1, MakeUrlLine(depth, page.title, page.url));
     SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET,

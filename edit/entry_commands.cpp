@@ -55,31 +55,33 @@ void OnNewBook(HWND hwnd)
     if (!CheckRoomForLines(hwnd, 1)) return;
     EntryForm form;
     if (!AskFolderTitle(hwnd, form)) return;
+    if (!CheckRoomForLines(hwnd, 1)) return;   // a reload during the dialog may have filled the list
     if (!MakeUniqueTitle(nullptr, form.title)) return ReportTitleWithoutRoom(hwnd);
     AddLine(g_bookmarks, MakeFolderLine(kTopDepthChar, form.title));
     SelectItem(InsertBookItem(TVI_ROOT, form.title));
 }
 
-// The selected folder and its line, for the commands that add below it.
-static bool SelectedFolder(HTREEITEM* item, long* line)
+HTREEITEM FindEntryAgain(const TitlePath& path, LPARAM kind, long* line)
 {
-    *item = CaretItem();
-    if (!*item || ItemData(g_ui.tree, *item) != kFolderItemData) return false;
-    *line = FindLineOfItem(*item);
-    return *line >= 0;
+    HTREEITEM item = ItemAtTitlePath(path);
+    if (!item || ItemData(g_ui.tree, item) != kind) return nullptr;
+    *line = FindLineOfItem(item);
+    return *line >= 0 ? item : nullptr;
 }
 
 static void NewChild(HWND hwnd, bool url)
 {
-    HTREEITEM folder;
-    long line;
-    if (!SelectedFolder(&folder, &line)) return;
+    HTREEITEM folder = CaretItem();
+    if (!folder || ItemData(g_ui.tree, folder) != kFolderItemData || FindLineOfItem(folder) < 0) return;
     if (!CheckRoomForLines(hwnd, 1)) return;
+    TitlePath path = TitlePathOfItem(folder);
     EntryForm form;
     if (!(url ? AskUrlEntry(hwnd, form) : AskFolderTitle(hwnd, form))) return;
-    // The dialog ran its own message loop: find the folder's line again.
-    line = FindLineOfItem(folder);
-    if (line < 0) return;
+    // The dialog's message loop may have handled a reload or a delete: the list and the tree
+    // may be other than they were.
+    long line;
+    folder = FindEntryAgain(path, kFolderItemData, &line);
+    if (!folder || !CheckRoomForLines(hwnd, 1)) return;
     if (!MakeUniqueTitle(folder, form.title)) return ReportTitleWithoutRoom(hwnd);
     char depth = static_cast<char>(DepthCharOf(g_bookmarks.lines[static_cast<size_t>(line)]) + 1);
     std::string newLine = url ? MakeUrlLine(depth, form.title, form.url) : MakeFolderLine(depth, form.title);
@@ -111,9 +113,11 @@ void OnEditEntry(HWND hwnd)
 {
     HTREEITEM item = CaretItem();
     if (!item) return;
-    bool url = ItemData(g_ui.tree, item) == kUrlItemData;
+    LPARAM kind = ItemData(g_ui.tree, item);
+    bool url = kind == kUrlItemData;
     long line = FindLineOfItem(item);
     if (line < 0) return;
+    TitlePath path = TitlePathOfItem(item);
     const std::string& text = g_bookmarks.lines[static_cast<size_t>(line)];
     EntryForm form;
     form.title = url ? std::string(LineTitle(text)) : FolderTitleOf(text);
@@ -121,8 +125,8 @@ void OnEditEntry(HWND hwnd)
     form.originalTitle = form.title;
     form.originalUrl = form.url;
     if (!(url ? AskUrlEntry(hwnd, form) : AskFolderTitle(hwnd, form))) return;
-    line = FindLineOfItem(item);
-    if (line < 0) return;
+    item = FindEntryAgain(path, kind, &line);
+    if (!item) return;
     HTREEITEM parent = NextItem(item, TVGN_PARENT);
     if (form.title != form.originalTitle && !MakeUniqueTitle(parent, form.title)) return ReportTitleWithoutRoom(hwnd);
     std::string& edited = g_bookmarks.lines[static_cast<size_t>(line)];
@@ -142,9 +146,12 @@ void OnDeleteEntry(HWND hwnd)
 {
     HTREEITEM item = CaretItem();
     if (!item || FindLineOfItem(item) < 0) return;
+    TitlePath path = TitlePathOfItem(item);
+    LPARAM kind = ItemData(g_ui.tree, item);
     if (!ConfirmDelete(hwnd)) return;
-    long line = FindLineOfItem(item);
-    if (line < 0) return;
+    long line;
+    item = FindEntryAgain(path, kind, &line);
+    if (!item) return;
     LineRange range = EntryRange(g_bookmarks, static_cast<size_t>(line));   // a URL line has no subtree in a well-formed list
     bool gap = StopsAtGap(g_bookmarks, range);
     g_bookmarks.lines.erase(g_bookmarks.lines.begin() + static_cast<long>(range.first),
@@ -207,8 +214,9 @@ void OnDeleteLevel(HWND hwnd)
     long parentLine;
     LineRange range;
     if (!LevelLines(item, &parent, &parentLine, &range)) return;
+    TitlePath path = TitlePathOfItem(item);
     if (!ConfirmDelete(hwnd)) return;
-    if (!LevelLines(item, &parent, &parentLine, &range)) return;
+    if (!LevelLines(ItemAtTitlePath(path), &parent, &parentLine, &range)) return;
     bool gap = StopsAtGap(g_bookmarks, range);
     g_bookmarks.lines.erase(g_bookmarks.lines.begin() + static_cast<long>(range.first),
                             g_bookmarks.lines.begin() + static_cast<long>(range.end));

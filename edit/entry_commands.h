@@ -7,6 +7,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "tree/tree_locate.h"
+
 void OnNewBook(HWND hwnd);
 void OnNewGroup(HWND hwnd);
 void OnNewUrl(HWND hwnd);
@@ -33,6 +35,10 @@ std::wstring UnstorableUrlText(size_t leftOut);
 // among those items and stay in the list: the tree is rebuilt instead, the parent selected.
 void RemoveEntryItem(HTREEITEM item, bool stoppedAtGap);
 void RemoveLevelItems(HTREEITEM parent, long parentLine, bool stoppedAtGap);
+
+// The entry at `path` (see TitlePathOfItem) after a modal loop, and its line; null when it is
+// gone or no longer of `kind` (kUrlItemData or kFolderItemData).
+HTREEITEM FindEntryAgain(const TitlePath& path, LPARAM kind, long* line);
 
 // The level of `item`: its parent (null at the top level) and the parent's line (kTopLevel
 // at the top level). False when the item's line or its parent's line is not found.

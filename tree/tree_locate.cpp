@@ -14,12 +14,21 @@
 #include "platform/text.h"
 #include "tree/tree_item.h"
 
-// Titles of the item and its ancestors, the top level first.
-static std::vector<std::wstring> TitlePathOfItem(HTREEITEM item)
+TitlePath TitlePathOfItem(HTREEITEM item)
 {
-    std::vector<std::wstring> path;
+    TitlePath path;
     for (HTREEITEM at = item; at; at = NextItem(at, TVGN_PARENT)) path.push_back(ItemText(g_ui.tree, at));
-    return std::vector<std::wstring>(path.rbegin(), path.rend());
+    return TitlePath(path.rbegin(), path.rend());
+}
+
+HTREEITEM ItemAtTitlePath(const TitlePath& path)
+{
+    HTREEITEM item = nullptr;
+    for (const std::wstring& title : path) {
+        item = FindChildByTitle(item, title, false);
+        if (!item) return nullptr;
+    }
+    return item;
 }
 
 // True when the line title's bytes show as `shown`.
@@ -34,7 +43,7 @@ static bool TitleShowsAs(std::string_view title, const std::wstring& shown, std:
 long FindLineOfItem(HTREEITEM item)
 {
     if (!item) return -1;
-    std::vector<std::wstring> path = TitlePathOfItem(item);
+    TitlePath path = TitlePathOfItem(item);
     std::wstring scratch;
     long found = -1;
     unsigned char depthChar = kTopDepthChar;

@@ -128,6 +128,24 @@ TEST_F(EntryCommandsTest, SortedRenameMovesTheItemButNotTheLine)
     ExpectTreeMatchesRebuild();
 }
 
+// Another program's reload rebuilds the tree while the dialog is open; the entry still goes
+// into the folder that was selected, or nowhere once that folder is gone.
+TEST_F(EntryCommandsTest, ReloadDuringTheDialogKeepsTheTargetFolder)
+{
+    Show({"0A\\", "0B\\", "1b,http://b"});
+    Select({L"B"});
+    WriteFileBytes(L"list.dat", ListFileBytes({"0N\\", "0A\\", "0B\\", "1b,http://b"}));
+    PostMessageW(g_ui.main, WM_COMMAND, IDM_RELOAD, 0);
+    Run(IDM_NEWURL, {Url(L"http://new", L"new")});
+    EXPECT_EQ(ListLines(), (Lines{"0N\\", "0A\\", "0B\\", "1new,http://new", "1b,http://b"}));
+    ExpectTreeMatchesRebuild();
+    Select({L"B"});   // the folder is gone after the reload: nothing is added
+    WriteFileBytes(L"list.dat", ListFileBytes({"0A\\", "0N\\"}));
+    PostMessageW(g_ui.main, WM_COMMAND, IDM_RELOAD, 0);
+    Run(IDM_NEWURL, {Url(L"http://new", L"new")});
+    EXPECT_EQ(ListLines(), (Lines{"0A\\", "0N\\"}));
+}
+
 TEST_F(EntryCommandsTest, DeleteTakesTheSubtreeExactlyUpToTheNextBook)
 {
     Show({"0A\\", "1G\\", "2x,http://x", "1y,http://y", "0B\\", "1z,http://z"});
