@@ -47,7 +47,7 @@ void RunExitSave(SaveUi ui)
     WriteSetting(L"SelectWeb", g_set.selectWeb);
     if (static_cast<LONG>(g_set.dtWidth) > 30) WriteSetting(L"dt_width", g_set.dtWidth);
     WriteSetting(L"AppBarMode", g_set.appBarMode);
-    (void)RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, L"datafile", FileNameOf(g_paths.listFile));
+    (void)RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, L"datafile", g_set.dataFile);
     (void)RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, L"curpath", g_paths.programDir);
     // The window may already be on its way out: the message stands on its own.
     if (ui == SaveUi::Allowed) ReportListSave(nullptr, save, g_paths.listFile);

@@ -209,6 +209,32 @@ TEST_F(StartupExitTest, LongDataFileNamesWork)
     EXPECT_EQ(stored, name);
 }
 
+// A list kept in a sub-folder or elsewhere (a synced folder) is read and saved there, and the
+// setting keeps the value the user gave, whatever its form.
+TEST_F(StartupExitTest, DataFileOutsideTheProgramDirKeepsItsPlace)
+{
+    std::wstring absolute = PathOf(L"sync\\my.dat");
+    std::wstring slashed = absolute;
+    for (wchar_t& c : slashed)
+        if (c == L'\\') c = L'/';
+    ASSERT_TRUE(CreateDirectoryW(PathOf(L"sync").c_str(), nullptr));
+    for (const std::wstring& value : {std::wstring(L"sync\\my.dat"), absolute, slashed}) {
+        SCOPED_TRACE(NarrowForLog(value));
+        WriteFileBytes(L"sync\\my.dat", kSample);
+        SetSettingString(L"datafile", value);
+        Start();
+        EXPECT_EQ(g_bookmarks.lines.size(), 5u);
+        AddLine(g_bookmarks, "0Added\\");
+        Exit();
+        EXPECT_EQ(ReadFileBytes(L"sync\\my.dat"), kSample + "0Added\\\r\n");
+        EXPECT_EQ(ReadFileBytes(L"_backup.dat"), kSample + "0Added\\\r\n");
+        std::wstring stored;
+        ASSERT_TRUE(ReadSettingString(L"datafile", &stored));
+        EXPECT_EQ(stored, value);
+    }
+    EXPECT_FALSE(FileExists(L"my.dat"));
+}
+
 TEST_F(StartupExitTest, DataFileNameBeyondItsCapacityFallsBackToListDat)
 {
     SetSettingString(L"datafile", std::wstring(511, L'x'));
