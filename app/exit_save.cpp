@@ -8,7 +8,6 @@
 #include "app/settings_store.h"
 #include "app/state.h"
 #include "list/list_file.h"
-#include "platform/file.h"
 
 static void WriteSetting(const wchar_t* name, DWORD value)
 {
@@ -27,14 +26,10 @@ static void SaveFloatingRect()
 
 static ListSave SaveListAndBackup()
 {
-    ListSave save;
-    // A file that already holds exactly the bytes of the list is left as it is (a file that
-    // cannot be written then costs no failed save); any other is written, so loose line ends and
-    // NUL bytes come back in the list file's own form.
-    if (!IsListFileProtected(g_paths.listFile) && ListFileHoldsList(g_paths.listFile))
-        save.result = ListSaveResult::Saved;
-    else
-        save = SaveListFile(g_paths.listFile);
+    // Any file that does not already hold the list's bytes is written, so loose line ends and
+    // NUL bytes come back in the list file's own form; but a hand edit made while the list
+    // stayed as it was read is the newer list, and stays.
+    ListSave save = SaveListFile(g_paths.listFile, OutsideEdit::LeaveIfListUnchanged);
     if (save.result == ListSaveResult::Saved) (void)CopyListToBackup(g_paths.listFile, g_paths.programDir);
     return save;
 }
@@ -47,7 +42,7 @@ void RunExitSave(SaveUi ui)
     WriteSetting(L"SelectWeb", g_set.selectWeb);
     if (static_cast<LONG>(g_set.dtWidth) > 30) WriteSetting(L"dt_width", g_set.dtWidth);
     WriteSetting(L"AppBarMode", g_set.appBarMode);
-    (void)RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, L"datafile", FileNameOf(g_paths.listFile));
+    (void)RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, L"datafile", g_set.dataFile);
     (void)RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, L"curpath", g_paths.programDir);
     // The window may already be on its way out: the message stands on its own.
     if (ui == SaveUi::Allowed) ReportListSave(nullptr, save, g_paths.listFile);

@@ -26,16 +26,23 @@ void ReportListLoad(HWND owner, ListLoad outcome, const std::wstring& path)
 void ReportListSave(HWND owner, const ListSave& save, const std::wstring& path)
 {
     std::wstring text;
+    if (!save.editedCopy.empty())
+        text = L"リストファイルが larkit の実行中に他のプログラムで書き換えられていました。\n" + path +
+               L"\n\n書き換えられた内容は次のファイルに残しました。\n" + save.editedCopy + L"\n\n";
     switch (save.result) {
     case ListSaveResult::Saved:
+        if (text.empty()) return;
+        text += L"リストファイルには larkit のリストを保存しました。";
+        break;
     case ListSaveResult::Untouched:
+    case ListSaveResult::LeftAsEdited:
         return;
     case ListSaveResult::KeptAside:
-        text = L"リストファイルは読み込めなかったため上書きしませんでした。\n" + path +
+        text += L"リストファイルは読み込めなかったため上書きしませんでした。\n" + path +
                L"\n\n今回の内容は次のファイルに保存しました。\n" + save.sideFile;
         break;
     case ListSaveResult::Failed:
-        text = L"リストファイルを保存できませんでした。元のファイルはそのまま残っています。\n" + path;
+        text += L"リストファイルを保存できませんでした。元のファイルはそのまま残っています。\n" + path;
         if (!save.sideFile.empty())
             text += L"\n\n今回の内容は次のファイルに保存しました。\n" + save.sideFile;
         else

@@ -10,8 +10,9 @@
 // Tells the user why the list file at `path` was not loaded; silent for Loaded and Missing.
 void ReportListLoad(HWND owner, ListLoad outcome, const std::wstring& path);
 
-// Tells the user where the list went when it could not replace the file at `path`; silent
-// when it was saved or there was nothing to keep.
+// Tells the user where the list went when it could not replace the file at `path`, and where
+// an edit made to the file outside the program went before the list replaced it; one message,
+// silent when the list was saved over a file as last seen or there was nothing to keep.
 void ReportListSave(HWND owner, const ListSave& save, const std::wstring& path);
 
 // Tells the user that saves stopped before their end left the lists they were saving in

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/bar_geometry.h"
+#include "app/list_path.h"
 #include "app/settings_store.h"
 #include "app/state.h"
 
@@ -34,7 +35,8 @@ void FormListFilePath()
     std::wstring name;
     RegReadWideString(HKEY_CURRENT_USER, kSettingsKey, L"datafile", name, kDataFileCapacity);
     if (name.empty()) name = L"list.dat";
-    g_paths.listFile = g_paths.programDir + L"\\" + name;
+    g_paths.listFile = ListFilePathFor(g_paths.programDir, name);
+    g_set.dataFile = std::move(name);
 }
 
 // A coordinate of a stored rectangle's far side, kept within what a RECT holds.

@@ -5,7 +5,8 @@
 // Reads every start-up setting into g_set, each with its default.
 void ReadStartupSettings();
 
-// The list file path from "datafile" (or list.dat) in the program directory.
+// The list file path from "datafile" (or list.dat): an absolute value names the file, any other
+// lies in the program directory. The value is kept in g_set.dataFile as it was read.
 void FormListFilePath();
 
 // Moves the main window to the stored floating rectangle: X and Y (default 20), Width and

@@ -20,7 +20,7 @@ struct Ui {
 // Paths are wide from end to end, so any folder name works.
 struct Paths {
     std::wstring programDir;   // the current directory at start-up
-    std::wstring listFile;     // programDir + "\" + datafile (or list.dat)
+    std::wstring listFile;     // the file that "datafile" names (see ListFilePathFor)
     std::wstring helpFile;     // programDir + "\zendrilo.hlp"
 };
 
@@ -36,6 +36,7 @@ struct Settings {
     DWORD topMode = 1;
     DWORD selectWeb = 1;   // the chosen browser: 1, 2 or 3
     DWORD dtWidth = 200;   // width of the docked bar
+    std::wstring dataFile = L"list.dat";   // as read, and written back so at exit
 };
 
 extern Ui g_ui;

@@ -8,8 +8,9 @@
 #include "fuzz/fuzz_check.h"
 #include "list/list_bytes.h"
 
-// The file with NUL bytes taken out, and the number of lines it holds: CR LF, CR and LF each
-// end one, and text after the last line end is one more.
+// The file with NUL bytes taken out, and the number of lines it holds: CR LF, LF CR, CR and LF
+// each end one (a byte that paired starts no second pair), and text after the last line end is
+// one more.
 static size_t CountLines(std::string_view bytes, std::string* withoutNul)
 {
     for (char c : bytes)
@@ -17,7 +18,9 @@ static size_t CountLines(std::string_view bytes, std::string* withoutNul)
     size_t lines = 0;
     const std::string& s = *withoutNul;
     for (size_t i = 0; i < s.size(); ++i) {
-        if (s[i] == '\r' && i + 1 < s.size() && s[i + 1] == '\n') ++i;
+        if ((s[i] == '\r' || s[i] == '\n') && i + 1 < s.size() &&
+            (s[i + 1] == '\r' || s[i + 1] == '\n') && s[i + 1] != s[i])
+            ++i;
         if (s[i] == '\r' || s[i] == '\n') ++lines;
     }
     if (!s.empty() && s.back() != '\r' && s.back() != '\n') ++lines;

@@ -6,19 +6,20 @@ std::vector<std::string> ParseListBytes(std::string_view bytes)
     std::vector<std::string> lines;
     std::string current;
     bool pending = false;   // bytes seen since the last line end
-    bool afterCr = false;   // the last byte other than NUL was a CR
+    char unpaired = 0;      // the CR or LF that just ended a line and may still take its partner
     for (char c : bytes) {
         if (c == '\0') continue;   // dropped everywhere, also between CR and LF
-        if (c == '\n' && afterCr) {
-            afterCr = false;   // CR LF is one line end
-            continue;
-        }
-        afterCr = c == '\r';
         if (c == '\r' || c == '\n') {
+            if (unpaired != 0 && unpaired != c) {
+                unpaired = 0;   // CR LF or LF CR: one line end; a byte pairs only once
+                continue;
+            }
+            unpaired = c;
             lines.push_back(std::move(current));
             current.clear();
             pending = false;
         } else {
+            unpaired = 0;
             current.push_back(c);
             pending = true;
         }

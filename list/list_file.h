@@ -1,6 +1,7 @@
 // The list file on disk: loading it into the bookmark list, saving the list over it without
-// ever deleting first, and the rule that a file which exists but could not be read is never
-// overwritten in the same run.
+// ever deleting first, the rule that a file which exists but could not be read is never
+// overwritten in the same run, and the rule that an edit made to it outside the program is
+// never lost.
 #pragma once
 #include <string>
 #include <vector>
@@ -21,6 +22,8 @@ enum class ListSaveResult {
     Saved,       // the file now holds the list
     KeptAside,   // the file was protected: the list was written to `sideFile` instead
     Untouched,   // the file was protected and the list empty: nothing written
+    LeftAsEdited,  // the file was changed outside the program and the list was not: the file
+                   // stays as it was left, nothing written
     Failed,      // the file could not be replaced and is unchanged; `sideFile` holds the list
                  // when any copy could be written, else it is empty
 };
@@ -28,14 +31,22 @@ enum class ListSaveResult {
 struct ListSave {
     ListSaveResult result = ListSaveResult::Failed;
     std::wstring sideFile;
+    std::wstring editedCopy;   // the file's own bytes, kept before the list replaced an edit
+                               // made outside the program; empty when there was none
+};
+
+// What a save does with a file whose bytes are no longer those this run last read from it or
+// wrote to it (a hand edit; a new time stamp alone is none).
+enum class OutsideEdit {
+    KeepCopy,              // the bytes go to a side file "<name>_edited_<time>.dat" first
+    LeaveIfListUnchanged,  // as KeepCopy, but while the list holds what was last read from or
+                           // written to the file, the edit is the newer list and the file stays
 };
 
 // Writes the whole bookmark list to `path`: a temporary file beside it, flushed, then moved
-// over it in one step.
-ListSave SaveListFile(const std::wstring& path);
-
-// True when the file at `path` already holds exactly the bytes a save would write.
-bool ListFileHoldsList(const std::wstring& path);
+// over it in one step. A file that already holds exactly the list's bytes is left as it is,
+// so a file that cannot be written costs no failed save then.
+ListSave SaveListFile(const std::wstring& path, OutsideEdit edit = OutsideEdit::KeepCopy);
 
 // Replaces the backup file in `programDir` with a copy of the list file at `path`: the backup
 // is either left as it was or replaced whole. False when it was left.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "app/docking.h"
+#include "app/list_path.h"
 #include "app/settings_store.h"
 #include "app/state.h"
 #include "list/lines.h"
@@ -164,7 +165,7 @@ TEST_P(DataFileNameTest, EditsAreSavedUnderTheNameOrAside)
     Exit();
     EXPECT_EQ(ReadFileBytes(L"list.dat"), kList);
 
-    std::wstring target = PathOf(datafile);
+    std::wstring target = ListFilePathFor(folder(), datafile);
     std::string saved;
     bool savedThere = ReadWholeFile(target, 1u << 20, &saved, FILE_SHARE_READ) == ReadResult::Read &&
                       saved.find("0Added\\\r\n") != std::string::npos;

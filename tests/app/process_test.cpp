@@ -28,15 +28,18 @@ protected:
         return pi.hProcess;
     }
 
-    // The main window of the given process, waited for up to ten seconds.
-    static HWND WaitForWindow(HANDLE process)
+    // The main window of one of `processes` (`which` tells whose), waited for up to ten seconds.
+    static HWND WaitForWindow(std::initializer_list<HANDLE> processes, size_t* which = nullptr)
     {
-        DWORD pid = GetProcessId(process);
         for (int waited = 0; waited < 10000; waited += 20) {
             HWND main = FindWindowW(L"LARKIT", nullptr);
             DWORD owner = 0;
             if (main) GetWindowThreadProcessId(main, &owner);
-            if (main && owner == pid) return main;
+            for (size_t i = 0; main && i < processes.size(); ++i) {
+                if (owner != GetProcessId(processes.begin()[i])) continue;
+                if (which) *which = i;
+                return main;
+            }
             Sleep(20);
         }
         return nullptr;
@@ -60,7 +63,7 @@ TEST_F(ProcessTest, SecondStartEndsAtOnceAndTheFirstSavesOnExitCommand)
 {
     WriteFileBytes(L"list.dat", kList);
     HANDLE first = Launch();
-    HWND main = WaitForWindow(first);
+    HWND main = WaitForWindow({first});
     ASSERT_NE(main, nullptr);
 
     HANDLE second = Launch();
@@ -76,10 +79,35 @@ TEST_F(ProcessTest, SecondStartEndsAtOnceAndTheFirstSavesOnExitCommand)
     EXPECT_EQ(floatMode, 1u);
 }
 
+// Each pair starts while the instance before it may still be in its exit save, its window
+// already hidden: one of the pair runs then, never both, never neither.
+TEST_F(ProcessTest, OfTwoStartsAtOnceExactlyOneRuns)
+{
+    WriteFileBytes(L"list.dat", kList);
+    HANDLE running = nullptr;
+    for (int round = 0; round < 10; ++round) {
+        SCOPED_TRACE(round);
+        HANDLE pair[2] = {Launch(), Launch()};
+        size_t runs = 0;
+        HWND main = WaitForWindow({pair[0], pair[1]}, &runs);
+        ASSERT_NE(main, nullptr);
+        EXPECT_EQ(WaitForExit(pair[1 - runs]), 0u);
+        EXPECT_TRUE(IsWindowVisible(main));
+        if (running) {
+            EXPECT_EQ(WaitForExit(running), 0u);
+        }
+        running = pair[runs];
+        PostMessageW(main, WM_COMMAND, IDM_EXIT, 0);
+        for (int waited = 0; waited < 5000 && IsWindowVisible(main); waited += 5) Sleep(5);
+    }
+    EXPECT_EQ(WaitForExit(running), 0u);
+    EXPECT_EQ(ReadFileBytes(L"list.dat"), kList);
+}
+
 TEST_F(ProcessTest, ClosingTheWindowSaves)
 {
     HANDLE process = Launch();
-    HWND main = WaitForWindow(process);
+    HWND main = WaitForWindow({process});
     ASSERT_NE(main, nullptr);
     PostMessageW(main, WM_CLOSE, 0, 0);
     EXPECT_EQ(WaitForExit(process), 0u);
