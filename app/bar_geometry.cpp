@@ -51,13 +51,14 @@ bool ReachesHiddenBar(BarRect hidden, uint32_t edge, int32_t screenWidth, int32_
 {
     if (y < hidden.top || y >= hidden.bottom) return false;
     if (x >= hidden.left && x < hidden.right) return true;
-    if (edge == kEdgeLeft) return x <= 0;
-    if (edge == kEdgeRight) return x >= screenWidth - 1;
+    if (edge == kEdgeLeft) return x == 0;
+    if (edge == kEdgeRight) return x == screenWidth - 1;
     return false;
 }
 
-EdgeZone EdgeZoneAt(int32_t x, BarRect workArea)
+EdgeZone EdgeZoneAt(int32_t x, BarRect workArea, int32_t screenWidth)
 {
+    if (x < 0 || x >= screenWidth) return EdgeZone::None;
     if (x < kLeftZoneColumns) return EdgeZone::Left;
     if (x > workArea.right - kRightZoneMargin) return EdgeZone::Right;
     return EdgeZone::None;
@@ -78,9 +79,9 @@ BarRect HeldRect(DragGrip grip, int32_t x, int32_t y)
     return rect;
 }
 
-BarRect DragShape(int32_t x, int32_t y, BarRect workArea, int32_t barWidth, DragGrip grip)
+BarRect DragShape(int32_t x, int32_t y, BarRect workArea, int32_t screenWidth, int32_t barWidth, DragGrip grip)
 {
-    switch (EdgeZoneAt(x, workArea)) {
+    switch (EdgeZoneAt(x, workArea, screenWidth)) {
     case EdgeZone::Left: return {0, 0, barWidth, workArea.bottom};
     case EdgeZone::Right: return {workArea.right - barWidth, 0, workArea.right, workArea.bottom};
     case EdgeZone::None: break;
@@ -88,9 +89,10 @@ BarRect DragShape(int32_t x, int32_t y, BarRect workArea, int32_t barWidth, Drag
     return HeldRect(grip, x, y);
 }
 
-MoveEnd DecideMoveEnd(int32_t x, BarRect workArea, bool floating, uint32_t edge, BarRect window, int32_t barWidth)
+MoveEnd DecideMoveEnd(int32_t x, BarRect workArea, int32_t screenWidth, bool floating, uint32_t edge, BarRect window,
+                      int32_t barWidth)
 {
-    switch (EdgeZoneAt(x, workArea)) {
+    switch (EdgeZoneAt(x, workArea, screenWidth)) {
     case EdgeZone::Left: return MoveEnd::DockLeft;
     case EdgeZone::Right: return MoveEnd::DockRight;
     case EdgeZone::None: break;

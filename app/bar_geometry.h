@@ -38,14 +38,16 @@ BarRect HiddenStrip(BarRect shown, uint32_t edge);
 // Whether the point lies in the rectangle, all four bounds included.
 bool ContainsInclusive(BarRect rect, int32_t x, int32_t y);
 
-// Whether the pointer reaches the hidden bar: inside its strip, or anywhere on the screen's
-// edge column beside it (the left strip lies wholly off the screen).
+// Whether the pointer reaches the hidden bar: inside its strip, or on the screen's own edge
+// column beside it (the left strip lies wholly off the screen). A pointer beyond that column
+// is on another monitor and reaches nothing.
 bool ReachesHiddenBar(BarRect hidden, uint32_t edge, int32_t screenWidth, int32_t x, int32_t y);
 
 // The edge zone a pointer column falls in: the three leftmost columns of the screen, or the
-// two rightmost columns of the work area and anything right of them.
+// two rightmost columns of the work area and anything right of them up to the screen's edge.
+// Columns left of 0 or from `screenWidth` on belong to other monitors: no zone.
 enum class EdgeZone { None, Left, Right };
-EdgeZone EdgeZoneAt(int32_t x, BarRect workArea);
+EdgeZone EdgeZoneAt(int32_t x, BarRect workArea, int32_t screenWidth);
 
 // Taken when a move starts: the pointer's offset into the window, and the window's size.
 DragGrip GripOf(BarRect window, int32_t x, int32_t y);
@@ -55,11 +57,12 @@ BarRect HeldRect(DragGrip grip, int32_t x, int32_t y);
 
 // The window rectangle during a drag: a full-height bar of `barWidth` in an edge zone (from
 // the screen's top to the work area's bottom), else the rectangle held by the grip.
-BarRect DragShape(int32_t x, int32_t y, BarRect workArea, int32_t barWidth, DragGrip grip);
+BarRect DragShape(int32_t x, int32_t y, BarRect workArea, int32_t screenWidth, int32_t barWidth, DragGrip grip);
 
 // What the end of a move or resize does with the window.
 enum class MoveEnd { DockLeft, DockRight, Stay, Undock };
-MoveEnd DecideMoveEnd(int32_t x, BarRect workArea, bool floating, uint32_t edge, BarRect window, int32_t barWidth);
+MoveEnd DecideMoveEnd(int32_t x, BarRect workArea, int32_t screenWidth, bool floating, uint32_t edge, BarRect window,
+                      int32_t barWidth);
 
 // The width of the docked bar for a stored one: values no run of the program stores (30 or
 // less, negative when read as a signed number, or wider than the screen) give 200.

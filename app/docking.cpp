@@ -33,6 +33,9 @@ static BarRect WorkArea()
     return FromRect(area);
 }
 
+// The primary screen's width: the pointer's x runs beyond it, or below 0, on other monitors.
+static int32_t ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+
 static void MoveMainTo(const BarRect& r)
 {
     MoveWindow(g_ui.main, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
@@ -153,7 +156,7 @@ void OnHideTimer(HWND hwnd)
     POINT p = PointerPos();
     // A hidden left strip lies off the screen: the pointer reaches it at the screen's edge.
     if (g_dock.barHidden && g_set.hideMode == 1 &&
-        ReachesHiddenBar(g_dock.hiddenRect, g_set.appBarMode, GetSystemMetrics(SM_CXSCREEN), p.x, p.y)) {
+        ReachesHiddenBar(g_dock.hiddenRect, g_set.appBarMode, ScreenWidth(), p.x, p.y)) {
         ShowHiddenBar(hwnd);
         g_dock.outsideTicks = 0;
         return;
@@ -195,7 +198,7 @@ void OnMoving(RECT* proposed)
 {
     g_dock.moving = true;
     POINT p = PointerPos();
-    *proposed = ToRect(DragShape(p.x, p.y, WorkArea(), BarWidth(), g_dock.dragGrip));
+    *proposed = ToRect(DragShape(p.x, p.y, WorkArea(), ScreenWidth(), BarWidth(), g_dock.dragGrip));
 }
 
 static void DockAt(DWORD edge)
@@ -228,7 +231,8 @@ void OnExitSizeMove(HWND hwnd)
 {
     g_dock.moving = false;
     POINT p = PointerPos();
-    switch (DecideMoveEnd(p.x, WorkArea(), g_set.floatMode == 1, g_set.appBarMode, WindowRectOf(hwnd), BarWidth())) {
+    switch (DecideMoveEnd(p.x, WorkArea(), ScreenWidth(), g_set.floatMode == 1, g_set.appBarMode, WindowRectOf(hwnd),
+                          BarWidth())) {
     case MoveEnd::DockLeft: DockAt(kEdgeLeft); return;
     case MoveEnd::DockRight: DockAt(kEdgeRight); return;
     case MoveEnd::Undock: Undock(hwnd); return;

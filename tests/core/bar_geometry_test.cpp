@@ -1,6 +1,7 @@
-// The bar's rectangles on a 1024 x 768 screen with a taskbar 28 pixels high (work area
-// 0, 0, 1024, 740) and a bar 200 wide: where it stands shown and hidden, what a drag shows,
-// what the end of a move decides, and when the pointer reaches the hidden strip.
+// The bar's rectangles on a 1024 x 768 primary screen with a taskbar 28 pixels high (work
+// area 0, 0, 1024, 740) and a bar 200 wide: where it stands shown and hidden, what a drag
+// shows, what the end of a move decides, and when the pointer reaches the hidden strip. Other
+// monitors lie left of 0 and from 1024 on.
 #include <gtest/gtest.h>
 
 #include "app/bar_geometry.h"
@@ -53,25 +54,30 @@ class DragShapeTest : public ::testing::TestWithParam<ShapeCase> {};
 TEST_P(DragShapeTest, BarInTheEdgeZonesHeldRectangleElsewhere)
 {
     DragGrip grip = GripOf({20, 20, 220, 620}, 100, 40);
-    EXPECT_EQ(DragShape(GetParam().x, 300, kWorkArea, kBarWidth, grip), GetParam().shape);
+    EXPECT_EQ(DragShape(GetParam().x, 300, kWorkArea, kScreen.right, kBarWidth, grip), GetParam().shape);
 }
 
 INSTANTIATE_TEST_SUITE_P(ZoneBorders, DragShapeTest, ::testing::Values(
+    ShapeCase{-1, {-81, 280, 119, 880}},   // on a monitor at the left
+    ShapeCase{-600, {-680, 280, -480, 880}},
     ShapeCase{0, {0, 0, 200, 740}},
     ShapeCase{2, {0, 0, 200, 740}},
     ShapeCase{3, {-77, 280, 123, 880}},
     ShapeCase{500, {420, 280, 620, 880}},
     ShapeCase{1021, {941, 280, 1141, 880}},
     ShapeCase{1022, {824, 0, 1024, 740}},
-    ShapeCase{1023, {824, 0, 1024, 740}}));
+    ShapeCase{1023, {824, 0, 1024, 740}},
+    ShapeCase{1024, {944, 280, 1144, 880}},   // on a monitor at the right
+    ShapeCase{1500, {1420, 280, 1620, 880}}));
 
 TEST(DragShapeTest, RightZoneFollowsTheWorkArea)
 {
     constexpr BarRect besideRightBar{0, 0, 824, 740};   // a registered right bar holds the rest
-    EXPECT_EQ(EdgeZoneAt(821, besideRightBar), EdgeZone::None);
-    EXPECT_EQ(EdgeZoneAt(822, besideRightBar), EdgeZone::Right);
-    EXPECT_EQ(EdgeZoneAt(1000, besideRightBar), EdgeZone::Right);
-    EXPECT_EQ(DragShape(900, 300, besideRightBar, kBarWidth, {}), (BarRect{624, 0, 824, 740}));
+    EXPECT_EQ(EdgeZoneAt(821, besideRightBar, kScreen.right), EdgeZone::None);
+    EXPECT_EQ(EdgeZoneAt(822, besideRightBar, kScreen.right), EdgeZone::Right);
+    EXPECT_EQ(EdgeZoneAt(1023, besideRightBar, kScreen.right), EdgeZone::Right);
+    EXPECT_EQ(EdgeZoneAt(1024, besideRightBar, kScreen.right), EdgeZone::None);
+    EXPECT_EQ(DragShape(900, 300, besideRightBar, kScreen.right, kBarWidth, {}), (BarRect{624, 0, 824, 740}));
 }
 
 struct MoveEndCase {
@@ -90,7 +96,7 @@ class MoveEndTest : public ::testing::TestWithParam<MoveEndCase> {};
 TEST_P(MoveEndTest, Decides)
 {
     const MoveEndCase& c = GetParam();
-    EXPECT_EQ(DecideMoveEnd(c.x, c.workArea, c.floating, c.edge, c.window, c.barWidth), c.end);
+    EXPECT_EQ(DecideMoveEnd(c.x, c.workArea, kScreen.right, c.floating, c.edge, c.window, c.barWidth), c.end);
 }
 
 constexpr BarRect kRightBar{824, 0, 1024, 768};
@@ -98,6 +104,10 @@ constexpr BarRect kRightBar{824, 0, 1024, 768};
 INSTANTIATE_TEST_SUITE_P(Moves, MoveEndTest, ::testing::Values(
     MoveEndCase{"FloatingToLeftZone", 2, kWorkArea, true, kEdgeLeft, {400, 20, 600, 620}, MoveEnd::DockLeft},
     MoveEndCase{"FloatingElsewhere", 3, kWorkArea, true, kEdgeLeft, {400, 20, 600, 620}, MoveEnd::Stay},
+    MoveEndCase{"FloatingOntoLeftMonitor", -1, kWorkArea, true, kEdgeLeft, {-81, 20, 119, 620}, MoveEnd::Stay},
+    MoveEndCase{"FloatingOntoRightMonitor", 1024, kWorkArea, true, kEdgeLeft, {944, 20, 1144, 620}, MoveEnd::Stay},
+    MoveEndCase{"RightBarOntoRightMonitor", 1300, {0, 0, 824, 740}, false, kEdgeRight, {1290, 295, 1590, 795},
+                MoveEnd::Undock},
     MoveEndCase{"LeftBarResizedByItsFrame", 249, kWorkArea, false, kEdgeLeft, {0, 0, 250, 768}, MoveEnd::Stay, 250},
     MoveEndCase{"LeftBarDraggedAway", 400, kWorkArea, false, kEdgeLeft, {390, 295, 690, 795}, MoveEnd::Undock},
     // A registered right bar is left out of the work area: released over it, it stays right.
@@ -133,8 +143,13 @@ INSTANTIATE_TEST_SUITE_P(Strips, HiddenBarReachTest, ::testing::Values(
     ReachCase{"LeftScreenEdge", kLeftStrip, kEdgeLeft, 0, 300, true},
     ReachCase{"LeftSecondColumn", kLeftStrip, kEdgeLeft, 1, 300, false},
     ReachCase{"LeftBelowTheBar", kLeftStrip, kEdgeLeft, 0, 742, false},
+    ReachCase{"LeftMonitorsLastColumn", kLeftStrip, kEdgeLeft, -1, 300, false},
+    ReachCase{"LeftMonitor", kLeftStrip, kEdgeLeft, -800, 300, false},
     ReachCase{"RightScreenEdge", kRightStrip, kEdgeRight, 1023, 300, true},
     ReachCase{"RightBesideTheStrip", kRightStrip, kEdgeRight, 1022, 300, false},
+    ReachCase{"RightStripsOuterColumn", kRightStrip, kEdgeRight, 1024, 300, true},
+    ReachCase{"RightMonitor", kRightStrip, kEdgeRight, 1025, 300, false},
+    ReachCase{"RightMonitorFarOut", kRightStrip, kEdgeRight, 1900, 300, false},
     ReachCase{"LeftEdgeIsNotTheRightBars", kRightStrip, kEdgeRight, 0, 300, false},
     ReachCase{"UnknownEdgeOnlyInside", {0, 0, 1024, 742}, 5, 500, 300, true}),
     [](const auto& info) { return std::string(info.param.name); });
