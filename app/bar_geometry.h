@@ -27,9 +27,25 @@ struct DragGrip {
 // The rectangle the desktop-bar service returned, cut to `width` at the bar's edge.
 BarRect NarrowToEdge(BarRect service, uint32_t edge, int32_t width);
 
-// The window rectangle of a bar that is not registered (auto-hide): the narrowed rectangle
-// made shorter by the taskbar's height, plus 2.
-BarRect AutoHideWindowRect(BarRect narrowed, int32_t taskbarHeight);
+// The edge the taskbar stands at and its thickness across that edge. An auto-hidden taskbar,
+// mostly off the screen, has the same edge and thickness as a shown one.
+enum class TaskbarEdge { None, Left, Top, Right, Bottom };
+struct Taskbar {
+    TaskbarEdge edge = TaskbarEdge::None;
+    int32_t thickness = 0;
+};
+
+// The taskbar a rectangle describes on `screen`: across the full width at the top or bottom,
+// down the full height at the left or right, by which half of the screen its middle lies in.
+// A rectangle that spans neither (an empty one, one on another monitor) or both is none.
+Taskbar TaskbarFrom(BarRect rect, BarRect screen);
+
+// The docked bar's window rectangle for the rectangle the desktop-bar service placed
+// (`placed`, already narrowed to the edge). A registered bar (HideMode 0) stands where the
+// service put it. An unregistered one keeps clear of the taskbar: a bottom or top taskbar
+// takes its thickness less 2 off the bar's height (the bar overlaps it by 2); a left or right
+// one at the bar's own edge puts the bar beside it, at the bar's width.
+BarRect DockedWindowRect(BarRect placed, uint32_t edge, uint32_t hideMode, Taskbar taskbar, BarRect screen);
 
 // The 2-pixel strip the hidden bar moves to: left of a left bar, across a right bar's right
 // edge. Any other edge keeps the shown rectangle.

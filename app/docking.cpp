@@ -35,6 +35,7 @@ static BarRect WorkArea()
 
 // The primary screen's width: the pointer's x runs beyond it, or below 0, on other monitors.
 static int32_t ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+static BarRect ScreenRect() { return {0, 0, ScreenWidth(), GetSystemMetrics(SM_CYSCREEN)}; }
 
 static void MoveMainTo(const BarRect& r)
 {
@@ -57,6 +58,14 @@ private:
     bool saved_;
 };
 
+// A failed query leaves the record's rectangle as it was: cleared first, and not read then.
+static void MeasureTaskbar()
+{
+    APPBARDATA& bar = g_dock.barData;
+    bar.rc = {};
+    g_dock.taskbar = SHAppBarMessage(ABM_GETTASKBARPOS, &bar) ? TaskbarFrom(FromRect(bar.rc), ScreenRect()) : Taskbar();
+}
+
 void RegisterBar()
 {
     APPBARDATA& bar = g_dock.barData;
@@ -64,8 +73,7 @@ void RegisterBar()
     bar.hWnd = g_ui.main;
     bar.uCallbackMessage = WM_APPBARNOTIFY;
     if (g_set.hideMode != 0) {
-        (void)SHAppBarMessage(ABM_GETTASKBARPOS, &bar);
-        g_dock.taskbarHeight = bar.rc.bottom - bar.rc.top;
+        MeasureTaskbar();
     } else {
         (void)SHAppBarMessage(ABM_NEW, &bar);
     }
@@ -80,18 +88,16 @@ void UnregisterBar()
 void PositionBar(DWORD edge, DWORD width)
 {
     APPBARDATA& bar = g_dock.barData;
+    const BarRect screen = ScreenRect();
     bar.uEdge = edge;
-    bar.rc = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    bar.rc = ToRect(screen);
     (void)SHAppBarMessage(ABM_QUERYPOS, &bar);
     bar.rc = ToRect(NarrowToEdge(FromRect(bar.rc), edge, static_cast<int32_t>(width)));
     (void)SHAppBarMessage(ABM_SETPOS, &bar);
     // Placed shown, also when it was hidden: the next move away hides it again.
     g_dock.barHidden = false;
-    if (g_set.hideMode == 0) {
-        MoveMainTo(FromRect(bar.rc));
-        return;
-    }
-    MoveMainTo(AutoHideWindowRect(FromRect(bar.rc), g_dock.taskbarHeight));
+    MoveMainTo(DockedWindowRect(FromRect(bar.rc), edge, g_set.hideMode, g_dock.taskbar, screen));
+    if (g_set.hideMode == 0) return;
     g_dock.shownRect = WindowRectOf(g_ui.main);
     g_dock.hiddenRect = HiddenStrip(g_dock.shownRect, edge);
 }

@@ -9,7 +9,7 @@
 // State of the bar, one for the life of the program.
 struct Dock {
     APPBARDATA barData{};       // every desktop-bar request goes through this one record
-    int32_t taskbarHeight = 0;  // measured when the bar is set up for auto-hide
+    Taskbar taskbar;            // measured when the bar is set up for auto-hide; none before, or when the query fails
     BarRect shownRect;          // the auto-hide bar's window rectangle when shown
     BarRect hiddenRect;         // the strip it hides to; all 0 until first computed
     bool barHidden = false;

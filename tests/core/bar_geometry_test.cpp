@@ -15,32 +15,58 @@ namespace {
 
 constexpr BarRect kScreen{0, 0, 1024, 768};
 constexpr BarRect kWorkArea{0, 0, 1024, 740};
-constexpr int32_t kTaskbarHeight = 28;
 constexpr int32_t kBarWidth = 200;
 
 struct PlaceCase {
     const char* name;
-    BarRect service;   // what the desktop-bar service returned for the whole screen
+    BarRect taskbar;   // what the query for the taskbar returned (all 0 when it failed)
     uint32_t edge;
-    BarRect shown, hidden;
+    BarRect shown, hidden;   // under auto-hide
+    BarRect service = kScreen;   // what the desktop-bar service returned for the whole screen
 };
 
-class AutoHidePlaceTest : public ::testing::TestWithParam<PlaceCase> {};
+class BarPlaceTest : public ::testing::TestWithParam<PlaceCase> {};
 
-TEST_P(AutoHidePlaceTest, ShownAndHiddenRectangles)
+TEST_P(BarPlaceTest, AutoHideKeepsClearOfTheTaskbarARegisteredBarStandsWhereTheServicePutIt)
 {
     const PlaceCase& c = GetParam();
-    BarRect shown = AutoHideWindowRect(NarrowToEdge(c.service, c.edge, kBarWidth), kTaskbarHeight);
+    const Taskbar taskbar = TaskbarFrom(c.taskbar, kScreen);
+    const BarRect placed = NarrowToEdge(c.service, c.edge, kBarWidth);
+    const BarRect shown = DockedWindowRect(placed, c.edge, 1, taskbar, kScreen);
     EXPECT_EQ(shown, c.shown);
     EXPECT_EQ(HiddenStrip(shown, c.edge), c.hidden);
+    EXPECT_EQ(DockedWindowRect(placed, c.edge, 0, taskbar, kScreen), placed);
 }
 
-INSTANTIATE_TEST_SUITE_P(Edges, AutoHidePlaceTest, ::testing::Values(
-    PlaceCase{"Left", kScreen, kEdgeLeft, {0, 0, 200, 742}, {-4, 0, -2, 742}},
-    PlaceCase{"Right", kScreen, kEdgeRight, {824, 0, 1024, 742}, {1023, 0, 1025, 742}},
+constexpr BarRect kBottomTaskbar{0, 740, 1024, 768};
+constexpr BarRect kTopTaskbar{0, 0, 1024, 28};
+constexpr BarRect kLeftTaskbar{0, 0, 60, 768};
+constexpr BarRect kRightTaskbar{964, 0, 1024, 768};
+
+INSTANTIATE_TEST_SUITE_P(Taskbars, BarPlaceTest, ::testing::Values(
+    PlaceCase{"BottomLeft", kBottomTaskbar, kEdgeLeft, {0, 0, 200, 742}, {-4, 0, -2, 742}},
+    PlaceCase{"BottomRight", kBottomTaskbar, kEdgeRight, {824, 0, 1024, 742}, {1023, 0, 1025, 742}},
+    PlaceCase{"BottomHiddenLeft", {0, 766, 1024, 794}, kEdgeLeft, {0, 0, 200, 742}, {-4, 0, -2, 742}},
+    PlaceCase{"TopLeft", kTopTaskbar, kEdgeLeft, {0, 26, 200, 768}, {-4, 26, -2, 768}},
+    PlaceCase{"TopRight", kTopTaskbar, kEdgeRight, {824, 26, 1024, 768}, {1023, 26, 1025, 768}},
+    PlaceCase{"TopHiddenRight", {0, -26, 1024, 2}, kEdgeRight, {824, 26, 1024, 768}, {1023, 26, 1025, 768}},
+    PlaceCase{"LeftLeft", kLeftTaskbar, kEdgeLeft, {60, 0, 260, 768}, {56, 0, 58, 768}},
+    PlaceCase{"LeftRight", kLeftTaskbar, kEdgeRight, {824, 0, 1024, 768}, {1023, 0, 1025, 768}},
+    PlaceCase{"LeftHiddenLeft", {-58, 0, 2, 768}, kEdgeLeft, {60, 0, 260, 768}, {56, 0, 58, 768}},
+    PlaceCase{"RightLeft", kRightTaskbar, kEdgeLeft, {0, 0, 200, 768}, {-4, 0, -2, 768}},
+    PlaceCase{"RightRight", kRightTaskbar, kEdgeRight, {764, 0, 964, 768}, {963, 0, 965, 768}},
+    PlaceCase{"RightHiddenRight", {1022, 0, 1082, 768}, kEdgeRight, {764, 0, 964, 768}, {963, 0, 965, 768}},
+    PlaceCase{"NoneLeft", {}, kEdgeLeft, {0, 0, 200, 768}, {-4, 0, -2, 768}},
+    PlaceCase{"NoneRight", {}, kEdgeRight, {824, 0, 1024, 768}, {1023, 0, 1025, 768}},
+    PlaceCase{"WholeScreenIsNone", kScreen, kEdgeRight, {824, 0, 1024, 768}, {1023, 0, 1025, 768}},
+    PlaceCase{"OnAnotherMonitorIsNone", {1024, 740, 2048, 768}, kEdgeLeft, {0, 0, 200, 768}, {-4, 0, -2, 768}},
+    PlaceCase{"FarOutIsNone", {INT32_MIN, 0, 1000, 768}, kEdgeLeft, {0, 0, 200, 768}, {-4, 0, -2, 768}},
     // Another bar holds the left 150 pixels: the service moved the rectangle's left edge.
-    PlaceCase{"LeftBesideAnotherBar", {150, 0, 1024, 768}, kEdgeLeft, {150, 0, 350, 742}, {146, 0, 148, 742}},
-    PlaceCase{"UnknownEdgeIsNotNarrowed", kScreen, 5, {0, 0, 1024, 742}, {0, 0, 1024, 742}}),
+    PlaceCase{"BesideAnotherBar", kBottomTaskbar, kEdgeLeft, {150, 0, 350, 742}, {146, 0, 148, 742},
+              {150, 0, 1024, 768}},
+    PlaceCase{"ServiceAlreadyBesideTheTaskbar", kLeftTaskbar, kEdgeLeft, {60, 0, 260, 768}, {56, 0, 58, 768},
+              {60, 0, 1024, 768}},
+    PlaceCase{"UnknownEdgeIsNotNarrowed", kBottomTaskbar, 5, {0, 0, 1024, 742}, {0, 0, 1024, 742}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ShapeCase {
