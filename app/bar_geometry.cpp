@@ -130,19 +130,16 @@ BarRect DragShape(int32_t x, int32_t y, BarRect workArea, int32_t screenWidth, i
     return HeldRect(grip, x, y);
 }
 
-MoveEnd DecideMoveEnd(int32_t x, BarRect workArea, int32_t screenWidth, bool floating, uint32_t edge, BarRect window,
-                      int32_t barWidth)
+MoveEnd DecideMoveEnd(int32_t x, BarRect workArea, int32_t screenWidth, bool floating, bool moved)
 {
     switch (EdgeZoneAt(x, workArea, screenWidth)) {
     case EdgeZone::Left: return MoveEnd::DockLeft;
     case EdgeZone::Right: return MoveEnd::DockRight;
     case EdgeZone::None: break;
     }
-    if (floating) return MoveEnd::Stay;   // the window was moved where the user left it
-    // A resize by the frame keeps the bar at its edge: a left bar at 0, a registered right
-    // bar at the end of the work area (which leaves the bar out) plus the bar's width.
-    if (edge == kEdgeLeft && window.left == 0) return MoveEnd::Stay;
-    if (edge == kEdgeRight && window.right == workArea.right + barWidth) return MoveEnd::Stay;
+    // A floating window was moved where the user left it; a bar that never took a drag shape
+    // did not leave its edge.
+    if (floating || !moved) return MoveEnd::Stay;
     return MoveEnd::Undock;
 }
 

@@ -75,10 +75,11 @@ BarRect HeldRect(DragGrip grip, int32_t x, int32_t y);
 // the screen's top to the work area's bottom), else the rectangle held by the grip.
 BarRect DragShape(int32_t x, int32_t y, BarRect workArea, int32_t screenWidth, int32_t barWidth, DragGrip grip);
 
-// What the end of a move or resize does with the window.
+// What the end of a move or resize does with the window, the pointer at column x: an edge
+// zone docks; elsewhere only a docked bar that was `moved` (it followed the pointer at least
+// once) floats. A press and release without a move, or a resize by the frame, keeps it.
 enum class MoveEnd { DockLeft, DockRight, Stay, Undock };
-MoveEnd DecideMoveEnd(int32_t x, BarRect workArea, int32_t screenWidth, bool floating, uint32_t edge, BarRect window,
-                      int32_t barWidth);
+MoveEnd DecideMoveEnd(int32_t x, BarRect workArea, int32_t screenWidth, bool floating, bool moved);
 
 // The width of the docked bar for a stored one: values no run of the program stores (30 or
 // less, negative when read as a signed number, or wider than the screen) give 200.

@@ -235,10 +235,10 @@ static void Undock(HWND hwnd)
 
 void OnExitSizeMove(HWND hwnd)
 {
+    const bool moved = g_dock.moving;
     g_dock.moving = false;
     POINT p = PointerPos();
-    switch (DecideMoveEnd(p.x, WorkArea(), ScreenWidth(), g_set.floatMode == 1, g_set.appBarMode, WindowRectOf(hwnd),
-                          BarWidth())) {
+    switch (DecideMoveEnd(p.x, WorkArea(), ScreenWidth(), g_set.floatMode == 1, moved)) {
     case MoveEnd::DockLeft: DockAt(kEdgeLeft); return;
     case MoveEnd::DockRight: DockAt(kEdgeRight); return;
     case MoveEnd::Undock: Undock(hwnd); return;

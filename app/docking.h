@@ -15,7 +15,7 @@ struct Dock {
     bool barHidden = false;
     int32_t outsideTicks = 0;   // ticks with the pointer outside shownRect since it was last over the window
     bool hideAtOnce = true;     // the first tick outside hides at once, later ones wait for a second
-    bool moving = false;        // between the first WM_MOVING of a move and its end
+    bool moving = false;        // between the first WM_MOVING of a move and its end; never in a click or a resize
     DragGrip dragGrip;          // taken when a move starts
     BarRect floatRect;          // the floating rectangle SaveFloatRect stores
 };

@@ -208,12 +208,19 @@ TEST_F(DockingTest, FloatingWindowResizedIntoTheLeftZoneDocksThere)
     EXPECT_EQ(MainWindowRect(), (RECT{0, 0, 219, AutoHideBottom()}));   // its width went on as the bar's
 }
 
-TEST_F(DockingTest, UnregisteredRightBarResizedAwayFromTheZonesFloats)
+// Not registered (auto-hide), the bar lies inside the work area, away from the edge zones.
+TEST_F(DockingTest, RightBarClickedOrResizedByItsFrameStaysDocked)
 {
     StartDocked(kEdgeRight, 1);
+    BeginMove(900, 300);
+    EndMove();
+    EXPECT_EQ(g_set.floatMode, 0u);
+    EXPECT_EQ(MainWindowRect(), RightBar(AutoHideBottom()));
+
     ResizeTo({700, 0, kScreenWidth, AutoHideBottom()}, kScreenWidth - 200, 700);
-    EXPECT_EQ(g_set.floatMode, 1u);
-    EXPECT_TRUE(IsFloatingStyle());
+    EXPECT_EQ(g_set.floatMode, 0u);
+    EXPECT_EQ(MainWindowRect(), (RECT{700, 0, kScreenWidth, AutoHideBottom()}));
+    EXPECT_EQ(g_set.dtWidth, 324u);
 }
 
 TEST_F(DockingTest, LeftBarHidesBesideTheScreenAndComesBackFromTheScreenEdge)

@@ -110,11 +110,8 @@ struct MoveEndCase {
     const char* name;
     int32_t x;
     BarRect workArea;
-    bool floating;
-    uint32_t edge;
-    BarRect window;
+    bool floating, moved;   // moved: the window took at least one drag shape
     MoveEnd end;
-    int32_t barWidth = kBarWidth;
 };
 
 class MoveEndTest : public ::testing::TestWithParam<MoveEndCase> {};
@@ -122,28 +119,27 @@ class MoveEndTest : public ::testing::TestWithParam<MoveEndCase> {};
 TEST_P(MoveEndTest, Decides)
 {
     const MoveEndCase& c = GetParam();
-    EXPECT_EQ(DecideMoveEnd(c.x, c.workArea, kScreen.right, c.floating, c.edge, c.window, c.barWidth), c.end);
+    EXPECT_EQ(DecideMoveEnd(c.x, c.workArea, kScreen.right, c.floating, c.moved), c.end);
 }
 
-constexpr BarRect kRightBar{824, 0, 1024, 768};
+constexpr BarRect kBesideRegisteredRightBar{0, 0, 824, 740};
 
 INSTANTIATE_TEST_SUITE_P(Moves, MoveEndTest, ::testing::Values(
-    MoveEndCase{"FloatingToLeftZone", 2, kWorkArea, true, kEdgeLeft, {400, 20, 600, 620}, MoveEnd::DockLeft},
-    MoveEndCase{"FloatingElsewhere", 3, kWorkArea, true, kEdgeLeft, {400, 20, 600, 620}, MoveEnd::Stay},
-    MoveEndCase{"FloatingOntoLeftMonitor", -1, kWorkArea, true, kEdgeLeft, {-81, 20, 119, 620}, MoveEnd::Stay},
-    MoveEndCase{"FloatingOntoRightMonitor", 1024, kWorkArea, true, kEdgeLeft, {944, 20, 1144, 620}, MoveEnd::Stay},
-    MoveEndCase{"RightBarOntoRightMonitor", 1300, {0, 0, 824, 740}, false, kEdgeRight, {1290, 295, 1590, 795},
-                MoveEnd::Undock},
-    MoveEndCase{"LeftBarResizedByItsFrame", 249, kWorkArea, false, kEdgeLeft, {0, 0, 250, 768}, MoveEnd::Stay, 250},
-    MoveEndCase{"LeftBarDraggedAway", 400, kWorkArea, false, kEdgeLeft, {390, 295, 690, 795}, MoveEnd::Undock},
+    MoveEndCase{"FloatingToLeftZone", 2, kWorkArea, true, true, MoveEnd::DockLeft},
+    MoveEndCase{"FloatingElsewhere", 3, kWorkArea, true, true, MoveEnd::Stay},
+    MoveEndCase{"FloatingResizedIntoLeftZone", 1, kWorkArea, true, false, MoveEnd::DockLeft},
+    MoveEndCase{"FloatingOntoLeftMonitor", -1, kWorkArea, true, true, MoveEnd::Stay},
+    MoveEndCase{"FloatingOntoRightMonitor", 1024, kWorkArea, true, true, MoveEnd::Stay},
+    MoveEndCase{"BarDraggedAway", 400, kWorkArea, false, true, MoveEnd::Undock},
+    MoveEndCase{"BarDraggedOntoRightMonitor", 1300, kBesideRegisteredRightBar, false, true, MoveEnd::Undock},
+    MoveEndCase{"BarDraggedOntoLeftMonitor", -2, kWorkArea, false, true, MoveEnd::Undock},
+    // Pressed and released without a move, or resized by the frame, away from the zones.
+    MoveEndCase{"BarClicked", 900, kWorkArea, false, false, MoveEnd::Stay},
+    MoveEndCase{"BarResizedByItsFrame", 700, kWorkArea, false, false, MoveEnd::Stay},
     // A registered right bar is left out of the work area: released over it, it stays right.
-    MoveEndCase{"OverRegisteredRightBar", 900, {0, 0, 824, 740}, false, kEdgeRight, kRightBar, MoveEnd::DockRight},
-    MoveEndCase{"RegisteredRightBarResized", 700, {0, 0, 774, 740}, false, kEdgeRight, {774, 0, 1024, 768},
-                MoveEnd::Stay, 250},
-    // Not registered (auto-hide), its area is part of the work area: a resize undocks it.
-    MoveEndCase{"UnregisteredRightBarResized", 700, kWorkArea, false, kEdgeRight, {700, 0, 1024, 742},
-                MoveEnd::Undock},
-    MoveEndCase{"UnknownEdge", 500, kWorkArea, false, 5, {0, 0, 200, 768}, MoveEnd::Undock}),
+    MoveEndCase{"OverRegisteredRightBar", 900, kBesideRegisteredRightBar, false, true, MoveEnd::DockRight},
+    MoveEndCase{"RegisteredRightBarClicked", 1000, kBesideRegisteredRightBar, false, false, MoveEnd::DockRight},
+    MoveEndCase{"LeftBarClickedAtItsEdge", 1, kWorkArea, false, false, MoveEnd::DockLeft}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ReachCase {
