@@ -91,9 +91,12 @@ void PositionBar(DWORD edge, DWORD width)
     const BarRect screen = ScreenRect();
     bar.uEdge = edge;
     bar.rc = ToRect(screen);
+    // The service may announce the work area it changes for this bar while the request runs.
+    g_dock.placing = true;
     (void)SHAppBarMessage(ABM_QUERYPOS, &bar);
     bar.rc = ToRect(NarrowToEdge(FromRect(bar.rc), edge, static_cast<int32_t>(width)));
     (void)SHAppBarMessage(ABM_SETPOS, &bar);
+    g_dock.placing = false;
     // Placed shown, also when it was hidden: the next move away hides it again.
     g_dock.barHidden = false;
     MoveMainTo(DockedWindowRect(FromRect(bar.rc), edge, g_set.hideMode, g_dock.taskbar, screen));
@@ -244,6 +247,18 @@ void OnExitSizeMove(HWND hwnd)
     case MoveEnd::Undock: Undock(hwnd); return;
     case MoveEnd::Stay: return;
     }
+}
+
+void OnScreenChange()
+{
+    if (g_dock.placing) return;
+    if (g_set.hideMode != 0) MeasureTaskbar();
+    if (g_set.floatMode == 0) {
+        PositionBar(g_set.appBarMode, g_set.dtWidth);
+        return;
+    }
+    WidthTrackingPaused paused;
+    KeepFloatingWindowUsable();
 }
 
 void OnAppBarNotify(WPARAM code)
