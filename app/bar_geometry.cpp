@@ -13,7 +13,7 @@ static constexpr int32_t kStripWidth = 2;
 static constexpr int32_t kLeftStripGap = 2;
 static constexpr int32_t kRightStripInside = 1;
 
-// The shown auto-hide bar reaches 2 pixels below the top of the taskbar.
+// The shown auto-hide bar reaches 2 pixels into a taskbar at the top or bottom.
 static constexpr int32_t kBelowTaskbarTop = 2;
 
 BarRect NarrowToEdge(BarRect service, uint32_t edge, int32_t width)
@@ -23,10 +23,51 @@ BarRect NarrowToEdge(BarRect service, uint32_t edge, int32_t width)
     return service;
 }
 
-BarRect AutoHideWindowRect(BarRect narrowed, int32_t taskbarHeight)
+Taskbar TaskbarFrom(BarRect rect, BarRect screen)
 {
-    narrowed.bottom = narrowed.bottom - taskbarHeight + kBelowTaskbarTop;
-    return narrowed;
+    const bool fullWidth = rect.left <= screen.left && rect.right >= screen.right;
+    const bool fullHeight = rect.top <= screen.top && rect.bottom >= screen.bottom;
+    if (fullWidth == fullHeight) return {};
+    // In 64 bits (middles compared doubled): the rectangle comes from another process.
+    int64_t thickness, extent;
+    TaskbarEdge edge;
+    if (fullWidth) {
+        const bool top = int64_t{rect.top} + rect.bottom < int64_t{screen.top} + screen.bottom;
+        edge = top ? TaskbarEdge::Top : TaskbarEdge::Bottom;
+        thickness = int64_t{rect.bottom} - rect.top;
+        extent = int64_t{screen.bottom} - screen.top;
+    } else {
+        const bool left = int64_t{rect.left} + rect.right < int64_t{screen.left} + screen.right;
+        edge = left ? TaskbarEdge::Left : TaskbarEdge::Right;
+        thickness = int64_t{rect.right} - rect.left;
+        extent = int64_t{screen.right} - screen.left;
+    }
+    if (thickness <= 0 || thickness >= extent) return {};
+    return {edge, static_cast<int32_t>(thickness)};
+}
+
+BarRect DockedWindowRect(BarRect placed, uint32_t edge, uint32_t hideMode, Taskbar taskbar, BarRect screen)
+{
+    if (hideMode == 0) return placed;
+    BarRect r = placed;
+    const int32_t width = placed.right - placed.left;
+    switch (taskbar.edge) {
+    case TaskbarEdge::Bottom: r.bottom = placed.bottom - taskbar.thickness + kBelowTaskbarTop; break;
+    case TaskbarEdge::Top: r.top = placed.top + taskbar.thickness - kBelowTaskbarTop; break;
+    // The service may already have put the bar beside the taskbar: then it stays there.
+    case TaskbarEdge::Left:
+        if (edge != kEdgeLeft || placed.left >= screen.left + taskbar.thickness) break;
+        r.left = screen.left + taskbar.thickness;
+        r.right = r.left + width;
+        break;
+    case TaskbarEdge::Right:
+        if (edge != kEdgeRight || placed.right <= screen.right - taskbar.thickness) break;
+        r.right = screen.right - taskbar.thickness;
+        r.left = r.right - width;
+        break;
+    case TaskbarEdge::None: break;
+    }
+    return r;
 }
 
 BarRect HiddenStrip(BarRect shown, uint32_t edge)
@@ -51,13 +92,14 @@ bool ReachesHiddenBar(BarRect hidden, uint32_t edge, int32_t screenWidth, int32_
 {
     if (y < hidden.top || y >= hidden.bottom) return false;
     if (x >= hidden.left && x < hidden.right) return true;
-    if (edge == kEdgeLeft) return x <= 0;
-    if (edge == kEdgeRight) return x >= screenWidth - 1;
+    if (edge == kEdgeLeft) return x == 0;
+    if (edge == kEdgeRight) return x == screenWidth - 1;
     return false;
 }
 
-EdgeZone EdgeZoneAt(int32_t x, BarRect workArea)
+EdgeZone EdgeZoneAt(int32_t x, BarRect workArea, int32_t screenWidth)
 {
+    if (x < 0 || x >= screenWidth) return EdgeZone::None;
     if (x < kLeftZoneColumns) return EdgeZone::Left;
     if (x > workArea.right - kRightZoneMargin) return EdgeZone::Right;
     return EdgeZone::None;
@@ -78,9 +120,9 @@ BarRect HeldRect(DragGrip grip, int32_t x, int32_t y)
     return rect;
 }
 
-BarRect DragShape(int32_t x, int32_t y, BarRect workArea, int32_t barWidth, DragGrip grip)
+BarRect DragShape(int32_t x, int32_t y, BarRect workArea, int32_t screenWidth, int32_t barWidth, DragGrip grip)
 {
-    switch (EdgeZoneAt(x, workArea)) {
+    switch (EdgeZoneAt(x, workArea, screenWidth)) {
     case EdgeZone::Left: return {0, 0, barWidth, workArea.bottom};
     case EdgeZone::Right: return {workArea.right - barWidth, 0, workArea.right, workArea.bottom};
     case EdgeZone::None: break;
@@ -88,18 +130,16 @@ BarRect DragShape(int32_t x, int32_t y, BarRect workArea, int32_t barWidth, Drag
     return HeldRect(grip, x, y);
 }
 
-MoveEnd DecideMoveEnd(int32_t x, BarRect workArea, bool floating, uint32_t edge, BarRect window, int32_t barWidth)
+MoveEnd DecideMoveEnd(int32_t x, BarRect workArea, int32_t screenWidth, bool floating, bool moved)
 {
-    switch (EdgeZoneAt(x, workArea)) {
+    switch (EdgeZoneAt(x, workArea, screenWidth)) {
     case EdgeZone::Left: return MoveEnd::DockLeft;
     case EdgeZone::Right: return MoveEnd::DockRight;
     case EdgeZone::None: break;
     }
-    if (floating) return MoveEnd::Stay;   // the window was moved where the user left it
-    // A resize by the frame keeps the bar at its edge: a left bar at 0, a registered right
-    // bar at the end of the work area (which leaves the bar out) plus the bar's width.
-    if (edge == kEdgeLeft && window.left == 0) return MoveEnd::Stay;
-    if (edge == kEdgeRight && window.right == workArea.right + barWidth) return MoveEnd::Stay;
+    // A floating window was moved where the user left it; a bar that never took a drag shape
+    // did not leave its edge.
+    if (floating || !moved) return MoveEnd::Stay;
     return MoveEnd::Undock;
 }
 

@@ -33,6 +33,10 @@ static BarRect WorkArea()
     return FromRect(area);
 }
 
+// The primary screen's width: the pointer's x runs beyond it, or below 0, on other monitors.
+static int32_t ScreenWidth() { return GetSystemMetrics(SM_CXSCREEN); }
+static BarRect ScreenRect() { return {0, 0, ScreenWidth(), GetSystemMetrics(SM_CYSCREEN)}; }
+
 static void MoveMainTo(const BarRect& r)
 {
     MoveWindow(g_ui.main, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
@@ -54,6 +58,14 @@ private:
     bool saved_;
 };
 
+// A failed query leaves the record's rectangle as it was: cleared first, and not read then.
+static void MeasureTaskbar()
+{
+    APPBARDATA& bar = g_dock.barData;
+    bar.rc = {};
+    g_dock.taskbar = SHAppBarMessage(ABM_GETTASKBARPOS, &bar) ? TaskbarFrom(FromRect(bar.rc), ScreenRect()) : Taskbar();
+}
+
 void RegisterBar()
 {
     APPBARDATA& bar = g_dock.barData;
@@ -61,8 +73,7 @@ void RegisterBar()
     bar.hWnd = g_ui.main;
     bar.uCallbackMessage = WM_APPBARNOTIFY;
     if (g_set.hideMode != 0) {
-        (void)SHAppBarMessage(ABM_GETTASKBARPOS, &bar);
-        g_dock.taskbarHeight = bar.rc.bottom - bar.rc.top;
+        MeasureTaskbar();
     } else {
         (void)SHAppBarMessage(ABM_NEW, &bar);
     }
@@ -77,18 +88,19 @@ void UnregisterBar()
 void PositionBar(DWORD edge, DWORD width)
 {
     APPBARDATA& bar = g_dock.barData;
+    const BarRect screen = ScreenRect();
     bar.uEdge = edge;
-    bar.rc = {0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
+    bar.rc = ToRect(screen);
+    // The service may announce the work area it changes for this bar while the request runs.
+    g_dock.placing = true;
     (void)SHAppBarMessage(ABM_QUERYPOS, &bar);
     bar.rc = ToRect(NarrowToEdge(FromRect(bar.rc), edge, static_cast<int32_t>(width)));
     (void)SHAppBarMessage(ABM_SETPOS, &bar);
+    g_dock.placing = false;
     // Placed shown, also when it was hidden: the next move away hides it again.
     g_dock.barHidden = false;
-    if (g_set.hideMode == 0) {
-        MoveMainTo(FromRect(bar.rc));
-        return;
-    }
-    MoveMainTo(AutoHideWindowRect(FromRect(bar.rc), g_dock.taskbarHeight));
+    MoveMainTo(DockedWindowRect(FromRect(bar.rc), edge, g_set.hideMode, g_dock.taskbar, screen));
+    if (g_set.hideMode == 0) return;
     g_dock.shownRect = WindowRectOf(g_ui.main);
     g_dock.hiddenRect = HiddenStrip(g_dock.shownRect, edge);
 }
@@ -153,7 +165,7 @@ void OnHideTimer(HWND hwnd)
     POINT p = PointerPos();
     // A hidden left strip lies off the screen: the pointer reaches it at the screen's edge.
     if (g_dock.barHidden && g_set.hideMode == 1 &&
-        ReachesHiddenBar(g_dock.hiddenRect, g_set.appBarMode, GetSystemMetrics(SM_CXSCREEN), p.x, p.y)) {
+        ReachesHiddenBar(g_dock.hiddenRect, g_set.appBarMode, ScreenWidth(), p.x, p.y)) {
         ShowHiddenBar(hwnd);
         g_dock.outsideTicks = 0;
         return;
@@ -195,7 +207,7 @@ void OnMoving(RECT* proposed)
 {
     g_dock.moving = true;
     POINT p = PointerPos();
-    *proposed = ToRect(DragShape(p.x, p.y, WorkArea(), BarWidth(), g_dock.dragGrip));
+    *proposed = ToRect(DragShape(p.x, p.y, WorkArea(), ScreenWidth(), BarWidth(), g_dock.dragGrip));
 }
 
 static void DockAt(DWORD edge)
@@ -226,14 +238,27 @@ static void Undock(HWND hwnd)
 
 void OnExitSizeMove(HWND hwnd)
 {
+    const bool moved = g_dock.moving;
     g_dock.moving = false;
     POINT p = PointerPos();
-    switch (DecideMoveEnd(p.x, WorkArea(), g_set.floatMode == 1, g_set.appBarMode, WindowRectOf(hwnd), BarWidth())) {
+    switch (DecideMoveEnd(p.x, WorkArea(), ScreenWidth(), g_set.floatMode == 1, moved)) {
     case MoveEnd::DockLeft: DockAt(kEdgeLeft); return;
     case MoveEnd::DockRight: DockAt(kEdgeRight); return;
     case MoveEnd::Undock: Undock(hwnd); return;
     case MoveEnd::Stay: return;
     }
+}
+
+void OnScreenChange()
+{
+    if (g_dock.placing) return;
+    if (g_set.hideMode != 0) MeasureTaskbar();
+    if (g_set.floatMode == 0) {
+        PositionBar(g_set.appBarMode, g_set.dtWidth);
+        return;
+    }
+    WidthTrackingPaused paused;
+    KeepFloatingWindowUsable();
 }
 
 void OnAppBarNotify(WPARAM code)

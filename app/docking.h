@@ -9,15 +9,16 @@
 // State of the bar, one for the life of the program.
 struct Dock {
     APPBARDATA barData{};       // every desktop-bar request goes through this one record
-    int32_t taskbarHeight = 0;  // measured when the bar is set up for auto-hide
+    Taskbar taskbar;            // measured when the bar is set up for auto-hide; none before, or when the query fails
     BarRect shownRect;          // the auto-hide bar's window rectangle when shown
     BarRect hiddenRect;         // the strip it hides to; all 0 until first computed
     bool barHidden = false;
     int32_t outsideTicks = 0;   // ticks with the pointer outside shownRect since it was last over the window
     bool hideAtOnce = true;     // the first tick outside hides at once, later ones wait for a second
-    bool moving = false;        // between the first WM_MOVING of a move and its end
+    bool moving = false;        // between the first WM_MOVING of a move and its end; never in a click or a resize
     DragGrip dragGrip;          // taken when a move starts
     BarRect floatRect;          // the floating rectangle SaveFloatRect stores
+    bool placing = false;       // inside PositionBar's requests to the service
 };
 
 extern Dock g_dock;
@@ -61,6 +62,12 @@ LRESULT OnDockSetCursor(HWND hwnd);
 void OnEnterSizeMove(HWND hwnd);
 void OnMoving(RECT* proposed);
 void OnExitSizeMove(HWND hwnd);
+
+// WM_DISPLAYCHANGE and WM_SETTINGCHANGE for the work area: measures the taskbar again (under
+// auto-hide) and places a docked bar again; a floating window that can no longer be taken
+// hold of comes back as at start-up. The bar's own placing, which may change the work area, is
+// not a change of the screen.
+void OnScreenChange();
 
 // WM_APPBARNOTIFY: the service asks the bar to place itself again.
 void OnAppBarNotify(WPARAM code);

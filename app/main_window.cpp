@@ -188,6 +188,8 @@ LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
     case WM_MOVING:     OnMoving(reinterpret_cast<RECT*>(lp)); return 1;
     case WM_EXITSIZEMOVE: OnExitSizeMove(hwnd); return 0;
     case WM_APPBARNOTIFY: OnAppBarNotify(wp); return 0;
+    case WM_DISPLAYCHANGE: OnScreenChange(); return 0;
+    case WM_SETTINGCHANGE: if (wp == SPI_SETWORKAREA) OnScreenChange(); break;
     }
     if (msg != 0 && msg == g_ui.msgSelectBrowser) return OnSelectBrowserMessage(wp);
     return DefWindowProcW(hwnd, msg, wp, lp);

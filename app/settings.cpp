@@ -45,13 +45,9 @@ static LONG Saturated(int64_t value)
     return static_cast<LONG>(std::max<int64_t>(INT32_MIN, std::min<int64_t>(INT32_MAX, value)));
 }
 
-void RestoreFloatRect()
+// The rectangle made usable in the work area of the monitor it lies on, or the nearest one.
+static RECT UsableOnItsMonitor(int32_t x, int32_t y, int32_t width, int32_t height)
 {
-    int32_t x = static_cast<int32_t>(ReadSetting(L"X", 20));
-    int32_t y = static_cast<int32_t>(ReadSetting(L"Y", 20));
-    int32_t width = static_cast<int32_t>(ReadSetting(L"Width", 0));
-    int32_t height = static_cast<int32_t>(ReadSetting(L"Height", 0));
-    // The work area of the monitor the stored rectangle lies on, or the nearest one.
     RECT stored{x, y, Saturated(int64_t{x} + std::max(width, 1)), Saturated(int64_t{y} + std::max(height, 1))};
     MONITORINFO monitor{};
     monitor.cbSize = sizeof monitor;
@@ -59,5 +55,25 @@ void RestoreFloatRect()
         SystemParametersInfoW(SPI_GETWORKAREA, 0, &monitor.rcWork, 0);
     const RECT& work = monitor.rcWork;
     BarRect r = UsableFloatRect(x, y, width, height, {work.left, work.top, work.right, work.bottom});
+    return {r.left, r.top, r.right, r.bottom};
+}
+
+static void MoveMainTo(const RECT& r)
+{
     MoveWindow(g_ui.main, r.left, r.top, r.right - r.left, r.bottom - r.top, TRUE);
+}
+
+void RestoreFloatRect()
+{
+    MoveMainTo(UsableOnItsMonitor(
+        static_cast<int32_t>(ReadSetting(L"X", 20)), static_cast<int32_t>(ReadSetting(L"Y", 20)),
+        static_cast<int32_t>(ReadSetting(L"Width", 0)), static_cast<int32_t>(ReadSetting(L"Height", 0))));
+}
+
+void KeepFloatingWindowUsable()
+{
+    RECT now{};
+    GetWindowRect(g_ui.main, &now);
+    RECT usable = UsableOnItsMonitor(now.left, now.top, now.right - now.left, now.bottom - now.top);
+    if (!EqualRect(&now, &usable)) MoveMainTo(usable);
 }

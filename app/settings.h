@@ -12,3 +12,7 @@ void FormListFilePath();
 // Moves the main window to the stored floating rectangle: X and Y (default 20), Width and
 // Height (200 x 600 when either is 0 or absent), made usable on the screen by UsableFloatRect.
 void RestoreFloatRect();
+
+// Moves the floating window as RestoreFloatRect would its rectangle if it were the stored one:
+// a window that can still be taken hold of keeps its place.
+void KeepFloatingWindowUsable();

@@ -208,12 +208,19 @@ TEST_F(DockingTest, FloatingWindowResizedIntoTheLeftZoneDocksThere)
     EXPECT_EQ(MainWindowRect(), (RECT{0, 0, 219, AutoHideBottom()}));   // its width went on as the bar's
 }
 
-TEST_F(DockingTest, UnregisteredRightBarResizedAwayFromTheZonesFloats)
+// Not registered (auto-hide), the bar lies inside the work area, away from the edge zones.
+TEST_F(DockingTest, RightBarClickedOrResizedByItsFrameStaysDocked)
 {
     StartDocked(kEdgeRight, 1);
+    BeginMove(900, 300);
+    EndMove();
+    EXPECT_EQ(g_set.floatMode, 0u);
+    EXPECT_EQ(MainWindowRect(), RightBar(AutoHideBottom()));
+
     ResizeTo({700, 0, kScreenWidth, AutoHideBottom()}, kScreenWidth - 200, 700);
-    EXPECT_EQ(g_set.floatMode, 1u);
-    EXPECT_TRUE(IsFloatingStyle());
+    EXPECT_EQ(g_set.floatMode, 0u);
+    EXPECT_EQ(MainWindowRect(), (RECT{700, 0, kScreenWidth, AutoHideBottom()}));
+    EXPECT_EQ(g_set.dtWidth, 324u);
 }
 
 TEST_F(DockingTest, LeftBarHidesBesideTheScreenAndComesBackFromTheScreenEdge)
@@ -316,14 +323,51 @@ TEST_F(DockingTest, CommandsAndNotificationsPlaceTheBarAgain)
     EXPECT_EQ(MainWindowRect(), RightBar(AutoHideBottom()));
 }
 
+// The strip of a hidden bar left where the old screen had it, and a taskbar measured there.
+TEST_F(DockingTest, ScreenChangesMeasureTheTaskbarAndPlaceTheBarAgain)
+{
+    StartDocked(kEdgeRight, 1);
+    // As the system delivers them: the display change posted, the setting change sent.
+    const struct { UINT msg; WPARAM wp; LPARAM lp; } changes[] = {
+        {WM_DISPLAYCHANGE, 32, MAKELPARAM(kScreenWidth, kScreenHeight)},
+        {WM_SETTINGCHANGE, SPI_SETWORKAREA, 0},
+    };
+    for (const auto& change : changes) {
+        TickHideTimer();
+        TickHideTimer();
+        ASSERT_TRUE(g_dock.barHidden);
+        SetWindowPos(g_ui.main, nullptr, 1500, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        g_dock.taskbar = {TaskbarEdge::Top, 100};
+        if (change.msg == WM_DISPLAYCHANGE) PostMessageW(g_ui.main, change.msg, change.wp, change.lp);
+        else SendMessageW(g_ui.main, change.msg, change.wp, change.lp);
+        PumpMessages();
+        EXPECT_FALSE(g_dock.barHidden) << change.msg;
+        EXPECT_EQ(MainWindowRect(), RightBar(AutoHideBottom())) << change.msg;
+    }
+    SetWindowPos(g_ui.main, nullptr, 300, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(g_ui.main, WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0);
+    EXPECT_EQ(MainWindowRect().left, 300) << "other settings place nothing";
+}
+
+TEST_F(DockingTest, ScreenChangeBringsBackOnlyAFloatingWindowThatCannotBeTakenHoldOf)
+{
+    Start();
+    const struct { LONG left, after; } cases[] = {{-100, -100}, {-500, 0}};
+    for (const auto& c : cases) {
+        SetWindowPos(g_ui.main, nullptr, c.left, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+        SendMessageW(g_ui.main, WM_DISPLAYCHANGE, 32, MAKELPARAM(kScreenWidth, kScreenHeight));
+        EXPECT_EQ(MainWindowRect(), (RECT{c.after, 100, c.after + 200, 700})) << c.left;
+    }
+}
+
 TEST_F(DockingTest, SwitchEdgeMovesAFloatingWindowWithoutDockingIt)
 {
     Start();
     SendMessageW(g_ui.main, WM_COMMAND, IDM_SWITCHEDGE, 0);
     EXPECT_EQ(g_set.floatMode, 1u);
     EXPECT_TRUE(IsFloatingStyle());
-    // The taskbar is measured only when the bar is set up, so nothing is taken off the height.
-    EXPECT_EQ(MainWindowRect(), RightBar(kScreenHeight + 2));
+    // The taskbar is measured only when the bar is set up: none yet, so the bar is full height.
+    EXPECT_EQ(MainWindowRect(), RightBar(kScreenHeight));
 }
 
 }  // namespace

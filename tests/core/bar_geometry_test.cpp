@@ -1,6 +1,7 @@
-// The bar's rectangles on a 1024 x 768 screen with a taskbar 28 pixels high (work area
-// 0, 0, 1024, 740) and a bar 200 wide: where it stands shown and hidden, what a drag shows,
-// what the end of a move decides, and when the pointer reaches the hidden strip.
+// The bar's rectangles on a 1024 x 768 primary screen with a taskbar 28 pixels high (work
+// area 0, 0, 1024, 740) and a bar 200 wide: where it stands shown and hidden, what a drag
+// shows, what the end of a move decides, and when the pointer reaches the hidden strip. Other
+// monitors lie left of 0 and from 1024 on.
 #include <gtest/gtest.h>
 
 #include "app/bar_geometry.h"
@@ -14,32 +15,58 @@ namespace {
 
 constexpr BarRect kScreen{0, 0, 1024, 768};
 constexpr BarRect kWorkArea{0, 0, 1024, 740};
-constexpr int32_t kTaskbarHeight = 28;
 constexpr int32_t kBarWidth = 200;
 
 struct PlaceCase {
     const char* name;
-    BarRect service;   // what the desktop-bar service returned for the whole screen
+    BarRect taskbar;   // what the query for the taskbar returned (all 0 when it failed)
     uint32_t edge;
-    BarRect shown, hidden;
+    BarRect shown, hidden;   // under auto-hide
+    BarRect service = kScreen;   // what the desktop-bar service returned for the whole screen
 };
 
-class AutoHidePlaceTest : public ::testing::TestWithParam<PlaceCase> {};
+class BarPlaceTest : public ::testing::TestWithParam<PlaceCase> {};
 
-TEST_P(AutoHidePlaceTest, ShownAndHiddenRectangles)
+TEST_P(BarPlaceTest, AutoHideKeepsClearOfTheTaskbarARegisteredBarStandsWhereTheServicePutIt)
 {
     const PlaceCase& c = GetParam();
-    BarRect shown = AutoHideWindowRect(NarrowToEdge(c.service, c.edge, kBarWidth), kTaskbarHeight);
+    const Taskbar taskbar = TaskbarFrom(c.taskbar, kScreen);
+    const BarRect placed = NarrowToEdge(c.service, c.edge, kBarWidth);
+    const BarRect shown = DockedWindowRect(placed, c.edge, 1, taskbar, kScreen);
     EXPECT_EQ(shown, c.shown);
     EXPECT_EQ(HiddenStrip(shown, c.edge), c.hidden);
+    EXPECT_EQ(DockedWindowRect(placed, c.edge, 0, taskbar, kScreen), placed);
 }
 
-INSTANTIATE_TEST_SUITE_P(Edges, AutoHidePlaceTest, ::testing::Values(
-    PlaceCase{"Left", kScreen, kEdgeLeft, {0, 0, 200, 742}, {-4, 0, -2, 742}},
-    PlaceCase{"Right", kScreen, kEdgeRight, {824, 0, 1024, 742}, {1023, 0, 1025, 742}},
+constexpr BarRect kBottomTaskbar{0, 740, 1024, 768};
+constexpr BarRect kTopTaskbar{0, 0, 1024, 28};
+constexpr BarRect kLeftTaskbar{0, 0, 60, 768};
+constexpr BarRect kRightTaskbar{964, 0, 1024, 768};
+
+INSTANTIATE_TEST_SUITE_P(Taskbars, BarPlaceTest, ::testing::Values(
+    PlaceCase{"BottomLeft", kBottomTaskbar, kEdgeLeft, {0, 0, 200, 742}, {-4, 0, -2, 742}},
+    PlaceCase{"BottomRight", kBottomTaskbar, kEdgeRight, {824, 0, 1024, 742}, {1023, 0, 1025, 742}},
+    PlaceCase{"BottomHiddenLeft", {0, 766, 1024, 794}, kEdgeLeft, {0, 0, 200, 742}, {-4, 0, -2, 742}},
+    PlaceCase{"TopLeft", kTopTaskbar, kEdgeLeft, {0, 26, 200, 768}, {-4, 26, -2, 768}},
+    PlaceCase{"TopRight", kTopTaskbar, kEdgeRight, {824, 26, 1024, 768}, {1023, 26, 1025, 768}},
+    PlaceCase{"TopHiddenRight", {0, -26, 1024, 2}, kEdgeRight, {824, 26, 1024, 768}, {1023, 26, 1025, 768}},
+    PlaceCase{"LeftLeft", kLeftTaskbar, kEdgeLeft, {60, 0, 260, 768}, {56, 0, 58, 768}},
+    PlaceCase{"LeftRight", kLeftTaskbar, kEdgeRight, {824, 0, 1024, 768}, {1023, 0, 1025, 768}},
+    PlaceCase{"LeftHiddenLeft", {-58, 0, 2, 768}, kEdgeLeft, {60, 0, 260, 768}, {56, 0, 58, 768}},
+    PlaceCase{"RightLeft", kRightTaskbar, kEdgeLeft, {0, 0, 200, 768}, {-4, 0, -2, 768}},
+    PlaceCase{"RightRight", kRightTaskbar, kEdgeRight, {764, 0, 964, 768}, {963, 0, 965, 768}},
+    PlaceCase{"RightHiddenRight", {1022, 0, 1082, 768}, kEdgeRight, {764, 0, 964, 768}, {963, 0, 965, 768}},
+    PlaceCase{"NoneLeft", {}, kEdgeLeft, {0, 0, 200, 768}, {-4, 0, -2, 768}},
+    PlaceCase{"NoneRight", {}, kEdgeRight, {824, 0, 1024, 768}, {1023, 0, 1025, 768}},
+    PlaceCase{"WholeScreenIsNone", kScreen, kEdgeRight, {824, 0, 1024, 768}, {1023, 0, 1025, 768}},
+    PlaceCase{"OnAnotherMonitorIsNone", {1024, 740, 2048, 768}, kEdgeLeft, {0, 0, 200, 768}, {-4, 0, -2, 768}},
+    PlaceCase{"FarOutIsNone", {INT32_MIN, 0, 1000, 768}, kEdgeLeft, {0, 0, 200, 768}, {-4, 0, -2, 768}},
     // Another bar holds the left 150 pixels: the service moved the rectangle's left edge.
-    PlaceCase{"LeftBesideAnotherBar", {150, 0, 1024, 768}, kEdgeLeft, {150, 0, 350, 742}, {146, 0, 148, 742}},
-    PlaceCase{"UnknownEdgeIsNotNarrowed", kScreen, 5, {0, 0, 1024, 742}, {0, 0, 1024, 742}}),
+    PlaceCase{"BesideAnotherBar", kBottomTaskbar, kEdgeLeft, {150, 0, 350, 742}, {146, 0, 148, 742},
+              {150, 0, 1024, 768}},
+    PlaceCase{"ServiceAlreadyBesideTheTaskbar", kLeftTaskbar, kEdgeLeft, {60, 0, 260, 768}, {56, 0, 58, 768},
+              {60, 0, 1024, 768}},
+    PlaceCase{"UnknownEdgeIsNotNarrowed", kBottomTaskbar, 5, {0, 0, 1024, 742}, {0, 0, 1024, 742}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ShapeCase {
@@ -53,36 +80,38 @@ class DragShapeTest : public ::testing::TestWithParam<ShapeCase> {};
 TEST_P(DragShapeTest, BarInTheEdgeZonesHeldRectangleElsewhere)
 {
     DragGrip grip = GripOf({20, 20, 220, 620}, 100, 40);
-    EXPECT_EQ(DragShape(GetParam().x, 300, kWorkArea, kBarWidth, grip), GetParam().shape);
+    EXPECT_EQ(DragShape(GetParam().x, 300, kWorkArea, kScreen.right, kBarWidth, grip), GetParam().shape);
 }
 
 INSTANTIATE_TEST_SUITE_P(ZoneBorders, DragShapeTest, ::testing::Values(
+    ShapeCase{-1, {-81, 280, 119, 880}},   // on a monitor at the left
+    ShapeCase{-600, {-680, 280, -480, 880}},
     ShapeCase{0, {0, 0, 200, 740}},
     ShapeCase{2, {0, 0, 200, 740}},
     ShapeCase{3, {-77, 280, 123, 880}},
     ShapeCase{500, {420, 280, 620, 880}},
     ShapeCase{1021, {941, 280, 1141, 880}},
     ShapeCase{1022, {824, 0, 1024, 740}},
-    ShapeCase{1023, {824, 0, 1024, 740}}));
+    ShapeCase{1023, {824, 0, 1024, 740}},
+    ShapeCase{1024, {944, 280, 1144, 880}},   // on a monitor at the right
+    ShapeCase{1500, {1420, 280, 1620, 880}}));
 
 TEST(DragShapeTest, RightZoneFollowsTheWorkArea)
 {
     constexpr BarRect besideRightBar{0, 0, 824, 740};   // a registered right bar holds the rest
-    EXPECT_EQ(EdgeZoneAt(821, besideRightBar), EdgeZone::None);
-    EXPECT_EQ(EdgeZoneAt(822, besideRightBar), EdgeZone::Right);
-    EXPECT_EQ(EdgeZoneAt(1000, besideRightBar), EdgeZone::Right);
-    EXPECT_EQ(DragShape(900, 300, besideRightBar, kBarWidth, {}), (BarRect{624, 0, 824, 740}));
+    EXPECT_EQ(EdgeZoneAt(821, besideRightBar, kScreen.right), EdgeZone::None);
+    EXPECT_EQ(EdgeZoneAt(822, besideRightBar, kScreen.right), EdgeZone::Right);
+    EXPECT_EQ(EdgeZoneAt(1023, besideRightBar, kScreen.right), EdgeZone::Right);
+    EXPECT_EQ(EdgeZoneAt(1024, besideRightBar, kScreen.right), EdgeZone::None);
+    EXPECT_EQ(DragShape(900, 300, besideRightBar, kScreen.right, kBarWidth, {}), (BarRect{624, 0, 824, 740}));
 }
 
 struct MoveEndCase {
     const char* name;
     int32_t x;
     BarRect workArea;
-    bool floating;
-    uint32_t edge;
-    BarRect window;
+    bool floating, moved;   // moved: the window took at least one drag shape
     MoveEnd end;
-    int32_t barWidth = kBarWidth;
 };
 
 class MoveEndTest : public ::testing::TestWithParam<MoveEndCase> {};
@@ -90,24 +119,27 @@ class MoveEndTest : public ::testing::TestWithParam<MoveEndCase> {};
 TEST_P(MoveEndTest, Decides)
 {
     const MoveEndCase& c = GetParam();
-    EXPECT_EQ(DecideMoveEnd(c.x, c.workArea, c.floating, c.edge, c.window, c.barWidth), c.end);
+    EXPECT_EQ(DecideMoveEnd(c.x, c.workArea, kScreen.right, c.floating, c.moved), c.end);
 }
 
-constexpr BarRect kRightBar{824, 0, 1024, 768};
+constexpr BarRect kBesideRegisteredRightBar{0, 0, 824, 740};
 
 INSTANTIATE_TEST_SUITE_P(Moves, MoveEndTest, ::testing::Values(
-    MoveEndCase{"FloatingToLeftZone", 2, kWorkArea, true, kEdgeLeft, {400, 20, 600, 620}, MoveEnd::DockLeft},
-    MoveEndCase{"FloatingElsewhere", 3, kWorkArea, true, kEdgeLeft, {400, 20, 600, 620}, MoveEnd::Stay},
-    MoveEndCase{"LeftBarResizedByItsFrame", 249, kWorkArea, false, kEdgeLeft, {0, 0, 250, 768}, MoveEnd::Stay, 250},
-    MoveEndCase{"LeftBarDraggedAway", 400, kWorkArea, false, kEdgeLeft, {390, 295, 690, 795}, MoveEnd::Undock},
+    MoveEndCase{"FloatingToLeftZone", 2, kWorkArea, true, true, MoveEnd::DockLeft},
+    MoveEndCase{"FloatingElsewhere", 3, kWorkArea, true, true, MoveEnd::Stay},
+    MoveEndCase{"FloatingResizedIntoLeftZone", 1, kWorkArea, true, false, MoveEnd::DockLeft},
+    MoveEndCase{"FloatingOntoLeftMonitor", -1, kWorkArea, true, true, MoveEnd::Stay},
+    MoveEndCase{"FloatingOntoRightMonitor", 1024, kWorkArea, true, true, MoveEnd::Stay},
+    MoveEndCase{"BarDraggedAway", 400, kWorkArea, false, true, MoveEnd::Undock},
+    MoveEndCase{"BarDraggedOntoRightMonitor", 1300, kBesideRegisteredRightBar, false, true, MoveEnd::Undock},
+    MoveEndCase{"BarDraggedOntoLeftMonitor", -2, kWorkArea, false, true, MoveEnd::Undock},
+    // Pressed and released without a move, or resized by the frame, away from the zones.
+    MoveEndCase{"BarClicked", 900, kWorkArea, false, false, MoveEnd::Stay},
+    MoveEndCase{"BarResizedByItsFrame", 700, kWorkArea, false, false, MoveEnd::Stay},
     // A registered right bar is left out of the work area: released over it, it stays right.
-    MoveEndCase{"OverRegisteredRightBar", 900, {0, 0, 824, 740}, false, kEdgeRight, kRightBar, MoveEnd::DockRight},
-    MoveEndCase{"RegisteredRightBarResized", 700, {0, 0, 774, 740}, false, kEdgeRight, {774, 0, 1024, 768},
-                MoveEnd::Stay, 250},
-    // Not registered (auto-hide), its area is part of the work area: a resize undocks it.
-    MoveEndCase{"UnregisteredRightBarResized", 700, kWorkArea, false, kEdgeRight, {700, 0, 1024, 742},
-                MoveEnd::Undock},
-    MoveEndCase{"UnknownEdge", 500, kWorkArea, false, 5, {0, 0, 200, 768}, MoveEnd::Undock}),
+    MoveEndCase{"OverRegisteredRightBar", 900, kBesideRegisteredRightBar, false, true, MoveEnd::DockRight},
+    MoveEndCase{"RegisteredRightBarClicked", 1000, kBesideRegisteredRightBar, false, false, MoveEnd::DockRight},
+    MoveEndCase{"LeftBarClickedAtItsEdge", 1, kWorkArea, false, false, MoveEnd::DockLeft}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct ReachCase {
@@ -133,8 +165,13 @@ INSTANTIATE_TEST_SUITE_P(Strips, HiddenBarReachTest, ::testing::Values(
     ReachCase{"LeftScreenEdge", kLeftStrip, kEdgeLeft, 0, 300, true},
     ReachCase{"LeftSecondColumn", kLeftStrip, kEdgeLeft, 1, 300, false},
     ReachCase{"LeftBelowTheBar", kLeftStrip, kEdgeLeft, 0, 742, false},
+    ReachCase{"LeftMonitorsLastColumn", kLeftStrip, kEdgeLeft, -1, 300, false},
+    ReachCase{"LeftMonitor", kLeftStrip, kEdgeLeft, -800, 300, false},
     ReachCase{"RightScreenEdge", kRightStrip, kEdgeRight, 1023, 300, true},
     ReachCase{"RightBesideTheStrip", kRightStrip, kEdgeRight, 1022, 300, false},
+    ReachCase{"RightStripsOuterColumn", kRightStrip, kEdgeRight, 1024, 300, true},
+    ReachCase{"RightMonitor", kRightStrip, kEdgeRight, 1025, 300, false},
+    ReachCase{"RightMonitorFarOut", kRightStrip, kEdgeRight, 1900, 300, false},
     ReachCase{"LeftEdgeIsNotTheRightBars", kRightStrip, kEdgeRight, 0, 300, false},
     ReachCase{"UnknownEdgeOnlyInside", {0, 0, 1024, 742}, 5, 500, 300, true}),
     [](const auto& info) { return std::string(info.param.name); });
