@@ -85,10 +85,13 @@ void CheckUrlEntry(std::string title, std::string url, const std::string& origin
     Check(!title.empty() && !url.empty(), "an accepted entry has a title and a URL");
     Check(url.back() != '\\', "an accepted URL does not end in 0x5C, which would read back as a folder");
     if (url != originalUrl) {
-        std::string full = HasText(typedUrl, "://") ? typedUrl : "http://" + typedUrl;
+        // A URL left as it was is taken as it stands (no "http://", no bound); only its end may change.
+        bool kept = typedUrl == originalUrl;
+        std::string full = kept || HasText(typedUrl, "://") ? typedUrl : "http://" + typedUrl;
         size_t same = 0;
         while (same < url.size() && same < full.size() && url[same] == full[same]) ++same;
-        Check(url.size() <= kFieldBytes && HasText(url, "://") && (same == url.size() || same + 2 >= full.size()),
+        Check((kept || (url.size() <= kFieldBytes && HasText(url, "://"))) &&
+                  (same == url.size() || same + 2 >= full.size()),
               "a new URL fits, holds \"://\" or gets \"http://\" in front, and changes at most at its end");
     }
     if (title == originalTitle && url == originalUrl) return;
