@@ -22,6 +22,7 @@ build: setup
 	cmake --build $(BUILD)/win
 
 test: build fuzz-build
+	python3 scripts/check_layers.py
 	ctest --test-dir $(BUILD)/native --output-on-failure
 	sh scripts/fuzz.sh $(BUILD)/fuzz $(FUZZ_SMOKE_SECONDS)
 	sh scripts/with_wine.sh ctest --test-dir $(BUILD)/win --output-on-failure

@@ -8,11 +8,11 @@
 #include <string>
 
 #include "app/docking.h"
-#include "app/hide_time.h"
-#include "app/settings_store.h"
-#include "app/state.h"
+#include "core/hide_time.h"
+#include "platform/registry.h"
 #include "platform/shell_open.h"
 #include "res/resource.h"
+#include "tree/state.h"
 #include "tree/tree_build.h"
 
 // The hide time field is read up to this many characters.

@@ -3,9 +3,9 @@
 #include "app/docking.h"
 
 #include "app/settings.h"
-#include "app/settings_store.h"
-#include "app/state.h"
+#include "platform/registry.h"
 #include "res/resource.h"
+#include "tree/state.h"
 
 Dock g_dock;
 

@@ -4,7 +4,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
-#include "app/bar_geometry.h"
+#include "core/bar_geometry.h"
 
 // State of the bar, one for the life of the program.
 struct Dock {

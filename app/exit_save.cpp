@@ -4,10 +4,10 @@
 
 #include <windows.h>
 
-#include "app/list_messages.h"
-#include "app/settings_store.h"
-#include "app/state.h"
 #include "list/list_file.h"
+#include "list/list_messages.h"
+#include "platform/registry.h"
+#include "tree/state.h"
 
 static void WriteSetting(const wchar_t* name, DWORD value)
 {

@@ -5,7 +5,7 @@
 #include <shellapi.h>
 
 #include "app/docking.h"
-#include "app/state.h"
+#include "tree/state.h"
 
 static constexpr int kToolbarHostWidth = 182;
 static constexpr int kToolbarHostHeight = 29;

@@ -2,7 +2,7 @@
 #include <windows.h>
 
 #include "app/main_window.h"
-#include "app/state.h"
+#include "tree/state.h"
 
 // Held by the running instance until its exit save is done; per user session, as the window is.
 static constexpr wchar_t kInstanceMutex[] = L"Local\\larkit-running-instance";

@@ -5,10 +5,10 @@
 #include <cstdint>
 #include <string>
 
-#include "app/bar_geometry.h"
-#include "app/list_path.h"
-#include "app/settings_store.h"
-#include "app/state.h"
+#include "core/bar_geometry.h"
+#include "core/list_path.h"
+#include "platform/registry.h"
+#include "tree/state.h"
 
 static DWORD ReadSetting(const wchar_t* name, DWORD def)
 {

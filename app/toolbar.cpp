@@ -6,9 +6,10 @@
 
 #include <string>
 
-#include "app/state.h"
+#include "core/browser_table.h"
 #include "platform/text.h"
 #include "res/resource.h"
+#include "tree/state.h"
 
 struct ToolTip {
     int command;
@@ -109,5 +110,18 @@ INT_PTR CALLBACK ToolbarHostProc(HWND, UINT msg, WPARAM wp, LPARAM lp)
         PostMessageW(g_ui.main, WM_COMMAND, wp, lp);
         break;
     }
+    return 0;
+}
+
+void SelectBrowser(DWORD kind)
+{
+    if (!BrowserRowOf(kind)) return;
+    g_set.selectWeb = kind;
+    PressBrowserButton(kind);
+}
+
+LRESULT OnSelectBrowserMessage(WPARAM wp)
+{
+    if (wp >= 1 && wp <= 3) SelectBrowser(static_cast<DWORD>(wp));
     return 0;
 }

@@ -10,3 +10,10 @@ void CreateMainToolbar();
 void PressBrowserButton(DWORD browserKind);
 
 INT_PTR CALLBACK ToolbarHostProc(HWND host, UINT msg, WPARAM wp, LPARAM lp);
+
+// Makes `kind` (1-3) the current browser and shows its button pressed; any other kind
+// changes nothing. The choice is stored at exit.
+void SelectBrowser(DWORD kind);
+
+// The registered selection message: wParam 1-3 chooses that browser. Returns 0.
+LRESULT OnSelectBrowserMessage(WPARAM wp);

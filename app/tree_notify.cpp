@@ -1,8 +1,8 @@
 // Tree notifications and the two context menus.
 #include "app/tree_notify.h"
 
-#include "app/state.h"
 #include "res/resource.h"
+#include "tree/state.h"
 #include "tree/tree_item.h"
 
 // The item under the pointer, with the hit flags.

@@ -12,13 +12,13 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/settings_store.h"
-#include "app/state.h"
-#include "list/entry_line.h"
-#include "list/lines.h"
+#include "core/entry_line.h"
+#include "core/lines.h"
+#include "platform/registry.h"
 #include "platform/text.h"
 #include "res/resource.h"
 #include "tests/app/temp_folder.h"
+#include "tree/state.h"
 #include "tree/tree_item.h"
 
 constexpr int kBenchRuns = 3;

@@ -15,20 +15,20 @@
 #include <vector>
 
 #include "app/main_window.h"
-#include "app/settings_store.h"
-#include "app/state.h"
 #include "bench/bench_common.h"
 #include "bench/program_process.h"
 #include "bench/reference_list.h"
-#include "list/entry_line.h"
-#include "list/lines.h"
+#include "core/entry_line.h"
+#include "core/lines.h"
 #include "list/list_file.h"
 #include "platform/file.h"
+#include "platform/registry.h"
 #include "platform/text.h"
 #include "res/resource.h"
+#include "tests/app/temp_folder.h"
+#include "tree/state.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
-#include "tests/app/temp_folder.h"
 
 static constexpr size_t kListLines = kReferenceLines;
 

@@ -12,8 +12,8 @@
 #include <sstream>
 #include <string>
 
-#include "app/settings_store.h"
 #include "bench/bench_common.h"
+#include "platform/registry.h"
 #include "res/resource.h"
 
 static constexpr DWORD kIdleMs = 10000;

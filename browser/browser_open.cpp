@@ -7,16 +7,15 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_store.h"
-#include "app/state.h"
-#include "app/toolbar.h"
-#include "browser/browser_table.h"
-#include "browser/url_text.h"
-#include "list/entry_line.h"
-#include "list/lines.h"
+#include "core/browser_table.h"
+#include "core/entry_line.h"
+#include "core/lines.h"
+#include "core/url_text.h"
 #include "platform/dde_client.h"
 #include "platform/message_box.h"
+#include "platform/registry.h"
 #include "platform/text.h"
+#include "tree/state.h"
 #include "tree/tree_item.h"
 #include "tree/tree_locate.h"
 
@@ -28,19 +27,6 @@ static constexpr size_t kReplyBytes = 511;
 static constexpr size_t kAppPathCapacity = 511;
 // CreateProcessW takes at most this many characters, terminator included.
 static constexpr size_t kMaxCommandLine = 32767;
-
-void SelectBrowser(DWORD kind)
-{
-    if (!BrowserRowOf(kind)) return;
-    g_set.selectWeb = kind;
-    PressBrowserButton(kind);
-}
-
-LRESULT OnSelectBrowserMessage(WPARAM wp)
-{
-    if (wp >= 1 && wp <= 3) SelectBrowser(static_cast<DWORD>(wp));
-    return 0;
-}
 
 // 1 when the browser replied (only that counts, not what), else 0.
 static int RequestFromBrowser(const BrowserRow& row, const char* topic, const std::string& item)

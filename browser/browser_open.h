@@ -5,13 +5,6 @@
 
 enum class OpenStep { Selected, Previous, Next };
 
-// Makes `kind` (1-3) the current browser and shows its button pressed; any other kind
-// changes nothing. The choice is stored at exit.
-void SelectBrowser(DWORD kind);
-
-// The registered selection message: wParam 1-3 chooses that browser. Returns 0.
-LRESULT OnSelectBrowserMessage(WPARAM wp);
-
 // IDM_OPEN, IDM_OPENPREV, IDM_OPENNEXT: moves the caret (for Previous and Next, to the
 // neighbouring visible item, or stays at either end) and opens the item when it is a URL entry.
 void OnOpen(HWND hwnd, OpenStep step);

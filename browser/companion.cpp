@@ -6,11 +6,11 @@
 
 #include <string>
 
-#include "app/state.h"
-#include "list/entry_line.h"
-#include "list/lines.h"
+#include "core/entry_line.h"
+#include "core/lines.h"
 #include "platform/text.h"
 #include "res/resource.h"
+#include "tree/state.h"
 #include "tree/tree_item.h"
 #include "tree/tree_locate.h"
 

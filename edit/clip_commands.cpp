@@ -9,14 +9,14 @@
 #include <unordered_set>
 #include <vector>
 
-#include "app/state.h"
-#include "edit/clip_lines.h"
+#include "core/clip_lines.h"
+#include "core/entry_line.h"
+#include "core/lines.h"
 #include "edit/entry_commands.h"
 #include "edit/unique_title.h"
-#include "list/entry_line.h"
-#include "list/lines.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
+#include "tree/state.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
 #include "tree/tree_locate.h"

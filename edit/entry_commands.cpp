@@ -6,15 +6,15 @@
 
 #include <string>
 
-#include "app/state.h"
-#include "edit/clip_lines.h"
+#include "core/clip_lines.h"
+#include "core/cp932.h"
+#include "core/entry_line.h"
+#include "core/lines.h"
 #include "edit/entry_dialog.h"
 #include "edit/unique_title.h"
-#include "list/cp932.h"
-#include "list/entry_line.h"
-#include "list/lines.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
+#include "tree/state.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
 #include "tree/tree_locate.h"

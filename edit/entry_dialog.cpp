@@ -2,13 +2,13 @@
 // to correct focused.
 #include "edit/entry_dialog.h"
 
-#include "app/state.h"
+#include "core/entry_rules.h"
 #include "edit/entry_commands.h"
-#include "edit/entry_rules.h"
 #include "platform/dialog_text.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
 #include "res/resource.h"
+#include "tree/state.h"
 
 static void Refuse(HWND dlg, int field, const wchar_t* text)
 {

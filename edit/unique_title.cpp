@@ -3,9 +3,9 @@
 
 #include <unordered_set>
 
-#include "app/state.h"
-#include "edit/entry_rules.h"
+#include "core/entry_rules.h"
 #include "platform/text.h"
+#include "tree/state.h"
 #include "tree/tree_item.h"
 
 static HTREEITEM FirstChild(HTREEITEM parent)

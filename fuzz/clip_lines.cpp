@@ -9,9 +9,9 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "edit/clip_lines.h"
+#include "core/clip_lines.h"
+#include "core/entry_line.h"
 #include "fuzz/fuzz_check.h"
-#include "list/entry_line.h"
 
 static unsigned char DepthAt(const LineList& list, size_t i) { return DepthCharOf(list.lines[i]); }
 

@@ -8,10 +8,10 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "core/cp932.h"
+#include "core/entry_line.h"
+#include "core/line_search.h"
 #include "fuzz/fuzz_check.h"
-#include "list/cp932.h"
-#include "list/entry_line.h"
-#include "list/line_search.h"
 
 constexpr size_t npos = std::string_view::npos;
 

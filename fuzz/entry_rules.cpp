@@ -8,10 +8,10 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "edit/entry_rules.h"
+#include "core/entry_line.h"
+#include "core/entry_rules.h"
+#include "core/list_bytes.h"
 #include "fuzz/fuzz_check.h"
-#include "list/entry_line.h"
-#include "list/list_bytes.h"
 
 namespace {
 

@@ -11,10 +11,10 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "core/entry_line.h"
+#include "core/import_lines.h"
+#include "core/url_file.h"
 #include "fuzz/fuzz_check.h"
-#include "list/entry_line.h"
-#include "list/import_lines.h"
-#include "list/url_file.h"
 
 namespace {
 

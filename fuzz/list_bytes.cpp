@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/list_bytes.h"
 #include "fuzz/fuzz_check.h"
-#include "list/list_bytes.h"
 
 // The file with NUL bytes taken out, and the number of lines it holds: CR LF, LF CR, CR and LF
 // each end one (a byte that paired starts no second pair), and text after the last line end is

@@ -8,11 +8,11 @@
 
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include "browser/page_text.h"
-#include "edit/entry_rules.h"
+#include "core/entry_line.h"
+#include "core/entry_rules.h"
+#include "core/list_bytes.h"
+#include "core/page_text.h"
 #include "fuzz/fuzz_check.h"
-#include "list/entry_line.h"
-#include "list/list_bytes.h"
 
 // A field as a browser would send it: double-byte characters as they are, a backslash before
 // every double quote, backslash and comma.

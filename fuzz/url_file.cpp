@@ -5,8 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/url_file.h"
 #include "fuzz/fuzz_check.h"
-#include "list/url_file.h"
 
 // The lines of a shortcut file: CR, LF and CR LF end them.
 static std::vector<std::string_view> ShortcutLines(std::string_view bytes)

@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "browser/url_text.h"
+#include "core/url_text.h"
 #include "fuzz/fuzz_check.h"
 
 static void CheckFileUrl(std::string_view text)

@@ -7,8 +7,8 @@
 #include <map>
 #include <set>
 
-#include "list/lines.h"
-#include "list/list_bytes.h"
+#include "core/lines.h"
+#include "core/list_bytes.h"
 #include "platform/file.h"
 
 // Bigger files cannot be a list: 65,535 lines of several kilobytes each.

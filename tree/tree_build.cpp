@@ -6,11 +6,11 @@
 #include <string>
 #include <vector>
 
-#include "app/state.h"
-#include "list/entry_line.h"
-#include "list/lines.h"
+#include "core/entry_line.h"
+#include "core/lines.h"
 #include "platform/text.h"
 #include "res/resource.h"
+#include "tree/state.h"
 #include "tree/tree_item.h"
 
 // Image indices as the image list returned them; a bitmap that failed to load leaves 0.

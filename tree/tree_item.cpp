@@ -1,7 +1,7 @@
 // Item queries with a buffer that grows until the whole text fits.
 #include "tree/tree_item.h"
 
-#include "app/state.h"
+#include "tree/state.h"
 
 #include <vector>
 

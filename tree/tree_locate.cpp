@@ -6,12 +6,12 @@
 #include <string>
 #include <vector>
 
-#include "app/settings_store.h"
-#include "app/state.h"
-#include "list/entry_line.h"
-#include "list/line_search.h"
-#include "list/lines.h"
+#include "core/entry_line.h"
+#include "core/line_search.h"
+#include "core/lines.h"
+#include "platform/registry.h"
 #include "platform/text.h"
+#include "tree/state.h"
 #include "tree/tree_item.h"
 
 TitlePath TitlePathOfItem(HTREEITEM item)

@@ -4,16 +4,16 @@
 #include <vector>
 
 #include "app/docking.h"
-#include "app/list_path.h"
-#include "app/settings_store.h"
-#include "app/state.h"
-#include "list/lines.h"
+#include "core/lines.h"
+#include "core/list_path.h"
 #include "platform/file.h"
+#include "platform/registry.h"
 #include "res/resource.h"
 #include "tests/app/harness.h"
 #include "tests/app/peers.h"
 #include "tests/app/screen.h"
 #include "tests/app/scripted_message_box.h"
+#include "tree/state.h"
 
 namespace {
 

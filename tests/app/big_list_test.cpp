@@ -3,11 +3,11 @@
 // the file byte for byte as it was.
 #include <random>
 
-#include "app/state.h"
-#include "list/lines.h"
-#include "list/list_bytes.h"
+#include "core/lines.h"
+#include "core/list_bytes.h"
 #include "tests/app/harness.h"
 #include "tests/app/scripted_message_box.h"
+#include "tree/state.h"
 
 namespace {
 

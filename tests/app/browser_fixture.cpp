@@ -1,7 +1,7 @@
 // The browser test fixture.
 #include "tests/app/browser_fixture.h"
 
-#include "app/state.h"
+#include "tree/state.h"
 
 namespace {
 const wchar_t* const kAppPathsKeys[] = {L"IEXPLORE.EXE", L"Netscape.exe", L"Opera.exe"};

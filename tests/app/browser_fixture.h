@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "app/state.h"
 #include "tests/app/harness.h"
 #include "tests/app/peers.h"
+#include "tree/state.h"
 
 using Lines = std::vector<std::string>;
 

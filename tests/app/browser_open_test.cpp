@@ -1,9 +1,9 @@
 // Choosing the browser and opening entries: the DDE requests a running browser receives, and
 // the command line of a browser started from its App Paths entry.
-#include "app/state.h"
 #include "res/resource.h"
 #include "tests/app/browser_fixture.h"
 #include "tests/app/scripted_message_box.h"
+#include "tree/state.h"
 #include "tree/tree_item.h"
 
 namespace {

@@ -1,11 +1,11 @@
 // Copy, cut and paste through the internal clipboard in the real window, with the tree
 // checked against a rebuild from the list after every command.
-#include "app/state.h"
-#include "list/lines.h"
+#include "core/lines.h"
 #include "res/resource.h"
 #include "tests/app/dialog_driver.h"
 #include "tests/app/harness.h"
 #include "tests/app/scripted_message_box.h"
+#include "tree/state.h"
 #include "tree/tree_item.h"
 
 namespace {

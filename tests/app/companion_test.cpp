@@ -3,7 +3,7 @@
 // the companion without keeping the window busy.
 #include <algorithm>
 
-#include "list/lines.h"
+#include "core/lines.h"
 #include "res/resource.h"
 #include "tests/app/browser_fixture.h"
 

@@ -1,12 +1,12 @@
 // The settings dialog answered as a user would: what it shows, what OK stores at once and
 // puts into effect, what cancel leaves alone; the version box, the usage page and help.
 #include "app/docking.h"
-#include "app/state.h"
 #include "res/resource.h"
 #include "tests/app/dialog_driver.h"
 #include "tests/app/harness.h"
 #include "tests/app/recorded_shell.h"
 #include "tests/app/screen.h"
+#include "tree/state.h"
 #include "tree/tree_item.h"
 
 namespace {

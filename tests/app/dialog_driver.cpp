@@ -3,8 +3,8 @@
 
 #include <deque>
 
-#include "app/state.h"
 #include "res/resource.h"
+#include "tree/state.h"
 
 std::vector<SeenDialog> g_seenDialogs;
 int g_unplannedDialogs = 0;

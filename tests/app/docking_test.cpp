@@ -3,10 +3,10 @@
 // place the bar again. The expected rectangles follow from the 1024 x 768 test screen and
 // from what the service reports about the taskbar.
 #include "app/docking.h"
-#include "app/state.h"
 #include "res/resource.h"
 #include "tests/app/harness.h"
 #include "tests/app/screen.h"
+#include "tree/state.h"
 
 namespace {
 

@@ -5,13 +5,13 @@
 #include <map>
 #include <set>
 
-#include "app/state.h"
+#include "core/lines.h"
 #include "edit/entry_commands.h"
-#include "list/lines.h"
 #include "res/resource.h"
 #include "tests/app/dialog_driver.h"
 #include "tests/app/harness.h"
 #include "tests/app/scripted_message_box.h"
+#include "tree/state.h"
 #include "tree/tree_item.h"
 
 namespace {

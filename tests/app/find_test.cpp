@@ -1,11 +1,11 @@
 // Find and find next through the real "FINDSTR" dialog: what it shows, the setting it keeps,
 // and which item each search selects.
-#include "app/state.h"
+#include "edit/find.h"
 #include "res/resource.h"
 #include "tests/app/dialog_driver.h"
 #include "tests/app/harness.h"
 #include "tests/app/scripted_message_box.h"
-#include "tree/find.h"
+#include "tree/state.h"
 #include "tree/tree_item.h"
 
 namespace {

@@ -4,11 +4,11 @@
 #include <shellapi.h>
 
 #include "app/exit_save.h"
-#include "app/state.h"
-#include "list/lines.h"
-#include "list/list_bytes.h"
+#include "core/lines.h"
+#include "core/list_bytes.h"
 #include "list/list_file.h"
 #include "tests/app/faulty_file.h"
+#include "tree/state.h"
 
 static constexpr wchar_t kHelperSwitch[] = L"--helper";
 

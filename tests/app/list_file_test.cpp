@@ -1,6 +1,6 @@
 // The list file on disk: loads, saves that never delete before writing, and files that
 // cannot be read or replaced.
-#include "list/lines.h"
+#include "core/lines.h"
 #include "list/list_file.h"
 #include "platform/file.h"
 #include "tests/app/harness.h"

@@ -1,9 +1,9 @@
 // Between items and lines: each item finds its own line, each line its own item, in sorted
 // and unsorted trees, with equal titles in other folders and titles of any bytes and length.
-#include "app/state.h"
-#include "list/lines.h"
+#include "core/lines.h"
 #include "platform/text.h"
 #include "tests/app/harness.h"
+#include "tree/state.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
 #include "tree/tree_locate.h"

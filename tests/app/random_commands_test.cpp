@@ -17,10 +17,10 @@
 #include <string>
 #include <vector>
 
-#include "app/state.h"
-#include "edit/entry_rules.h"
-#include "list/entry_line.h"
-#include "list/lines.h"
+#include "core/entry_line.h"
+#include "core/entry_rules.h"
+#include "core/lines.h"
+#include "edit/find.h"
 #include "list/list_file.h"
 #include "platform/text.h"
 #include "res/resource.h"
@@ -28,7 +28,7 @@
 #include "tests/app/harness.h"
 #include "tests/app/scripted_message_box.h"
 #include "tests/app/seeded_random.h"
-#include "tree/find.h"
+#include "tree/state.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
 #include "tree/tree_locate.h"

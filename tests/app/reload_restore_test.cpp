@@ -1,11 +1,11 @@
 // Reload of the list file and restore of the backup in the real window: what replaces the
 // list, what is selected, and files that are missing or cannot be read.
-#include "app/state.h"
-#include "list/lines.h"
+#include "core/lines.h"
 #include "res/resource.h"
 #include "tests/app/dialog_driver.h"
 #include "tests/app/harness.h"
 #include "tests/app/scripted_message_box.h"
+#include "tree/state.h"
 #include "tree/tree_item.h"
 
 namespace {

@@ -2,8 +2,7 @@
 // refuses new files or vanishes, a disk that fills, a process ended part of the way through.
 // After each, the list file holds its old bytes or the new ones, never a mix; the backup is
 // never replaced by a failed save; no temporary file is left where a save could clean up.
-#include "app/state.h"
-#include "list/lines.h"
+#include "core/lines.h"
 #include "list/list_file.h"
 #include "platform/file.h"
 #include "tests/app/faulty_file.h"
@@ -11,6 +10,7 @@
 #include "tests/app/helper_process.h"
 #include "tests/app/scripted_message_box.h"
 #include "tests/app/temp_folder.h"
+#include "tree/state.h"
 
 namespace {
 

@@ -5,9 +5,9 @@
 
 #include <gtest/gtest.h>
 
-#include "app/state.h"
 #include "res/resource.h"
 #include "tests/app/harness.h"
+#include "tree/state.h"
 
 RECT MainWindowRect()
 {

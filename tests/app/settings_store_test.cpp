@@ -1,5 +1,5 @@
 // Registry values: defaults for what is absent or unusable, strings through code page 932.
-#include "app/settings_store.h"
+#include "platform/registry.h"
 #include "tests/app/harness.h"
 
 namespace {

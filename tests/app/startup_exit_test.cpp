@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <regex>
 
-#include "app/state.h"
-#include "list/lines.h"
+#include "core/lines.h"
 #include "res/resource.h"
 #include "tests/app/harness.h"
 #include "tests/app/scripted_message_box.h"
+#include "tree/state.h"
 #include "tree/tree_item.h"
 
 namespace {

@@ -2,11 +2,11 @@
 // controls and real pointer positions.
 #include <map>
 
-#include "app/state.h"
 #include "res/resource.h"
 #include "tests/app/dialog_driver.h"
 #include "tests/app/harness.h"
 #include "tests/app/screen.h"
+#include "tree/state.h"
 #include "tree/tree_item.h"
 
 namespace {

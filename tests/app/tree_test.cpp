@@ -1,9 +1,9 @@
 // The tree as the window shows it after a load: item kinds, images, parents and order.
 #include <algorithm>
 
-#include "app/state.h"
-#include "list/lines.h"
+#include "core/lines.h"
 #include "tests/app/harness.h"
+#include "tree/state.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
 

@@ -4,7 +4,7 @@
 // monitors lie left of 0 and from 1024 on.
 #include <gtest/gtest.h>
 
-#include "app/bar_geometry.h"
+#include "core/bar_geometry.h"
 
 void PrintTo(const BarRect& r, std::ostream* out)
 {

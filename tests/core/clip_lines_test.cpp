@@ -4,7 +4,7 @@
 
 #include <set>
 
-#include "edit/clip_lines.h"
+#include "core/clip_lines.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // character boundary, never on the trail byte of a double-byte character.
 #include <gtest/gtest.h>
 
-#include "list/cp932.h"
+#include "core/cp932.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // first, then the first comma found stepping over double-byte characters.
 #include <gtest/gtest.h>
 
-#include "list/entry_line.h"
+#include "core/entry_line.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "edit/entry_rules.h"
+#include "core/entry_rules.h"
 
 namespace {
 

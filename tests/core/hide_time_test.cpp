@@ -1,7 +1,7 @@
 // The hide time as typed: its leading number, whatever follows, never beyond 32 bits.
 #include <gtest/gtest.h>
 
-#include "app/hide_time.h"
+#include "core/hide_time.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <map>
 
-#include "list/import_lines.h"
+#include "core/import_lines.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // 65,535-line bound.
 #include <gtest/gtest.h>
 
-#include "list/line_search.h"
-#include "list/lines.h"
+#include "core/line_search.h"
+#include "core/lines.h"
 
 namespace {
 

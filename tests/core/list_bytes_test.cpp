@@ -2,7 +2,7 @@
 // trip of a file that uses everything the format allows.
 #include <gtest/gtest.h>
 
-#include "list/list_bytes.h"
+#include "core/list_bytes.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // own and which lie in the program directory.
 #include <gtest/gtest.h>
 
-#include "app/list_path.h"
+#include "core/list_path.h"
 
 namespace {
 

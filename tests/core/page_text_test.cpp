@@ -6,7 +6,7 @@
 #include <memory>
 #include <string>
 
-#include "browser/page_text.h"
+#include "core/page_text.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Tests of the shortcut reader: which names are shortcuts, their titles, and the URL a file holds.
 #include <gtest/gtest.h>
 
-#include "list/url_file.h"
+#include "core/url_file.h"
 
 namespace {
 

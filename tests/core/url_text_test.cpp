@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "browser/url_text.h"
+#include "core/url_text.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The list file's path from the "datafile" setting.
-#include "app/list_path.h"
+#include "core/list_path.h"
 
 static bool IsSeparator(wchar_t c) { return c == L'\\' || c == L'/'; }
 

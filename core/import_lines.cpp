@@ -1,13 +1,13 @@
 // The import walk keeps its own stack of folders being written, so that its time is linear in
 // the number of entries and no depth of nesting can exhaust the call stack.
-#include "list/import_lines.h"
+#include "core/import_lines.h"
 
 #include <algorithm>
 #include <unordered_set>
 
-#include "edit/entry_rules.h"
-#include "list/entry_line.h"
-#include "list/url_file.h"
+#include "core/entry_line.h"
+#include "core/entry_rules.h"
+#include "core/url_file.h"
 
 namespace {
 

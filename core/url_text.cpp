@@ -1,7 +1,7 @@
 // File URLs, the DDE open item, the command-line form of a URL and the switch test.
-#include "browser/url_text.h"
+#include "core/url_text.h"
 
-#include "list/cp932.h"
+#include "core/cp932.h"
 
 std::string MakeFileUrl(std::string_view text)
 {

@@ -1,9 +1,9 @@
 // Clipboard line work over plain vectors: ranges by the subtree rule, bulk copies and erases.
-#include "edit/clip_lines.h"
+#include "core/clip_lines.h"
 
-#include "edit/entry_rules.h"
-#include "list/cp932.h"
-#include "list/entry_line.h"
+#include "core/cp932.h"
+#include "core/entry_line.h"
+#include "core/entry_rules.h"
 
 LineRange EntryRange(const LineList& list, size_t index)
 {

@@ -1,8 +1,8 @@
 // Shortcut names and contents, as code page 932 bytes.
-#include "list/url_file.h"
+#include "core/url_file.h"
 
-#include "list/cp932.h"
-#include "list/entry_line.h"
+#include "core/cp932.h"
+#include "core/entry_line.h"
 
 bool IsShortcutName(std::string_view name)
 {

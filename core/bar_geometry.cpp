@@ -1,5 +1,5 @@
 // Bar and drag rectangles.
-#include "app/bar_geometry.h"
+#include "core/bar_geometry.h"
 
 #include <algorithm>
 

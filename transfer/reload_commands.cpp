@@ -1,6 +1,6 @@
 // Reload and restore: load, rebuild the tree and select its first item. The list file stays
 // where it is; a restored list reaches it at the next save.
-#include "list/reload_commands.h"
+#include "transfer/reload_commands.h"
 
 #include <commctrl.h>
 
@@ -8,12 +8,12 @@
 #include <utility>
 #include <vector>
 
-#include "app/list_messages.h"
-#include "app/state.h"
-#include "list/lines.h"
+#include "core/lines.h"
 #include "list/list_file.h"
+#include "list/list_messages.h"
 #include "platform/message_box.h"
 #include "platform/wait_cursor.h"
+#include "tree/state.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
 

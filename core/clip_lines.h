@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "edit/entry_rules.h"
-#include "list/lines.h"
+#include "core/entry_rules.h"
+#include "core/lines.h"
 
 // Lines [first, end) of the list.
 struct LineRange {

@@ -1,9 +1,9 @@
 // The text search over whole lines: depth character, title and URL or folder mark alike.
-#include "list/line_search.h"
+#include "core/line_search.h"
 
 #include <string>
 
-#include "list/cp932.h"
+#include "core/cp932.h"
 
 long FindLineContaining(const LineList& list, size_t from, std::string_view text, bool foldCase)
 {

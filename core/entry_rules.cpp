@@ -1,10 +1,10 @@
 // Title and URL rules of the entry dialogs.
-#include "edit/entry_rules.h"
+#include "core/entry_rules.h"
 
 #include <cctype>
 
-#include "list/cp932.h"
-#include "list/entry_line.h"
+#include "core/cp932.h"
+#include "core/entry_line.h"
 
 // Full-width forms, as CP932 bytes, of the two separators a title cannot hold.
 constexpr std::string_view kWideBackslash932 = "\x81\x5F";

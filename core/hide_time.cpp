@@ -1,5 +1,5 @@
 // Reading the hide time the way a C number conversion reads it, without its overflow.
-#include "app/hide_time.h"
+#include "core/hide_time.h"
 
 #include <limits>
 

@@ -1,6 +1,6 @@
 // Registry access for settings. Reads open keys for reading only, so that keys a user may
 // read but not change (under HKEY_LOCAL_MACHINE) still answer.
-#include "app/settings_store.h"
+#include "platform/registry.h"
 
 #include <vector>
 

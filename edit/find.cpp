@@ -1,16 +1,16 @@
 // Find over the bookmark list. Case folding (ChkFindStr 1) lowers the single-byte letters A-Z
 // of the text and of each line; the bytes of double-byte characters stay as they are.
-#include "tree/find.h"
+#include "edit/find.h"
 
-#include "app/settings_store.h"
-#include "app/state.h"
-#include "list/cp932.h"
-#include "list/line_search.h"
-#include "list/lines.h"
+#include "core/cp932.h"
+#include "core/line_search.h"
+#include "core/lines.h"
 #include "platform/dialog_text.h"
 #include "platform/message_box.h"
+#include "platform/registry.h"
 #include "platform/text.h"
 #include "res/resource.h"
+#include "tree/state.h"
 #include "tree/tree_locate.h"
 
 FindState g_find;

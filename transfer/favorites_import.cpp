@@ -1,25 +1,25 @@
 // The folder walk of the import (wide paths from end to end, so no name or depth is cut),
 // and the command that adds its lines, saves the list and shows the new Book.
-#include "list/favorites_import.h"
+#include "transfer/favorites_import.h"
 
 #include <commctrl.h>
 
 #include <algorithm>
 
-#include "app/list_messages.h"
-#include "app/settings_store.h"
-#include "app/state.h"
+#include "core/entry_rules.h"
+#include "core/import_lines.h"
+#include "core/lines.h"
+#include "core/url_file.h"
 #include "edit/entry_commands.h"
-#include "edit/entry_rules.h"
 #include "edit/unique_title.h"
-#include "list/import_lines.h"
-#include "list/lines.h"
 #include "list/list_file.h"
-#include "list/url_file.h"
+#include "list/list_messages.h"
 #include "platform/file.h"
 #include "platform/message_box.h"
+#include "platform/registry.h"
 #include "platform/text.h"
 #include "platform/wait_cursor.h"
+#include "tree/state.h"
 #include "tree/tree_build.h"
 
 // "インターネットエクスプローラ", the new Book's title before it is made unique.

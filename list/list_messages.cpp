@@ -1,5 +1,5 @@
 // Message texts about the list file, in the language of the rest of the interface.
-#include "app/list_messages.h"
+#include "list/list_messages.h"
 
 #include "platform/message_box.h"
 

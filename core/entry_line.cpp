@@ -1,7 +1,7 @@
 // Splitting and composing entry lines; the folder test always comes before the comma search.
-#include "list/entry_line.h"
+#include "core/entry_line.h"
 
-#include "list/cp932.h"
+#include "core/cp932.h"
 
 std::string_view LineTitle(std::string_view line)
 {

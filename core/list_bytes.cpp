@@ -1,5 +1,5 @@
 // Reading and writing the list file's bytes in memory; the file itself is handled in list_file.
-#include "list/list_bytes.h"
+#include "core/list_bytes.h"
 
 std::vector<std::string> ParseListBytes(std::string_view bytes)
 {

@@ -1,9 +1,9 @@
 // Parsing the window-info reply and cutting page titles, with double-byte characters kept whole.
-#include "browser/page_text.h"
+#include "core/page_text.h"
 
-#include "browser/browser_table.h"
-#include "edit/entry_rules.h"
-#include "list/cp932.h"
+#include "core/browser_table.h"
+#include "core/cp932.h"
+#include "core/entry_rules.h"
 
 static bool IsLeadAt(std::string_view s, size_t i) { return IsLead932(static_cast<unsigned char>(s[i])); }
 

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
-#include "list/entry_line.h"
-#include "list/lines.h"
+#include "core/entry_line.h"
+#include "core/lines.h"
 
 // The first line after `start` whose depth character is `depthChar` and whose title satisfies
 // `matches`: the search runs to the end of the list, then from line 0 up to and including

@@ -1,5 +1,5 @@
 // Code page 932 scanning: every loop steps a whole character at a time.
-#include "list/cp932.h"
+#include "core/cp932.h"
 
 static size_t CharLength(std::string_view s, size_t at)
 {

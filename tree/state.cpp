@@ -1,5 +1,5 @@
 // The process-wide state, zeroed or defaulted until start-up fills it.
-#include "app/state.h"
+#include "tree/state.h"
 
 Ui g_ui;
 Paths g_paths;

@@ -1,4 +1,4 @@
-// The three line lists (bookmarks, internal clipboard, import scratch) and the operations
+// The two line lists (bookmarks, internal clipboard) and the operations
 // every command builds on: indexed access, insert and delete, the 65,535-line bound, the
 // subtree walk and re-basing of depths.
 #pragma once
@@ -14,7 +14,6 @@ struct LineList {
 
 extern LineList g_bookmarks;   // the only record of the user's bookmarks
 extern LineList g_clip;        // the internal clipboard
-extern LineList g_import;      // scratch list of the Favorites import
 
 // The bookmark list never holds more lines than a 16-bit count can name.
 constexpr size_t kMaxLines = 65535;

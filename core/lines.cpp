@@ -1,11 +1,10 @@
 // Line list operations over a plain vector of byte strings.
-#include "list/lines.h"
+#include "core/lines.h"
 
-#include "list/entry_line.h"
+#include "core/entry_line.h"
 
 LineList g_bookmarks;
 LineList g_clip;
-LineList g_import;
 
 uint16_t EntryCount(const LineList& list)
 {
