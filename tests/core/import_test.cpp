@@ -1,0 +1,151 @@
+// The Favorites import over made-up folders: the listing order of the Favorites folder, the
+// reversed order below it, titles, depths and the line bound; and the shortcut reader: which
+// names are shortcuts, their titles, and the URL a file holds.
+#include <gtest/gtest.h>
+
+#include <map>
+
+#include "core/entry_line.h"
+#include "core/import_lines.h"
+#include "core/url_file.h"
+
+namespace {
+
+using namespace std::literals;
+using Lines = std::vector<std::string>;
+const auto kName = [](const auto& info) { return std::string(info.param.name); };
+
+// Folders by path; each entry's path is its folder's path, a backslash and its name.
+struct FakeFolders {
+    std::map<std::wstring, std::vector<FolderEntry>> folders;
+    int reads = 0;
+
+    void Add(const std::wstring& folder, const std::string& name, bool isFolder, const char* url = "")
+    {
+        std::wstring inner = folder + L"\\" + std::wstring(name.begin(), name.end());
+        folders[folder].push_back({name, isFolder, isFolder ? inner : L"", url});
+    }
+    Lines Build(size_t maxLines = 65535, bool* fits = nullptr)
+    {
+        Lines lines;
+        bool ok = BuildImportLines("T", L"P", [this](const std::wstring& path) {
+            ++reads;
+            return folders.count(path) ? folders[path] : std::vector<FolderEntry>();
+        }, maxLines, &lines);
+        if (fits) *fits = ok;
+        return lines;
+    }
+};
+
+TEST(BuildImportLines, TopLevelInListingOrderAndEachFolderReversed)
+{
+    FakeFolders fake;
+    fake.Add(L"P", "a.url", false, "U(a)");
+    fake.Add(L"P", "F", true);
+    fake.Add(L"P", "b.url", false, "U(b)");
+    fake.Add(L"P\\F", "x.url", false, "U(x)");
+    fake.Add(L"P\\F", "y.url", false, "U(y)");
+    fake.Add(L"P\\F", "G", true);
+    EXPECT_EQ(fake.Build(), (Lines{"0T\\", "1a,U(a)", "1F\\", "2G\\", "2y,U(y)", "2x,U(x)", "1b,U(b)"}));
+}
+
+TEST(BuildImportLines, SiblingTitlesAreMadeUniqueInListOrder)
+{
+    FakeFolders fake;
+    fake.Add(L"P", "News.url", false, "u1");
+    fake.Add(L"P", "News", true);
+    fake.Add(L"P", "News.url.txt", false, "u2");   // titled News.url: no clash
+    fake.Add(L"P", "News.URLS", false, "u3");
+    fake.Add(L"P\\News", "News.url", false, "u4");   // another folder: no clash
+    EXPECT_EQ(fake.Build(), (Lines{"0T\\", "1News,u1", "1News(2)\\", "2News,u4", "1News.url,u2", "1News(3),u3"}));
+}
+
+TEST(BuildImportLines, LinesReadBackAsTheShortcutsTheyCameFrom)
+{
+    FakeFolders fake;
+    fake.Add(L"P", "a,b.url", false, "http://x/?a,b");
+    fake.Add(L"P", "\x83\x2c\x95\x5c.url", false, "http://x/\x95\x5c" "a");
+    Lines lines = fake.Build();
+    ASSERT_EQ(lines.size(), 3u);
+    const char* titles[] = {"a\x81\x43" "b", "\x83\x2c\x95\x5c"};
+    for (size_t i = 0; i < 2; ++i) {
+        EXPECT_FALSE(IsFolderLine(lines[i + 1]));
+        EXPECT_EQ(LineTitle(lines[i + 1]), titles[i]);
+        EXPECT_EQ(LineUrl(lines[i + 1]), fake.folders[L"P"][i].url);
+    }
+}
+
+TEST(BuildImportLines, DepthsGoOnPastNineAndStayAtTheLastByte)
+{
+    FakeFolders fake;
+    std::wstring path = L"P";
+    for (int level = 0; level < 300; ++level, path += L"\\d") fake.Add(path, "d", true);
+    fake.Add(path, "deep.url", false, "http://deep");
+    Lines lines = fake.Build();
+    ASSERT_EQ(lines.size(), 302u);
+    EXPECT_EQ(lines[9], "9d\\");
+    EXPECT_EQ(lines[10], ":d\\");
+    EXPECT_EQ(static_cast<unsigned char>(lines[255 - '0'][0]), 0xFF);
+    EXPECT_EQ(lines[301], "\xff" "deep,http://deep");   // nothing is lost past the last level
+}
+
+TEST(BuildImportLines, StopsReadingOnceTheBoundIsPassed)
+{
+    for (size_t bound : {6, 5}) {
+        FakeFolders fake;
+        for (int i = 0; i < 5; ++i) fake.Add(L"P", "F" + std::to_string(i), true);
+        bool fits = false;
+        EXPECT_EQ(fake.Build(bound, &fits).size(), bound);
+        EXPECT_EQ(fits, bound == 6);
+        if (!fits) {
+            EXPECT_LT(fake.reads, 6) << "no folder is read once the lines cannot fit";
+        }
+    }
+}
+
+struct NameCase { const char* name; std::string_view file; bool shortcut; std::string_view title; };
+class ShortcutNameTest : public ::testing::TestWithParam<NameCase> {};
+
+TEST_P(ShortcutNameTest, NameAndTitle)
+{
+    EXPECT_EQ(IsShortcutName(GetParam().file), GetParam().shortcut);
+    if (GetParam().shortcut) {
+        EXPECT_EQ(ShortcutTitle(GetParam().file), GetParam().title);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Names, ShortcutNameTest, ::testing::Values(
+    NameCase{"UpperCase", "News.URL", true, "News"},
+    NameCase{"UrlInsideTheName", "notes.url.txt", true, "notes.url"},
+    NameCase{"DesktopIni", "desktop.ini", false, ""},
+    NameCase{"NoDot", "url", false, ""},
+    NameCase{"CommasBecomeFullWidth", "a,b,c.url", true, "a\x81\x43" "b\x81\x43" "c"},
+    NameCase{"TrailByteIsNoDot", "\x83\x2e" "url", false, ""},
+    NameCase{"TrailByteIsNoComma", "\x83\x2c.url", true, "\x83\x2c"}),
+    kName);
+
+struct UrlCase { const char* name; std::string_view bytes; std::string_view url; };
+class ShortcutUrlTest : public ::testing::TestWithParam<UrlCase> {};
+
+TEST_P(ShortcutUrlTest, ReadsTheUrl)
+{
+    EXPECT_EQ(ShortcutUrl(GetParam().bytes), GetParam().url);
+}
+
+INSTANTIATE_TEST_SUITE_P(Files, ShortcutUrlTest, ::testing::Values(
+    UrlCase{"CrLf", "[InternetShortcut]\r\nURL=http://a/\r\n", "http://a/"},
+    UrlCase{"BaseUrlBeforeUrl", "[DEFAULT]\r\nBASEURL=http://base/\r\n[InternetShortcut]\r\nURL=http://real/\r\n",
+            "http://real/"},
+    UrlCase{"BaseUrlAfterUrl", "[InternetShortcut]\r\nURL=http://real/\r\n[DEFAULT]\r\nBASEURL=http://base/\r\n",
+            "http://real/"},
+    UrlCase{"LfOnly", "[InternetShortcut]\nURL=http://a/\nIconIndex=0\n", "http://a/"},
+    UrlCase{"NoLineEndAtTheEnd", "[InternetShortcut]\r\nURL=http://a/b,c", "http://a/b,c"},
+    UrlCase{"LastUrlLineWins", "URL=http://1/\r\nURL=http://2/\r\n", "http://2/"},
+    UrlCase{"OnlyInsideAnotherKey", "[x]\r\nMyURL=http://loose/\r\n", "http://loose/"},
+    UrlCase{"None", "[InternetShortcut]\r\nIconIndex=0\r\n", ""},
+    // A NUL would stand in the URL's line and vanish when the list is read back.
+    UrlCase{"NulBytesDropped", "URL=http://a/\0b\r\nX=\0"sv, "http://a/b"},
+    UrlCase{"WideTextReadAsBytes", "U\0R\0L\0=\0h\0:\0/\0/\0x\0\r\0\n\0"sv, "h://x"}),
+    kName);
+
+}  // namespace
