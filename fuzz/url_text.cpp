@@ -61,27 +61,20 @@ static std::vector<std::string> SplitCommandLine(std::string_view line)
     return args;
 }
 
-// What a browser that trims blanks (full-width ones too) and control characters from an
-// argument sees first.
-static char FirstAfterBlanks(std::string_view text)
+// Whether a browser that trims blanks (full-width ones too) and control characters from an
+// argument sees a switch first.
+static bool StartsAsSwitch(std::string_view text)
 {
     size_t i = 0;
     while (i < text.size() && (static_cast<unsigned char>(text[i]) <= ' ' || text.substr(i, 2) == "\x81\x40"))
         i += static_cast<unsigned char>(text[i]) <= ' ' ? 1 : 2;
-    return i < text.size() ? text[i] : '\0';
-}
-
-static void CheckNoSwitch(std::string_view handedOver)
-{
-    char seen = FirstAfterBlanks(handedOver);
-    Check(seen != '-' && seen != '/', "what the browser is handed does not start as a switch");
+    return i < text.size() && (text[i] == '-' || text[i] == '/');
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     std::string_view url(reinterpret_cast<const char*>(data), size);
-    char first = FirstAfterBlanks(url);
-    Check(StartsLikeSwitch(url) == (first == '-' || first == '/'), "a URL is refused when it starts as a switch");
+    Check(StartsLikeSwitch(url) == StartsAsSwitch(url), "a URL is refused when it starts as a switch");
 
     std::vector<std::string> args = SplitCommandLine("\"C:\\b b\\b.exe\" " + QuoteUrlArgument(url));
     Check(args.size() == 2 && args[0] == "C:\\b b\\b.exe", "the browser gets its name and exactly one argument");
@@ -96,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         Check((trail >= 0x40 && trail <= 0x7E) || (trail >= 0x80 && trail <= 0xFC),
               "every lead byte the browser gets has its trail byte");
     }
-    if (!StartsLikeSwitch(url)) CheckNoSwitch(arg);
+    Check(StartsLikeSwitch(url) || !StartsAsSwitch(arg), "the argument does not start as a switch");
 
     std::string item;
     if (!FormatOpenUrlItem(url, &item)) return 0;
@@ -108,6 +101,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     Check(IsPercentEncodingOf(quoted, url, [](unsigned char) { return true; }) && quoted.find('"') == quoted.npos,
           "the quoted URL is the URL with some bytes percent-encoded, no double quote inside");
     Check(CharStarts(item)[1 + quoted.size()], "the closing quote is a character of its own");
-    if (!StartsLikeSwitch(url)) CheckNoSwitch(quoted);
+    Check(StartsLikeSwitch(url) || !StartsAsSwitch(quoted), "the DDE item's URL does not start as a switch");
     return 0;
 }
