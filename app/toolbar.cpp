@@ -7,29 +7,35 @@
 #include <string>
 
 #include "core/browser_table.h"
+#include "platform/load_text.h"
 #include "platform/text.h"
 #include "res/resource.h"
 #include "tree/state.h"
 
 struct ToolTip {
     int command;
-    const wchar_t* text;
+    UINT text;
 };
 
 static const ToolTip kToolTips[] = {
-    {IDM_EXIT, L"終了"},
-    {IDM_BROWSER_IE, L"ｲﾝﾀｰﾈｯﾄｴｸｽﾌﾟﾛｰﾗで表示"},
-    {IDM_BROWSER_NETSCAPE, L"ﾈｯﾄｽｹｰﾌﾟで表示"},
-    {IDM_BROWSER_OPERA, L"Operaで表示"},
-    {IDM_CONFIG, L"環境設定"},
-    {IDM_FIND, L"ﾎｯﾄﾘｽﾄの検索"},
-    {IDM_FINDNEXT, L"次を検索"},
+    {IDM_EXIT, IDS_TIP_EXIT},
+    {IDM_BROWSER_IE, IDS_TIP_BROWSER_IE},
+    {IDM_BROWSER_NETSCAPE, IDS_TIP_BROWSER_NETSCAPE},
+    {IDM_BROWSER_OPERA, IDS_TIP_BROWSER_OPERA},
+    {IDM_CONFIG, IDS_TIP_CONFIG},
+    {IDM_FIND, IDS_TIP_FIND},
+    {IDM_FINDNEXT, IDS_TIP_FINDNEXT},
 };
 
+// Tool-tip text for the wide notification, kept for the life of the process.
 static const wchar_t* ToolTipText(UINT_PTR command)
 {
-    for (const ToolTip& tip : kToolTips)
-        if (static_cast<UINT_PTR>(tip.command) == command) return tip.text;
+    static std::wstring texts[std::size(kToolTips)];
+    for (size_t i = 0; i < std::size(kToolTips); ++i) {
+        if (static_cast<UINT_PTR>(kToolTips[i].command) != command) continue;
+        if (texts[i].empty()) texts[i] = LoadText(kToolTips[i].text);
+        return texts[i].c_str();
+    }
     return nullptr;
 }
 
@@ -78,7 +84,7 @@ static const char* NarrowToolTipText(UINT_PTR command)
     static std::string texts[std::size(kToolTips)];
     for (size_t i = 0; i < std::size(kToolTips); ++i) {
         if (static_cast<UINT_PTR>(kToolTips[i].command) != command) continue;
-        if (texts[i].empty()) Narrow(kToolTips[i].text, &texts[i]);
+        if (texts[i].empty()) Narrow(ToolTipText(command), &texts[i]);
         return texts[i].c_str();
     }
     return nullptr;

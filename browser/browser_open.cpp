@@ -12,9 +12,11 @@
 #include "core/lines.h"
 #include "core/url_text.h"
 #include "platform/dde_client.h"
+#include "platform/load_text.h"
 #include "platform/message_box.h"
 #include "platform/registry.h"
 #include "platform/text.h"
+#include "res/resource.h"
 #include "tree/state.h"
 #include "tree/tree_item.h"
 #include "tree/tree_locate.h"
@@ -42,19 +44,17 @@ int ActivateBrowser(DWORD kind)
 
 static void ReportUrlTooLong(HWND hwnd)
 {
-    ShowMessage(hwnd, L"URLが長すぎるため、ﾌﾞﾗｳｻﾞに渡せません。\nURLを短くしてください。", MB_OK | MB_ICONWARNING);
+    ShowMessage(hwnd, LoadText(IDS_URL_TOO_LONG_FOR_BROWSER), MB_OK | MB_ICONWARNING);
 }
 
 static void ReportSwitchLike(HWND hwnd)
 {
-    ShowMessage(hwnd, L"URLが「-」または「/」で始まるため、ﾌﾞﾗｳｻﾞに渡せません。\nURLを確認してください。",
-                MB_OK | MB_ICONWARNING);
+    ShowMessage(hwnd, LoadText(IDS_URL_LIKE_SWITCH), MB_OK | MB_ICONWARNING);
 }
 
 static void ReportCannotStart(HWND hwnd)
 {
-    ShowMessage(hwnd, L"ﾌﾞﾗｳｻﾞが起動できません\n設定したﾌﾞﾗｳｻﾞがｲﾝｽﾄｰﾙされているか\n確認してください", MB_OK,
-                L"ﾌﾞﾗｳｻﾞ起動ｴﾗｰ");
+    ShowMessage(hwnd, LoadText(IDS_BROWSER_NOT_STARTED), MB_OK, LoadText(IDS_BROWSER_START_ERROR).c_str());
 }
 
 static void OpenUrlInBrowser(HWND hwnd, const BrowserRow& row, const std::string& url)

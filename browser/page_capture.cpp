@@ -16,8 +16,10 @@
 #include "edit/entry_commands.h"
 #include "edit/unique_title.h"
 #include "platform/dde_client.h"
+#include "platform/load_text.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
+#include "res/resource.h"
 #include "tree/state.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
@@ -68,7 +70,8 @@ static int RequestWindowInfo(const char* service, std::string* reply)
     DdeOutcome outcome =
         RequestDdeText(service, "WWW_GetWindowInfo", "0xFFFFFFFF", kWindowInfoTimeoutMs, kWindowInfoBytes, reply);
     if (outcome == DdeOutcome::NoInstance)
-        ShowMessage(nullptr, L"DDEの初期化に失敗しました。", MB_OK | MB_ICONWARNING, L"ブラウザ情報の取得");
+        ShowMessage(nullptr, LoadText(IDS_DDE_START_FAILED), MB_OK | MB_ICONWARNING,
+                    LoadText(IDS_BROWSER_INFO_CAPTION).c_str());
     return outcome == DdeOutcome::Replied;
 }
 
@@ -108,7 +111,7 @@ void OnGetFromBrowser(HWND hwnd)
         return;
     }
     if (page.url.size() > kFieldBytes) {
-        ShowMessage(hwnd, L"ﾌﾞﾗｳｻﾞのURLが長すぎるため追加できません。\nURLは255バイトまでです。", MB_OK | MB_ICONWARNING);
+        ShowMessage(hwnd, LoadText(IDS_BROWSER_URL_TOO_LONG), MB_OK | MB_ICONWARNING);
         return;
     }
     if (!CheckRoomForLines(hwnd, 1)) return;

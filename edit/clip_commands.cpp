@@ -14,8 +14,10 @@
 #include "core/lines.h"
 #include "edit/entry_commands.h"
 #include "edit/unique_title.h"
+#include "platform/load_text.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
+#include "res/resource.h"
 #include "tree/state.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
@@ -105,7 +107,7 @@ static void PasteClip(HWND hwnd, HTREEITEM parent, size_t at, int shift)
     auto lines = MakePasteLines(g_clip.lines, shift,
                                 [&taken](const std::string& title) { return taken.insert(Widen(title)).second; });
     if (!lines) {
-        ShowMessage(hwnd, L"階層が深すぎるため、ここには貼り付けられません。", MB_OK | MB_ICONWARNING);
+        ShowMessage(hwnd, LoadText(IDS_PASTE_TOO_DEEP), MB_OK | MB_ICONWARNING);
         return;
     }
     size_t count = lines->size();

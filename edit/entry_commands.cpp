@@ -12,8 +12,10 @@
 #include "core/lines.h"
 #include "edit/entry_dialog.h"
 #include "edit/unique_title.h"
+#include "platform/load_text.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
+#include "res/resource.h"
 #include "tree/state.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
@@ -28,13 +30,13 @@ static void SelectItem(HTREEITEM item)
 
 void ReportListFull(HWND hwnd)
 {
-    ShowMessage(hwnd, L"ブックマークは 65535 行までです。これ以上追加できません。", MB_OK | MB_ICONWARNING);
+    ShowMessage(hwnd, LoadText(IDS_LIST_FULL), MB_OK | MB_ICONWARNING);
 }
 
 std::wstring UnstorableUrlText(size_t leftOut)
 {
-    std::wstring why = L"最後のバイトが \\ (0x5C) になるURLは、リストではﾌｫﾙﾀﾞの行と区別できないため保存できません。";
-    return leftOut == 0 ? why : std::to_wstring(leftOut) + L" 件のURLを追加しませんでした。\n" + why;
+    std::wstring why = LoadText(IDS_URL_ENDS_IN_YEN);
+    return leftOut == 0 ? why : FormatText(IDS_URLS_LEFT_OUT, {std::to_wstring(leftOut)}) + why;
 }
 
 bool CheckRoomForLines(HWND hwnd, size_t more)
@@ -46,8 +48,7 @@ bool CheckRoomForLines(HWND hwnd, size_t more)
 
 void ReportTitleWithoutRoom(HWND hwnd)
 {
-    ShowMessage(hwnd, L"同じﾀｲﾄﾙがあるため番号を付けようとしましたが、ﾀｲﾄﾙが長すぎて付けられません。\n短いﾀｲﾄﾙにしてください。",
-                MB_OK | MB_ICONWARNING);
+    ShowMessage(hwnd, LoadText(IDS_TITLE_NO_ROOM_FOR_NUMBER), MB_OK | MB_ICONWARNING);
 }
 
 void OnNewBook(HWND hwnd)
@@ -139,7 +140,7 @@ void OnEditEntry(HWND hwnd)
 static bool ConfirmDelete(HWND hwnd)
 {
     if (g_set.askFlg != 1) return true;
-    return ShowMessage(hwnd, L"削除してよろしいですか？", MB_YESNO) == IDYES;
+    return ShowMessage(hwnd, LoadText(IDS_CONFIRM_DELETE), MB_YESNO) == IDYES;
 }
 
 void OnDeleteEntry(HWND hwnd)

@@ -5,12 +5,13 @@
 #include "core/entry_rules.h"
 #include "edit/entry_commands.h"
 #include "platform/dialog_text.h"
+#include "platform/load_text.h"
 #include "platform/message_box.h"
 #include "platform/text.h"
 #include "res/resource.h"
 #include "tree/state.h"
 
-static void Refuse(HWND dlg, int field, const wchar_t* text)
+static void Refuse(HWND dlg, int field, const std::wstring& text)
 {
     ShowMessage(dlg, text, MB_OK);
     HWND edit = GetDlgItem(dlg, field);
@@ -23,7 +24,7 @@ static void Refuse(HWND dlg, int field, const wchar_t* text)
 static bool ReadField(HWND dlg, int id, const std::string& filled, std::string* out)
 {
     if (NarrowField(DialogItemText(dlg, id), filled, out)) return true;
-    Refuse(dlg, id, L"リストに保存できない文字が含まれています。\nシフトJIS (コードページ 932) で表せる文字で入力してください。");
+    Refuse(dlg, id, LoadText(IDS_FIELD_NOT_CP932));
     return false;
 }
 
@@ -31,23 +32,23 @@ static void ReportProblem(HWND dlg, EntryProblem problem)
 {
     switch (problem) {
     case EntryProblem::None: return;
-    case EntryProblem::EmptyTitle: Refuse(dlg, IDC_ENTRY_TITLE, L"ﾀｲﾄﾙを入力してください"); return;
-    case EntryProblem::EmptyUrl: Refuse(dlg, IDC_ENTRY_URL, L"URLを入力してください"); return;
+    case EntryProblem::EmptyTitle: Refuse(dlg, IDC_ENTRY_TITLE, LoadText(IDS_TITLE_EMPTY)); return;
+    case EntryProblem::EmptyUrl: Refuse(dlg, IDC_ENTRY_URL, LoadText(IDS_URL_EMPTY)); return;
     case EntryProblem::TitleHasBackslash:
-        Refuse(dlg, IDC_ENTRY_TITLE, L"ﾀｲﾄﾙに \\ (円記号) は使えません。");
+        Refuse(dlg, IDC_ENTRY_TITLE, LoadText(IDS_TITLE_HAS_YEN));
         return;
     case EntryProblem::TitleHasComma:
-        Refuse(dlg, IDC_ENTRY_TITLE, L"URLのﾀｲﾄﾙに , (カンマ) は使えません。");
+        Refuse(dlg, IDC_ENTRY_TITLE, LoadText(IDS_URL_TITLE_HAS_COMMA));
         return;
     case EntryProblem::TitleTooLong:
-        Refuse(dlg, IDC_ENTRY_TITLE, L"ﾀｲﾄﾙが長すぎます。254バイト (全角127文字) 以内で入力してください。");
+        Refuse(dlg, IDC_ENTRY_TITLE, LoadText(IDS_TITLE_TOO_LONG));
         return;
     case EntryProblem::UrlTooLong:
-        Refuse(dlg, IDC_ENTRY_URL, L"URLが長すぎます。\"http://\" を含めて255バイト以内で入力してください。");
+        Refuse(dlg, IDC_ENTRY_URL, LoadText(IDS_URL_TOO_LONG));
         return;
-    case EntryProblem::TitleHasLineBreak: Refuse(dlg, IDC_ENTRY_TITLE, L"ﾀｲﾄﾙに改行は使えません。"); return;
-    case EntryProblem::UrlHasLineBreak: Refuse(dlg, IDC_ENTRY_URL, L"URLに改行は使えません。"); return;
-    case EntryProblem::UrlEndsInBackslash: Refuse(dlg, IDC_ENTRY_URL, UnstorableUrlText(0).c_str()); return;
+    case EntryProblem::TitleHasLineBreak: Refuse(dlg, IDC_ENTRY_TITLE, LoadText(IDS_TITLE_HAS_LINE_BREAK)); return;
+    case EntryProblem::UrlHasLineBreak: Refuse(dlg, IDC_ENTRY_URL, LoadText(IDS_URL_HAS_LINE_BREAK)); return;
+    case EntryProblem::UrlEndsInBackslash: Refuse(dlg, IDC_ENTRY_URL, UnstorableUrlText(0)); return;
     }
 }
 

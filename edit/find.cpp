@@ -6,6 +6,7 @@
 #include "core/line_search.h"
 #include "core/lines.h"
 #include "platform/dialog_text.h"
+#include "platform/load_text.h"
 #include "platform/message_box.h"
 #include "platform/registry.h"
 #include "platform/text.h"
@@ -22,8 +23,7 @@ static bool FoldsCase() { return g_set.chkFindStr == 1; }
 static bool AcceptFind(HWND dlg, std::string* text)
 {
     if (!Narrow(DialogItemText(dlg, IDC_FIND_TEXT), text)) {
-        ShowMessage(dlg, L"検索文字列にシフトJIS (コードページ 932) で表せない文字が含まれています。\n表せる文字で入力してください。",
-                    MB_OK);
+        ShowMessage(dlg, LoadText(IDS_FIND_TEXT_NOT_CP932), MB_OK);
         SetFocus(GetDlgItem(dlg, IDC_FIND_TEXT));
         return false;
     }
@@ -60,7 +60,7 @@ static void SearchList(HWND hwnd)
     size_t from = static_cast<size_t>(g_find.start < 0 ? 0 : g_find.start);
     long hit = FindLineContaining(g_bookmarks, from, g_find.text, FoldsCase());
     if (hit < 0) {
-        ShowMessage(hwnd, L"最後まで検索しました", MB_OK);
+        ShowMessage(hwnd, LoadText(IDS_FIND_REACHED_END), MB_OK);
         return;
     }
     (void)SelectItemOfLine(hit);

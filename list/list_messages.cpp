@@ -1,7 +1,9 @@
 // Message texts about the list file, in the language of the rest of the interface.
 #include "list/list_messages.h"
 
+#include "platform/load_text.h"
 #include "platform/message_box.h"
+#include "res/resource.h"
 
 void ReportListLoad(HWND owner, ListLoad outcome, const std::wstring& path)
 {
@@ -11,13 +13,10 @@ void ReportListLoad(HWND owner, ListLoad outcome, const std::wstring& path)
     case ListLoad::Missing:
         return;
     case ListLoad::Unreadable:
-        text = L"リストファイルを読み込めませんでした。\n" + path +
-               L"\n\n他のプログラムが開いているか、読み取りが許可されていません。"
-               L"このファイルは上書きしません。今回追加した内容は終了時に別のファイルに保存します。";
+        text = FormatText(IDS_LIST_UNREADABLE, {path});
         break;
     case ListLoad::TooManyLines:
-        text = L"リストファイルが大きすぎるため読み込めませんでした (上限 65535 行)。\n" + path +
-               L"\n\nこのファイルは上書きしません。今回追加した内容は終了時に別のファイルに保存します。";
+        text = FormatText(IDS_LIST_TOO_BIG, {path});
         break;
     }
     ShowMessage(owner, text, MB_OK | MB_ICONWARNING);
@@ -27,26 +26,24 @@ void ReportListSave(HWND owner, const ListSave& save, const std::wstring& path)
 {
     std::wstring text;
     if (!save.editedCopy.empty())
-        text = L"リストファイルが larkit の実行中に他のプログラムで書き換えられていました。\n" + path +
-               L"\n\n書き換えられた内容は次のファイルに残しました。\n" + save.editedCopy + L"\n\n";
+        text = FormatText(IDS_LIST_EDITED_ASIDE, {path, save.editedCopy});
     switch (save.result) {
     case ListSaveResult::Saved:
         if (text.empty()) return;
-        text += L"リストファイルには larkit のリストを保存しました。";
+        text += LoadText(IDS_LIST_SAVED_OURS);
         break;
     case ListSaveResult::Untouched:
     case ListSaveResult::LeftAsEdited:
         return;
     case ListSaveResult::KeptAside:
-        text += L"リストファイルは読み込めなかったため上書きしませんでした。\n" + path +
-               L"\n\n今回の内容は次のファイルに保存しました。\n" + save.sideFile;
+        text += FormatText(IDS_LIST_NOT_OVERWRITTEN, {path}) + FormatText(IDS_LIST_SAVED_ASIDE, {save.sideFile});
         break;
     case ListSaveResult::Failed:
-        text += L"リストファイルを保存できませんでした。元のファイルはそのまま残っています。\n" + path;
+        text += FormatText(IDS_LIST_NOT_SAVED, {path});
         if (!save.sideFile.empty())
-            text += L"\n\n今回の内容は次のファイルに保存しました。\n" + save.sideFile;
+            text += FormatText(IDS_LIST_SAVED_ASIDE, {save.sideFile});
         else
-            text += L"\n\n今回の内容を保存できる場所がありませんでした。";
+            text += LoadText(IDS_LIST_NOWHERE_TO_SAVE);
         break;
     }
     ShowMessage(owner, text, MB_OK | MB_ICONWARNING);
@@ -55,8 +52,7 @@ void ReportListSave(HWND owner, const ListSave& save, const std::wstring& path)
 void ReportLeftTemporaries(HWND owner, const std::vector<std::wstring>& kept)
 {
     if (kept.empty()) return;
-    std::wstring text = L"前回、リストの保存が途中で止まりました (プログラムが強制終了されたなど)。"
-                        L"リストファイルは保存前の内容のままです。\n\n保存しようとしていた内容は次のファイルに残しました。";
+    std::wstring text = LoadText(IDS_LIST_SAVE_INTERRUPTED);
     for (const std::wstring& path : kept) text += L"\n" + path;
     ShowMessage(owner, text, MB_OK | MB_ICONWARNING);
 }

@@ -5,6 +5,13 @@
 
 #include <windows.h>
 
-// Shows `text` with `caption` ("larkit" unless a message has its own) and MB_SETFOREGROUND
-// added to `flags`; returns the button pressed (IDOK, IDYES, ...).
-int ShowMessage(HWND owner, const std::wstring& text, UINT flags, const wchar_t* caption = L"larkit");
+#include "platform/load_text.h"
+#include "res/resource.h"
+
+// Shows `text` with `caption` (the program's name, IDS_APP_CAPTION, unless a message has its
+// own) and MB_SETFOREGROUND added to `flags`; returns the button pressed (IDOK, IDYES, ...).
+int ShowMessage(HWND owner, const std::wstring& text, UINT flags, const wchar_t* caption);
+inline int ShowMessage(HWND owner, const std::wstring& text, UINT flags)
+{
+    return ShowMessage(owner, text, flags, LoadText(IDS_APP_CAPTION).c_str());
+}

@@ -82,3 +82,54 @@
 
 // Version box "ABOUTDLG"
 #define IDC_ABOUT_NAME          1071
+
+// Texts of the STRINGTABLE (5000-5099)
+#define IDS_APP_CAPTION                 5000
+#define IDS_TIP_EXIT                    5001
+#define IDS_TIP_BROWSER_IE              5002
+#define IDS_TIP_BROWSER_NETSCAPE        5003
+#define IDS_TIP_BROWSER_OPERA           5004
+#define IDS_TIP_CONFIG                  5005
+#define IDS_TIP_FIND                    5006
+#define IDS_TIP_FINDNEXT                5007
+#define IDS_DDE_START_FAILED            5008
+#define IDS_BROWSER_INFO_CAPTION        5009
+#define IDS_BROWSER_URL_TOO_LONG        5010
+#define IDS_URL_TOO_LONG_FOR_BROWSER    5011
+#define IDS_URL_LIKE_SWITCH             5012
+#define IDS_BROWSER_NOT_STARTED         5013
+#define IDS_BROWSER_START_ERROR         5014
+#define IDS_PASTE_TOO_DEEP              5015
+#define IDS_FIND_TEXT_NOT_CP932         5016
+#define IDS_FIND_REACHED_END            5017
+#define IDS_LIST_FULL                   5018
+#define IDS_URL_ENDS_IN_YEN             5019
+#define IDS_URLS_LEFT_OUT               5020
+#define IDS_TITLE_NO_ROOM_FOR_NUMBER    5021
+#define IDS_CONFIRM_DELETE              5022
+#define IDS_FIELD_NOT_CP932             5023
+#define IDS_TITLE_EMPTY                 5024
+#define IDS_URL_EMPTY                   5025
+#define IDS_TITLE_HAS_YEN               5026
+#define IDS_URL_TITLE_HAS_COMMA         5027
+#define IDS_TITLE_TOO_LONG              5028
+#define IDS_URL_TOO_LONG                5029
+#define IDS_TITLE_HAS_LINE_BREAK        5030
+#define IDS_URL_HAS_LINE_BREAK          5031
+#define IDS_LIST_UNREADABLE             5032
+#define IDS_LIST_TOO_BIG                5033
+#define IDS_LIST_EDITED_ASIDE           5034
+#define IDS_LIST_SAVED_OURS             5035
+#define IDS_LIST_NOT_OVERWRITTEN        5036
+#define IDS_LIST_SAVED_ASIDE            5037
+#define IDS_LIST_NOT_SAVED              5038
+#define IDS_LIST_NOWHERE_TO_SAVE        5039
+#define IDS_LIST_SAVE_INTERRUPTED       5040
+#define IDS_IMPORT_NAMES_REPLACED       5041
+#define IDS_IMPORT_SHORTCUTS_UNREADABLE 5042
+#define IDS_IMPORT_CONFIRM              5043
+#define IDS_FAVORITES_NOT_FOUND         5044
+#define IDS_LIST_MISSING                5045
+#define IDS_RESTORE_CONFIRM             5046
+#define IDS_RESTORE_NO_BACKUP           5047
+#define IDS_RESTORE_UNREADABLE          5048

@@ -15,10 +15,12 @@
 #include "list/list_file.h"
 #include "list/list_messages.h"
 #include "platform/file.h"
+#include "platform/load_text.h"
 #include "platform/message_box.h"
 #include "platform/registry.h"
 #include "platform/text.h"
 #include "platform/wait_cursor.h"
+#include "res/resource.h"
 #include "tree/state.h"
 #include "tree/tree_build.h"
 
@@ -104,21 +106,19 @@ static void ReportImportNotes(HWND hwnd, const ImportNotes& notes)
 {
     std::wstring text;
     if (notes.replacedNames > 0)
-        text += std::to_wstring(notes.replacedNames) +
-                L" 件の名前にシフトJIS (コードページ 932) で表せない文字があったため、その文字を ? にしてインポートしました。\n";
+        text += FormatText(IDS_IMPORT_NAMES_REPLACED, {std::to_wstring(notes.replacedNames)});
     if (notes.unreadableShortcuts > 0)
-        text += std::to_wstring(notes.unreadableShortcuts) +
-                L" 件のショートカットを読み込めなかったため、URL を空にしてインポートしました。\n";
+        text += FormatText(IDS_IMPORT_SHORTCUTS_UNREADABLE, {std::to_wstring(notes.unreadableShortcuts)});
     if (notes.unstorableUrls > 0) text += UnstorableUrlText(notes.unstorableUrls) + L"\n";
     if (!text.empty()) ShowMessage(hwnd, text, MB_OK | MB_ICONINFORMATION);
 }
 
 void OnImportFavorites(HWND hwnd)
 {
-    if (ShowMessage(hwnd, L"インターネットエクスプローラのお気に入りをインポートしますか？", MB_YESNO) != IDYES) return;
+    if (ShowMessage(hwnd, LoadText(IDS_IMPORT_CONFIRM), MB_YESNO) != IDYES) return;
     std::wstring favorites = FavoritesFolder();
     if (favorites.empty() || !IsFolder(favorites)) {
-        ShowMessage(hwnd, L"お気に入りのフォルダが見つかりませんでした。", MB_OK | MB_ICONWARNING);
+        ShowMessage(hwnd, LoadText(IDS_FAVORITES_NOT_FOUND), MB_OK | MB_ICONWARNING);
         return;
     }
     std::string title(kFavoritesBookTitle);

@@ -11,8 +11,10 @@
 #include "core/lines.h"
 #include "list/list_file.h"
 #include "list/list_messages.h"
+#include "platform/load_text.h"
 #include "platform/message_box.h"
 #include "platform/wait_cursor.h"
+#include "res/resource.h"
 #include "tree/state.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
@@ -39,26 +41,24 @@ void OnReload(HWND hwnd)
     const std::wstring& path = g_paths.listFile;
     ListLoad outcome = ReplaceListWith(hwnd, path);
     if (outcome == ListLoad::Missing)
-        ShowMessage(hwnd, L"リストファイルが見つかりません。\n" + path + L"\n\n今の内容のままにします。",
-                    MB_OK | MB_ICONWARNING);
+        ShowMessage(hwnd, FormatText(IDS_LIST_MISSING, {path}), MB_OK | MB_ICONWARNING);
     else
         ReportListLoad(hwnd, outcome, path);
 }
 
 void OnRestore(HWND hwnd)
 {
-    if (ShowMessage(hwnd, L"前回終了時の状態に戻してよろしいですか？", MB_YESNO) != IDYES) return;
+    if (ShowMessage(hwnd, LoadText(IDS_RESTORE_CONFIRM), MB_YESNO) != IDYES) return;
     std::wstring backup = BackupPathIn(g_paths.programDir);
     switch (ReplaceListWith(hwnd, backup)) {
     case ListLoad::Loaded:
         return;
     case ListLoad::Missing:
-        ShowMessage(hwnd, L"前回終了時のﾃﾞｰﾀが保存されていない為\n実行できません", MB_OK);
+        ShowMessage(hwnd, LoadText(IDS_RESTORE_NO_BACKUP), MB_OK);
         return;
     case ListLoad::Unreadable:
     case ListLoad::TooManyLines:
-        ShowMessage(hwnd, L"前回終了時のﾃﾞｰﾀを読み込めませんでした。\n" + backup + L"\n\n今の内容のままにします。",
-                    MB_OK | MB_ICONWARNING);
+        ShowMessage(hwnd, FormatText(IDS_RESTORE_UNREADABLE, {backup}), MB_OK | MB_ICONWARNING);
         return;
     }
 }
