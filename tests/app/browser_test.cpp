@@ -4,6 +4,7 @@
 // browser and a peer -> commands -> DDE log, started arguments, messages, the list afterwards.
 #include <optional>
 
+#include "edit/entry_commands.h"
 #include "res/resource.h"
 #include "tests/app/harness.h"
 #include "tests/app/peers.h"
@@ -20,6 +21,7 @@ const wchar_t* const kSwitch = L"URLが「-」または「/」で始まるため
 const wchar_t* const kTooLong = L"URLが長すぎるため、ﾌﾞﾗｳｻﾞに渡せません。\nURLを短くしてください。";
 const wchar_t* const kMissing = L"ﾌﾞﾗｳｻﾞが起動できません\n設定したﾌﾞﾗｳｻﾞがｲﾝｽﾄｰﾙされているか\n確認してください";
 const std::wstring kHugePath(100 * 1024, L'x');   // no path is that long
+const std::wstring kUnstorable = UnstorableUrlText(1);
 
 struct Act {
     std::vector<std::wstring> select;   // {} keeps the selection
@@ -115,6 +117,8 @@ const Row kRows[] = {
     {.name = "UrlEndingInABackslashIsFixed", .list = {"0Book\\"}, .service = L"IEXPLORE",
      .reply = R"("http://h\\","T","W")", .acts = {Capture({L"Book"})}, .dde = {kAct, kInfo},
      .after = {"0Book\\", "1T,http://h/"}},
+    {.name = "UnstorableUrlIsLeftOut", .list = {"0Book\\"}, .service = L"IEXPLORE", .reply = R"("ftp://f\\","T","W")",
+     .acts = {Capture({L"Book"})}, .dde = {kAct, kInfo}, .messages = {kUnstorable.c_str()}},
 };
 
 // A stand-in browser registered under the App Paths keys of all three browsers, in a folder

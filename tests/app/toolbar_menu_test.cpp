@@ -107,7 +107,7 @@ TEST_F(ToolbarMenuTest, DoubleClickOpensUrlEntriesOnlyOnIconOrLabel)
     }
 }
 
-TEST_F(ToolbarMenuTest, DeleteKeyAndToolbarClicksArePostedOn)
+TEST_F(ToolbarMenuTest, DeleteKeyAndToolbarClicksArePostedOnAndToggleExpandFlipsTheCaret)
 {
     const struct { HWND to; UINT msg; WPARAM wp; WPARAM posted; } inputs[] = {
         {g_ui.tree, WM_KEYDOWN, VK_DELETE, IDM_DELETE}, {g_ui.tree, WM_KEYDOWN, 'A', 0},
@@ -116,6 +116,10 @@ TEST_F(ToolbarMenuTest, DeleteKeyAndToolbarClicksArePostedOn)
         SendMessageW(input.to, input.msg, input.wp, 0);
         EXPECT_EQ(PostedCommand(), input.posted) << input.wp;
     }
+    HTREEITEM book = Select({L"Book"});
+    UINT before = TreeView_GetItemState(g_ui.tree, book, TVIS_EXPANDED);
+    SendMessageW(g_ui.main, WM_COMMAND, IDM_TOGGLEEXPAND, 0);
+    EXPECT_NE(TreeView_GetItemState(g_ui.tree, book, TVIS_EXPANDED), before);
 }
 
 }  // namespace
