@@ -1,24 +1,14 @@
-// The hand-off to the companion program: the URL on the system clipboard, WM_URLREADY posted
-// to the companion's window, the internal clipboard emptied, and a request that waits for
-// the companion without keeping the window busy.
-#include <algorithm>
-
+// The hand-off to the companion: the URL on the real system clipboard, WM_URLREADY posted to
+// the window of class DRAVLON (made here, in the test process), the internal clip list emptied.
 #include "core/lines.h"
 #include "res/resource.h"
-#include "tests/app/browser_fixture.h"
+#include "tests/app/harness.h"
+#include "tests/app/peers.h"
+#include "tree/state.h"
 
 namespace {
 
-void SetClipboardText(const std::wstring& text)
-{
-    ASSERT_TRUE(OpenClipboard(nullptr));
-    EmptyClipboard();
-    HGLOBAL data = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
-    memcpy(GlobalLock(data), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
-    GlobalUnlock(data);
-    SetClipboardData(CF_UNICODETEXT, data);
-    CloseClipboard();
-}
+std::vector<std::wstring> s_ready;   // the clipboard's text at each WM_URLREADY
 
 std::wstring ClipboardText()
 {
@@ -32,77 +22,72 @@ std::wstring ClipboardText()
     return text;
 }
 
-class CompanionTest : public BrowserTest {
+LRESULT CALLBACK Companion(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
+{
+    if (msg != WM_URLREADY) return DefWindowProcW(hwnd, msg, wp, lp);
+    EXPECT_EQ(wp + static_cast<WPARAM>(lp), 0u);
+    s_ready.push_back(ClipboardText());
+    return 0;
+}
+
+class CompanionTest : public AppTest {
 protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        WriteFileBytes(L"list.dat", "0A\\\r\n1Ti,tle,xyz\r\n1second,http://second\r\n");
+        SetSettingDword(L"SortFlg", 0);
+        Start();
+        g_clip.lines = {"0kept\\"};
+        s_ready.clear();
+    }
     void TearDown() override
     {
-        companion_.Stop();
-        BrowserTest::TearDown();
+        if (companion_) DestroyWindow(companion_);
+        AppTest::TearDown();
     }
-    bool StartCompanion() { return companion_.Start(L"fake_companion.exe", {PathOf(L"companion.log")}); }
-    // What the companion logged once everything posted to it so far has arrived.
-    Lines CompanionLog()
+    void MakeCompanion()
     {
-        std::wstring log = PathOf(L"companion.log");
-        auto markers = [&] {
-            Lines lines = LogLines(log);
-            return std::count(lines.begin(), lines.end(), "marker");
-        };
-        auto before = markers();
-        PostMessageW(FindWindowW(L"DRAVLON", nullptr), WM_APP, 0, 0);
-        PumpUntil([&] { return markers() > before; }, 5000);
-        return LogLines(log);
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = Companion;
+        wc.lpszClassName = L"DRAVLON";
+        RegisterClassW(&wc);   // fails harmlessly when an earlier test registered it
+        companion_ = CreateWindowExW(0, L"DRAVLON", L"", WS_OVERLAPPED, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
+        ASSERT_NE(companion_, nullptr);
     }
-    void Clip(Lines lines) { g_clip.lines = std::move(lines); }
-
-    Peer companion_;
+    HWND companion_ = nullptr;
 };
 
-TEST_F(CompanionTest, SelectedUrlGoesToTheClipboardAndTheCompanionIsTold)
+// A folder hands nothing over (the clipboard keeps the URL before it) but still empties the clip.
+TEST_F(CompanionTest, SelectedUrlGoesOverAndAFolderHandsNothing)
 {
-    Show({"0A\\", "1Ti,tle,xyz"});
-    ASSERT_TRUE(StartCompanion());
-    Clip({"0kept\\"});
-    Select({L"A", L"Ti"});
-    SendMessageW(g_ui.main, WM_SENDURL, 7, 9);   // whatever the companion passes
-    EXPECT_EQ(CompanionLog(), (Lines{"ready 0 0 tle,xyz", "marker"}));
-    EXPECT_EQ(ClipboardText(), L"tle,xyz");
-    EXPECT_TRUE(g_clip.lines.empty());
+    MakeCompanion();
+    for (const auto& select : {std::vector<std::wstring>{L"A", L"Ti"}, {L"A"}}) {
+        g_clip.lines = {"0kept\\"};
+        Select(select);
+        SendMessageW(g_ui.main, WM_SENDURL, 7, 9);   // whatever the companion passes
+        PumpMessages();
+        EXPECT_EQ(s_ready, std::vector<std::wstring>{L"tle,xyz"});
+        EXPECT_EQ(ClipboardText(), L"tle,xyz");   // also: the clipboard was left closed
+        EXPECT_TRUE(g_clip.lines.empty());
+    }
 }
 
-TEST_F(CompanionTest, FolderSelectedHandsNothingOverButEmptiesTheClipList)
-{
-    Show({"0A\\", "1u,http://u"});
-    ASSERT_TRUE(StartCompanion());
-    SetClipboardText(L"before");
-    Clip({"0kept\\"});
-    Select({L"A"});
-    SendMessageW(g_ui.main, WM_SENDURL, 0, 0);
-    EXPECT_EQ(CompanionLog(), (Lines{"marker"}));
-    EXPECT_EQ(ClipboardText(), L"before");
-    EXPECT_TRUE(g_clip.lines.empty());
-}
-
-// Without a companion the request waits on a timer: the queue empties between tries (a
-// request re-posted at once would always be waiting in it). When the companion appears,
-// exactly one hand-off follows, of the entry selected then.
+// Without a companion the request waits on a timer, the queue empty between tries; when the
+// companion appears, exactly one hand-off follows, of the entry selected then.
 TEST_F(CompanionTest, RequestWaitsForTheCompanionThenHandsOverOnce)
 {
-    Show({"0A\\", "1first,http://first", "1second,http://second"});
-    Clip({"0kept\\"});
-    Select({L"A", L"first"});
+    Select({L"A", L"Ti"});
     PostMessageW(g_ui.main, WM_SENDURL, 0, 0);
     PumpFor(400);
     MSG waiting;
     EXPECT_FALSE(PeekMessageW(&waiting, g_ui.main, WM_SENDURL, WM_SENDURL, PM_NOREMOVE));
-    EXPECT_EQ(g_clip.lines, (Lines{"0kept\\"}));
-
+    EXPECT_EQ(g_clip.lines, (std::vector<std::string>{"0kept\\"}));
     Select({L"A", L"second"});
-    ASSERT_TRUE(StartCompanion());
-    std::wstring log = PathOf(L"companion.log");
-    EXPECT_TRUE(PumpUntil([&] { return !LogLines(log).empty(); }, 3000));
+    MakeCompanion();
+    EXPECT_TRUE(PumpUntil([] { return !s_ready.empty(); }, 5000));
     PumpFor(400);   // several retry periods: no second hand-off
-    EXPECT_EQ(CompanionLog(), (Lines{"ready 0 0 http://second", "marker"}));
+    EXPECT_EQ(s_ready, std::vector<std::wstring>{L"http://second"});
     EXPECT_TRUE(g_clip.lines.empty());
 }
 

@@ -1,373 +1,260 @@
-// Docking on the real screen: drags driven by the move loop's messages with real pointer
-// positions, the auto-hide timer, the desktop-bar service's answers, and the commands that
-// place the bar again. The expected rectangles follow from the 1024 x 768 test screen and
-// from what the service reports about the taskbar.
+// Docking on the real screen: drags through the move loop's messages with real pointer
+// positions, the auto-hide timer, the desktop-bar service, the settings dialog and the screen
+// changes that place the bar again. The zone borders and held rectangles are core rules
+// (tests/core); here the 1024 x 768 test screen and the taskbar the service reports.
+#include <optional>
+
 #include "app/docking.h"
 #include "res/resource.h"
+#include "tests/app/dialog_driver.h"
 #include "tests/app/harness.h"
 #include "tests/app/screen.h"
 #include "tree/state.h"
 
 namespace {
 
+constexpr LONG kW = kScreenWidth, kH = kScreenHeight, kAuto = 0;   // bottom kAuto: AutoHideBottom()
+RECT Placed(RECT r) { return {r.left, r.top, r.right, r.bottom == kAuto ? AutoHideBottom() : r.bottom}; }
 RECT Rect(const BarRect& r) { return {r.left, r.top, r.right, r.bottom}; }
+RECT StoredFloatRect()
+{
+    LONG x = static_cast<LONG>(StoredDword(L"X")), y = static_cast<LONG>(StoredDword(L"Y"));
+    return {x, y, x + static_cast<LONG>(StoredDword(L"Width")), y + static_cast<LONG>(StoredDword(L"Height"))};
+}
+bool IsFloatingStyle()
+{
+    return ((GetWindowLongW(g_ui.main, GWL_STYLE) ^ g_ui.savedStyle) & ~WS_VISIBLE) == 0;   // as created
+}
+void Place(LONG left) { SetWindowPos(g_ui.main, nullptr, left, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE); }
 
-// A bar 200 wide at the left or right screen edge, from the top down to `bottom`.
-RECT LeftBar(LONG bottom) { return {0, 0, 200, bottom}; }
-RECT RightBar(LONG bottom) { return {kScreenWidth - 200, 0, kScreenWidth, bottom}; }
+// A move from the pointer at `from` to `to`: proposed with the pointer (WM_MOVING), or a resize
+// to `frame` (sizes only).
+struct Drag { POINT from, to; std::optional<RECT> frame{}; };
+struct DockRow {
+    const char* name;
+    DWORD floatMode, edge, hideMode;   // at the start
+    bool storedSize;                   // Width 300, Height 500 stored
+    std::vector<Drag> drags;
+    RECT rect;
+    bool registered;
+    DWORD floatModeAfter;
+    std::optional<RECT> storedFloat{};   // X, Y, Width, Height after the drags
+    DWORD widthAtExit = 200;           // dt_width
+};
+void PrintTo(const DockRow& row, std::ostream* out) { *out << row.name; }
 
-LONG Style() { return GetWindowLongW(g_ui.main, GWL_STYLE); }
-
-// The floating form: the style the window was created with (before it was shown).
-bool IsFloatingStyle() { return (Style() & ~WS_VISIBLE) == (g_ui.savedStyle & ~WS_VISIBLE); }
+const DockRow kRows[] = {
+    {"FloatingDraggedIntoTheLeftZoneDocks", 1, 0, 1, false, {{{100, 40}, {2, 300}}}, {0, 0, 200, kAuto}, false, 0,
+     RECT{20, 20, 220, 620}},
+    {"DockedDraggedAwayFloatsAtTheStoredSizeThenDocksRight", 0, kEdgeLeft, 0, true,
+     {{{50, 300}, {400, 300}}, {{500, 300}, {kW - 1, 300}}}, {kW - 200, 0, kW, kH}, true, 0, RECT{390, 295, 690, 795}},
+    {"DockedWithoutStoredSizeFloatsAtTheDefaultSize", 0, kEdgeLeft, 1, false, {{{50, 300}, {400, 300}}},
+     {390, 295, 590, 895}, false, 1, RECT{390, 295, 390, 295}},
+    {"LeftBarResizedByItsFrameStaysDocked", 0, kEdgeLeft, 0, false, {{{199, 300}, {249, 300}, RECT{0, 0, 250, kH}}},
+     {0, 0, 250, kH}, true, 0, std::nullopt, 250},
+    {"FloatingResizedIntoTheLeftZoneDocks", 1, 0, 1, false, {{{20, 300}, {1, 300}, RECT{1, 20, 220, 620}}},
+     {0, 0, 219, kAuto}, false, 0, std::nullopt, 219},
+    {"RightBarClickedStaysDocked", 0, kEdgeRight, 1, false, {{{900, 300}, {900, 300}}}, {kW - 200, 0, kW, kAuto},
+     false, 0},
+    {"RightBarResizedByItsFrameStaysDocked", 0, kEdgeRight, 1, false,
+     {{{kW - 200, 300}, {700, 300}, RECT{700, 0, kW, kAuto}}}, {700, 0, kW, kAuto}, false, 0, std::nullopt, 324},
+};
 
 class DockingTest : public AppTest {
 protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), kScreenWidth);
-        ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), kScreenHeight);
+        ASSERT_EQ(GetSystemMetrics(SM_CXSCREEN), kW);
+        ASSERT_EQ(GetSystemMetrics(SM_CYSCREEN), kH);
         WriteFileBytes(L"list.dat", "0Work\\\r\n1Mail,http://m\r\n");
         SetSettingDword(L"HideTime", 3600000);   // the tests tick the timer themselves
         PointAt(600, 300);
     }
-    void StartDocked(DWORD edge, DWORD hideMode)
+    void StartAs(DWORD floatMode, DWORD edge, DWORD hideMode)
     {
-        SetSettingDword(L"FloatMode", 0);
+        SetSettingDword(L"FloatMode", floatMode);
         SetSettingDword(L"AppBarMode", edge);
         SetSettingDword(L"HideMode", hideMode);
         Start();
     }
-
-    // The move loop: starts with the pointer at (x, y), proposes the window moved with the
-    // pointer, shows the rectangle the window asks for, and ends.
-    void BeginMove(LONG x, LONG y)
+    static void Move(const Drag& drag)
     {
-        PointAt(x, y);
-        grab_ = {x, y};
+        PointAt(drag.from.x, drag.from.y);
         SendMessageW(g_ui.main, WM_ENTERSIZEMOVE, 0, 0);
-    }
-    RECT MoveTo(LONG x, LONG y)
-    {
-        PointAt(x, y);
-        RECT proposed = MainWindowRect();
-        OffsetRect(&proposed, x - grab_.x, y - grab_.y);
-        grab_ = {x, y};
-        EXPECT_EQ(SendMessageW(g_ui.main, WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&proposed)), 1);
-        SetWindowPos(g_ui.main, nullptr, proposed.left, proposed.top, proposed.right - proposed.left,
-                     proposed.bottom - proposed.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        return proposed;
-    }
-    void EndMove()
-    {
+        if (!drag.frame) PointAt(drag.to.x, drag.to.y);
+        RECT r = drag.frame.value_or(MainWindowRect());
+        if (!drag.frame && (drag.to.x != drag.from.x || drag.to.y != drag.from.y)) {
+            OffsetRect(&r, drag.to.x - drag.from.x, drag.to.y - drag.from.y);
+            EXPECT_EQ(SendMessageW(g_ui.main, WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&r)), 1);
+        }
+        SetWindowPos(g_ui.main, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+        PointAt(drag.to.x, drag.to.y);
         SendMessageW(g_ui.main, WM_EXITSIZEMOVE, 0, 0);
         PumpMessages();
     }
-    // A resize by the frame grabbed at `fromX`: no WM_MOVING, only sizes.
-    void ResizeTo(RECT target, LONG fromX, LONG toX)
+    static void RunConfig(const wchar_t* hideTime, bool autoHide)
     {
-        BeginMove(fromX, 300);
-        SetWindowPos(g_ui.main, nullptr, target.left, target.top, target.right - target.left,
-                     target.bottom - target.top, SWP_NOZORDER | SWP_NOACTIVATE);
-        PointAt(toX, 300);
-        EndMove();
+        DialogStep step;
+        step.texts[IDC_CONFIG_HIDETIME] = hideTime;
+        step.checks[IDC_CONFIG_HIDEMODE] = autoHide;
+        ScriptDialogs({step});
+        RunCommand(IDM_CONFIG);
     }
-    // The shapes at both sides of both zone borders, with a bar of 200 and a held rectangle
-    // of width x height; what the window took during the drag never becomes the bar width.
-    void ExpectDragShapes(LONG width, LONG height)
-    {
-        const DragGrip grip = g_dock.dragGrip;
-        EXPECT_EQ(grip.width, width);
-        EXPECT_EQ(grip.height, height);
-        struct { LONG x; RECT shape; } cases[] = {
-            {2, LeftBar(kScreenHeight)},
-            {3, Rect(HeldRect(grip, 3, 400))},
-            {kScreenWidth - 3, Rect(HeldRect(grip, kScreenWidth - 3, 400))},
-            {kScreenWidth - 2, RightBar(kScreenHeight)},
-        };
-        for (const auto& c : cases) EXPECT_EQ(MoveTo(c.x, 400), c.shape) << "pointer at x " << c.x;
-        EXPECT_EQ(g_set.dtWidth, 200u);
-    }
-
-    static void ExpectStoredFloatRect(RECT r)
-    {
-        EXPECT_EQ((RECT{static_cast<LONG>(StoredDword(L"X")), static_cast<LONG>(StoredDword(L"Y")),
-                        static_cast<LONG>(StoredDword(L"X") + StoredDword(L"Width")),
-                        static_cast<LONG>(StoredDword(L"Y") + StoredDword(L"Height"))}),
-                  r);
-    }
-
-    POINT grab_{};
 };
 
-TEST_F(DockingTest, FloatingDragIntoTheLeftZoneDocksAndStoresTheRectangleFromBeforeTheDrag)
+class DockRows : public DockingTest, public ::testing::WithParamInterface<DockRow> {};
+
+TEST_P(DockRows, Row)
 {
-    Start();
-    ASSERT_EQ(MainWindowRect(), (RECT{20, 20, 220, 620}));
-    BeginMove(100, 40);
-    EXPECT_EQ(MoveTo(500, 300), (RECT{420, 280, 620, 880}));   // held where it was grabbed
-    EXPECT_EQ(MoveTo(2, 300), LeftBar(kScreenHeight));
-    EndMove();
-
-    EXPECT_EQ(g_set.floatMode, 0u);
-    EXPECT_EQ(g_set.appBarMode, kEdgeLeft);
-    EXPECT_EQ(Style() & (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_VISIBLE), WS_SYSMENU | WS_THICKFRAME | WS_VISIBLE);
-    EXPECT_EQ(MainWindowRect(), LeftBar(AutoHideBottom()));   // HideMode 1 by default
-    EXPECT_FALSE(IsRegisteredBar(g_ui.main));
-    ExpectStoredFloatRect({20, 20, 220, 620});
-
-    Exit();
-    EXPECT_EQ(StoredDword(L"FloatMode"), 0u);
-    EXPECT_EQ(StoredDword(L"AppBarMode"), 0u);
-    EXPECT_EQ(StoredDword(L"dt_width"), 200u);
-    ExpectStoredFloatRect({20, 20, 220, 620});   // a docked exit leaves it alone
-}
-
-// On the test screen the work area is the whole screen (Wine reserves nothing for bars).
-TEST_F(DockingTest, DragShowsTheBarOnlyInTheEdgeZonesOfAFloatingWindow)
-{
-    Start();
-    BeginMove(100, 30);
-    ExpectDragShapes(200, 600);
-}
-
-TEST_F(DockingTest, DragShowsTheBarOnlyInTheEdgeZonesOfADockedBar)
-{
-    SetSettingDword(L"Width", 300);
-    SetSettingDword(L"Height", 500);
-    StartDocked(kEdgeLeft, 0);
-    BeginMove(50, 30);
-    EXPECT_EQ(g_dock.dragGrip.offsetX, 10);
-    EXPECT_EQ(g_dock.dragGrip.offsetY, 5);
-    ExpectDragShapes(300, 500);
-}
-
-TEST_F(DockingTest, DockedBarDraggedAwayFloatsAtTheStoredSizeAndDocksAgainAtTheOtherEdge)
-{
-    SetSettingDword(L"Width", 300);
-    SetSettingDword(L"Height", 500);
-    StartDocked(kEdgeLeft, 0);
-    ASSERT_EQ(MainWindowRect(), LeftBar(kScreenHeight));
-    ASSERT_TRUE(IsRegisteredBar(g_ui.main));
-
-    BeginMove(50, 300);
-    EXPECT_EQ(MoveTo(400, 300), (RECT{390, 295, 690, 795}));   // held 10 right of and 5 below its corner
-    EndMove();
-    EXPECT_EQ(g_set.floatMode, 1u);
-    EXPECT_EQ(MainWindowRect(), (RECT{390, 295, 690, 795}));
-    EXPECT_TRUE(IsFloatingStyle());
-    EXPECT_FALSE(IsRegisteredBar(g_ui.main));
-    ExpectStoredFloatRect({390, 295, 690, 795});
-    EXPECT_EQ(g_set.dtWidth, 200u);
-
-    BeginMove(500, 300);
-    MoveTo(kScreenWidth - 1, 300);
-    EndMove();
-    EXPECT_EQ(g_set.appBarMode, kEdgeRight);
-    EXPECT_EQ(MainWindowRect(), RightBar(kScreenHeight));
-    EXPECT_TRUE(IsRegisteredBar(g_ui.main));
-    ExpectStoredFloatRect({390, 295, 690, 795});   // from before this drag
-
+    const DockRow& row = GetParam();
+    for (auto [name, value] : {std::pair{L"Width", 300}, {L"Height", 500}})
+        if (row.storedSize) SetSettingDword(name, value);
+    StartAs(row.floatMode, row.edge, row.hideMode);
+    for (const Drag& drag : row.drags) Move(drag);
+    EXPECT_EQ(g_set.floatMode, row.floatModeAfter);
+    EXPECT_EQ(IsFloatingStyle(), row.floatModeAfter == 1);
+    EXPECT_EQ(MainWindowRect(), Placed(row.rect));
+    EXPECT_EQ(IsRegisteredBar(g_ui.main), row.registered);
+    EXPECT_EQ(row.storedFloat ? StoredFloatRect() : RECT{}, row.storedFloat.value_or(RECT{}));
     HWND main = g_ui.main;
     Exit();
     EXPECT_FALSE(IsRegisteredBar(main));   // the exit takes the bar out of the service
+    EXPECT_EQ(StoredDword(L"FloatMode"), row.floatModeAfter);
+    EXPECT_EQ(StoredDword(L"dt_width"), row.widthAtExit);
+    if (row.floatModeAfter == 0) {   // a docked exit leaves the floating rectangle alone
+        EXPECT_EQ(StoredDword(L"AppBarMode"), row.rect.left == 0 ? kEdgeLeft : kEdgeRight);
+        EXPECT_EQ(row.storedFloat ? StoredFloatRect() : RECT{}, row.storedFloat.value_or(RECT{}));
+    }
 }
 
-TEST_F(DockingTest, DockedBarWithoutStoredSizeFloatsAtTheDefaultSizeAndKeepsItsWidth)
+INSTANTIATE_TEST_SUITE_P(Docking, DockRows, ::testing::ValuesIn(kRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DockingTest, AutoHideHidesToAStripAndComesBackFromTheScreenEdge)
 {
-    StartDocked(kEdgeLeft, 1);
-    BeginMove(50, 300);
-    EXPECT_EQ(MoveTo(400, 300), (RECT{390, 295, 390, 295}));
-    EndMove();
-    ExpectStoredFloatRect({390, 295, 390, 295});
-    EXPECT_EQ(MainWindowRect(), (RECT{390, 295, 590, 895}));
-    EXPECT_EQ(g_set.dtWidth, 200u);
-
-    BeginMove(450, 300);
-    MoveTo(0, 300);
-    EndMove();
-    EXPECT_EQ(MainWindowRect(), LeftBar(AutoHideBottom()));
-}
-
-TEST_F(DockingTest, ResizingTheLeftBarByItsFrameKeepsItDockedAtTheNewWidth)
-{
-    StartDocked(kEdgeLeft, 0);
-    ResizeTo({0, 0, 250, kScreenHeight}, 199, 249);
-    EXPECT_EQ(g_set.floatMode, 0u);
-    EXPECT_EQ(MainWindowRect(), (RECT{0, 0, 250, kScreenHeight}));
-    Exit();
-    EXPECT_EQ(StoredDword(L"dt_width"), 250u);
-}
-
-TEST_F(DockingTest, FloatingWindowResizedIntoTheLeftZoneDocksThere)
-{
-    Start();
-    ResizeTo({1, 20, 220, 620}, 20, 1);   // its left frame to the screen edge
-    EXPECT_EQ(g_set.floatMode, 0u);
-    EXPECT_EQ(MainWindowRect(), (RECT{0, 0, 219, AutoHideBottom()}));   // its width went on as the bar's
-}
-
-// Not registered (auto-hide), the bar lies inside the work area, away from the edge zones.
-TEST_F(DockingTest, RightBarClickedOrResizedByItsFrameStaysDocked)
-{
-    StartDocked(kEdgeRight, 1);
-    BeginMove(900, 300);
-    EndMove();
-    EXPECT_EQ(g_set.floatMode, 0u);
-    EXPECT_EQ(MainWindowRect(), RightBar(AutoHideBottom()));
-
-    ResizeTo({700, 0, kScreenWidth, AutoHideBottom()}, kScreenWidth - 200, 700);
-    EXPECT_EQ(g_set.floatMode, 0u);
-    EXPECT_EQ(MainWindowRect(), (RECT{700, 0, kScreenWidth, AutoHideBottom()}));
-    EXPECT_EQ(g_set.dtWidth, 324u);
-}
-
-TEST_F(DockingTest, LeftBarHidesBesideTheScreenAndComesBackFromTheScreenEdge)
-{
-    StartDocked(kEdgeLeft, 1);
-    const LONG bottom = AutoHideBottom();
-    EXPECT_EQ(Rect(g_dock.shownRect), LeftBar(bottom));
-    EXPECT_EQ(Rect(g_dock.hiddenRect), (RECT{-4, 0, -2, bottom}));
-
+    StartAs(0, kEdgeLeft, 1);
+    EXPECT_EQ(Rect(g_dock.hiddenRect), (RECT{-4, 0, -2, AutoHideBottom()}));
     TickHideTimer();   // the first tick outside after start-up hides at once
-    EXPECT_TRUE(g_dock.barHidden);
     EXPECT_EQ(MainWindowRect().left, -4);
     EXPECT_LE(MainWindowRect().right, 2) << "the platform may widen the strip, not more";
-    EXPECT_EQ(g_set.dtWidth, 200u);
-
-    // Only the tick sees the pointer here: the strip itself lies off the screen.
-    SetCursorPos(0, 500);
+    SetCursorPos(0, 500);   // only the tick sees the pointer: the strip lies off the screen
     TickHideTimer();
-    EXPECT_FALSE(g_dock.barHidden);
-    EXPECT_EQ(MainWindowRect(), LeftBar(bottom));
-    EXPECT_EQ(GetActiveWindow(), g_ui.main);
+    EXPECT_EQ(MainWindowRect(), Placed({0, 0, 200, kAuto}));
     EXPECT_EQ(GetFocus(), g_ui.main);
-
     PointAt(600, 300);
     TickHideTimer();
     EXPECT_FALSE(g_dock.barHidden) << "after the first time, the second tick outside hides";
     TickHideTimer();
     EXPECT_TRUE(g_dock.barHidden);
-
     Exit();
     EXPECT_EQ(StoredDword(L"dt_width"), 200u);   // never the strip's width
 }
 
-TEST_F(DockingTest, RightBarHidesAcrossTheScreenEdgeAndComesBackUnderThePointer)
+TEST_F(DockingTest, RightBarHidesAcrossTheEdgeAndComesBackUnderThePointer)
 {
-    StartDocked(kEdgeRight, 1);
-    const LONG bottom = AutoHideBottom();
-    EXPECT_EQ(Rect(g_dock.shownRect), RightBar(bottom));
-    EXPECT_EQ(Rect(g_dock.hiddenRect), (RECT{kScreenWidth - 1, 0, kScreenWidth + 1, bottom}));
+    StartAs(0, kEdgeRight, 1);
+    EXPECT_EQ(Rect(g_dock.hiddenRect), (RECT{kW - 1, 0, kW + 1, AutoHideBottom()}));
     TickHideTimer();
-    ASSERT_TRUE(g_dock.barHidden);
-    EXPECT_EQ(MainWindowRect().left, kScreenWidth - 1);
-
-    PointAt(kScreenWidth - 100, 300);   // where the bar was: nothing
+    PointAt(kW - 100, 300);   // where the bar was: nothing
     TickHideTimer();
-    EXPECT_TRUE(g_dock.barHidden);
-
-    SetCursorPos(kScreenWidth - 1, 300);   // over the strip: the window hears of it, no tick needed
-    EXPECT_TRUE(PumpUntil([] { return !g_dock.barHidden; }));
-    EXPECT_EQ(MainWindowRect(), RightBar(bottom));
+    ASSERT_EQ(MainWindowRect().left, kW - 1);
+    SetCursorPos(kW - 1, 300);   // over the strip: the window hears of it, no tick needed
+    EXPECT_TRUE(PumpUntil([] { return !g_dock.barHidden; }, 3000));
+    EXPECT_EQ(MainWindowRect(), Placed({kW - 200, 0, kW, kAuto}));
 }
 
 TEST_F(DockingTest, HideModeTwoStandsAsForAutoHideButNeverHides)
 {
-    StartDocked(kEdgeLeft, 2);
-    EXPECT_FALSE(IsRegisteredBar(g_ui.main));
+    StartAs(0, kEdgeLeft, 2);
     for (int i = 0; i < 3; ++i) TickHideTimer();
-    EXPECT_EQ(MainWindowRect(), LeftBar(AutoHideBottom()));
+    EXPECT_EQ(MainWindowRect(), Placed({0, 0, 200, kAuto}));
+    EXPECT_FALSE(IsRegisteredBar(g_ui.main));
 }
 
-TEST_F(DockingTest, ServiceKeepsTheBarBesideAnotherBarAndAsksItToMoveWhenThatOneGoes)
+TEST_F(DockingTest, ServiceKeepsTheBarBesideAnotherBarAndMovesItWhenThatOneGoes)
 {
-    HWND other = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 150, kScreenHeight, nullptr, nullptr,
-                                 nullptr, nullptr);
-    APPBARDATA bar{};
-    bar.cbSize = sizeof bar;
-    bar.hWnd = other;
-    bar.uCallbackMessage = WM_APP;
-    bar.uEdge = ABE_LEFT;
+    HWND other = CreateWindowExW(WS_EX_TOOLWINDOW, L"STATIC", L"", WS_POPUP, 0, 0, 150, kH, nullptr, nullptr, nullptr,
+                                 nullptr);
+    APPBARDATA bar{sizeof bar, other, WM_APP, ABE_LEFT, {0, 0, 150, kH}, 0};
     ASSERT_TRUE(SHAppBarMessage(ABM_NEW, &bar));
-    bar.rc = {0, 0, 150, kScreenHeight};
     SHAppBarMessage(ABM_SETPOS, &bar);
-
-    StartDocked(kEdgeLeft, 0);
-    EXPECT_EQ(MainWindowRect(), (RECT{150, 0, 350, kScreenHeight}));
+    StartAs(0, kEdgeLeft, 0);
+    EXPECT_EQ(MainWindowRect(), (RECT{150, 0, 350, kH}));
     SHAppBarMessage(ABM_REMOVE, &bar);
     DestroyWindow(other);
-    EXPECT_TRUE(PumpUntil([] { return MainWindowRect().left == 0; }));
-    EXPECT_EQ(MainWindowRect(), LeftBar(kScreenHeight));
+    EXPECT_TRUE(PumpUntil([] { return MainWindowRect() == RECT{0, 0, 200, kH}; }, 3000));
 }
 
-TEST_F(DockingTest, CommandsAndNotificationsPlaceTheBarAgain)
+TEST_F(DockingTest, CommandsNotificationsAndScreenChangesPlaceTheBarAgain)
 {
-    StartDocked(kEdgeRight, 1);
+    StartAs(0, kEdgeRight, 1);
     SendMessageW(g_ui.main, WM_COMMAND, IDM_SWITCHEDGE, 0);
     EXPECT_EQ(g_set.appBarMode, kEdgeLeft);
-    EXPECT_EQ(MainWindowRect(), LeftBar(AutoHideBottom()));
-    EXPECT_EQ(Rect(g_dock.hiddenRect), (RECT{-4, 0, -2, AutoHideBottom()}));
+    EXPECT_EQ(MainWindowRect(), Placed({0, 0, 200, kAuto}));
     SendMessageW(g_ui.main, WM_COMMAND, IDM_SWITCHEDGE, 0);
-    EXPECT_EQ(MainWindowRect(), RightBar(AutoHideBottom()));
-
-    for (WPARAM code : {ABN_STATECHANGE, ABN_POSCHANGED}) {
-        SetWindowPos(g_ui.main, nullptr, 300, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(g_ui.main, WM_APPBARNOTIFY, code, 0);
-        EXPECT_EQ(MainWindowRect().left, code == ABN_POSCHANGED ? kScreenWidth - 200 : 300);
-    }
-
-    SetWindowPos(g_ui.main, nullptr, 300, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(g_ui.main, WM_COMMAND, IDM_REDOCK, 0);
-    EXPECT_EQ(MainWindowRect(), RightBar(AutoHideBottom()));
-}
-
-// The strip of a hidden bar left where the old screen had it, and a taskbar measured there.
-TEST_F(DockingTest, ScreenChangesMeasureTheTaskbarAndPlaceTheBarAgain)
-{
-    StartDocked(kEdgeRight, 1);
-    // As the system delivers them: the display change posted, the setting change sent.
-    const struct { UINT msg; WPARAM wp; LPARAM lp; } changes[] = {
-        {WM_DISPLAYCHANGE, 32, MAKELPARAM(kScreenWidth, kScreenHeight)},
-        {WM_SETTINGCHANGE, SPI_SETWORKAREA, 0},
-    };
+    const RECT right = Placed({kW - 200, 0, kW, kAuto});
+    // As the system delivers them: the display change posted, the others sent. The strip of a
+    // hidden bar left where the old screen had it, and a taskbar measured there.
+    const struct { UINT msg; WPARAM wp; LPARAM lp; bool hidden, places; } changes[] = {
+        {WM_APPBARNOTIFY, ABN_STATECHANGE, 0, false, false}, {WM_APPBARNOTIFY, ABN_POSCHANGED, 0, false, true},
+        {WM_COMMAND, IDM_REDOCK, 0, false, true}, {WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0, false, false},
+        {WM_DISPLAYCHANGE, 32, MAKELPARAM(kW, kH), true, true}, {WM_SETTINGCHANGE, SPI_SETWORKAREA, 0, true, true}};
     for (const auto& change : changes) {
-        TickHideTimer();
-        TickHideTimer();
-        ASSERT_TRUE(g_dock.barHidden);
-        SetWindowPos(g_ui.main, nullptr, 1500, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        g_dock.taskbar = {TaskbarEdge::Top, 100};
+        for (int i = 0; change.hidden && i < 2; ++i) TickHideTimer();
+        EXPECT_EQ(g_dock.barHidden, change.hidden);
+        Place(1500);
+        if (change.hidden) g_dock.taskbar = {TaskbarEdge::Top, 100};
         if (change.msg == WM_DISPLAYCHANGE) PostMessageW(g_ui.main, change.msg, change.wp, change.lp);
         else SendMessageW(g_ui.main, change.msg, change.wp, change.lp);
         PumpMessages();
-        EXPECT_FALSE(g_dock.barHidden) << change.msg;
-        EXPECT_EQ(MainWindowRect(), RightBar(AutoHideBottom())) << change.msg;
-    }
-    SetWindowPos(g_ui.main, nullptr, 300, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    SendMessageW(g_ui.main, WM_SETTINGCHANGE, SPI_SETDESKWALLPAPER, 0);
-    EXPECT_EQ(MainWindowRect().left, 300) << "other settings place nothing";
-}
-
-TEST_F(DockingTest, ScreenChangeBringsBackOnlyAFloatingWindowThatCannotBeTakenHoldOf)
-{
-    Start();
-    const struct { LONG left, after; } cases[] = {{-100, -100}, {-500, 0}};
-    for (const auto& c : cases) {
-        SetWindowPos(g_ui.main, nullptr, c.left, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-        SendMessageW(g_ui.main, WM_DISPLAYCHANGE, 32, MAKELPARAM(kScreenWidth, kScreenHeight));
-        EXPECT_EQ(MainWindowRect(), (RECT{c.after, 100, c.after + 200, 700})) << c.left;
+        EXPECT_EQ(MainWindowRect().left, change.places ? right.left : 1500) << change.msg << " " << change.wp;
+        EXPECT_TRUE(!change.places || (MainWindowRect() == right && !g_dock.barHidden));
     }
 }
 
-TEST_F(DockingTest, SwitchEdgeMovesAFloatingWindowWithoutDockingIt)
+// A floating window only comes back when it cannot be taken hold of; switching the edge moves
+// it without docking it (no taskbar measured yet: full height).
+TEST_F(DockingTest, ScreenChangeAndSwitchEdgeLeaveAFloatingWindowFloating)
 {
     Start();
+    for (auto [left, after] : {std::pair{-100L, -100L}, {-500L, 0L}}) {
+        Place(left);
+        SendMessageW(g_ui.main, WM_DISPLAYCHANGE, 32, MAKELPARAM(kW, kH));
+        EXPECT_EQ(MainWindowRect(), (RECT{after, 100, after + 200, 700})) << left;
+    }
     SendMessageW(g_ui.main, WM_COMMAND, IDM_SWITCHEDGE, 0);
     EXPECT_EQ(g_set.floatMode, 1u);
     EXPECT_TRUE(IsFloatingStyle());
-    // The taskbar is measured only when the bar is set up: none yet, so the bar is full height.
-    EXPECT_EQ(MainWindowRect(), RightBar(kScreenHeight));
+    EXPECT_EQ(MainWindowRect(), (RECT{kW - 200, 0, kW, kH}));
+}
+
+// Auto-hide turned off while hidden brings the bar back at its width, registered; turned on, it
+// hides at the first tick outside; -5 is stored as typed and the timer runs at its shortest.
+TEST_F(DockingTest, SettingsDialogChangesTheDockedBarAtOnce)
+{
+    StartAs(0, kEdgeLeft, 1);
+    TickHideTimer();
+    ASSERT_TRUE(g_dock.barHidden);
+    RunConfig(L"3600000", false);
+    EXPECT_EQ(MainWindowRect(), (RECT{0, 0, 200, kH}));
+    EXPECT_TRUE(IsRegisteredBar(g_ui.main));
+    TickHideTimer();
+    TickHideTimer();
+    RunConfig(L"3600000", true);
+    EXPECT_EQ(MainWindowRect(), Placed({0, 0, 200, kAuto}));
+    EXPECT_FALSE(IsRegisteredBar(g_ui.main));
+    TickHideTimer();
+    EXPECT_TRUE(g_dock.barHidden);
+    PointAt(0, 300);
+    TickHideTimer();
+    PointAt(600, 300);
+    g_dock.hideAtOnce = false;   // two real ticks are needed
+    RunConfig(L"-5", true);
+    EXPECT_EQ(StoredDword(L"HideTime"), static_cast<DWORD>(-5));
+    EXPECT_TRUE(PumpUntil([] { return g_dock.barHidden; }, 3000));
+    Exit();
+    EXPECT_EQ(StoredDword(L"dt_width"), 200u);
 }
 
 }  // namespace

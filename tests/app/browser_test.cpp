@@ -1,0 +1,254 @@
+// The browser side through real peers: the DDE requests a running browser (tests/peers/
+// fake_browser) receives, the argv of a browser started from App Paths (stand_in_browser), the
+// page captured through a real window caption, and the refusals. Each row: a list, the chosen
+// browser and a peer -> commands -> DDE log, started arguments, messages, the list afterwards.
+#include <optional>
+
+#include "edit/entry_commands.h"
+#include "res/resource.h"
+#include "tests/app/harness.h"
+#include "tests/app/peers.h"
+#include "tests/app/scripted_message_box.h"
+#include "tree/state.h"
+#include "tree/tree_item.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+const std::string kAct = "WWW_Activate\t-1", kInfo = "WWW_GetWindowInfo\t0xFFFFFFFF";
+std::string Open(const std::string& url) { return "WWW_OpenURL\t\"" + url + "\",,0xFFFFFFFF"; }
+const wchar_t* const kSwitch = L"URLが「-」または「/」で始まるため、ﾌﾞﾗｳｻﾞに渡せません。\nURLを確認してください。";
+const wchar_t* const kTooLong = L"URLが長すぎるため、ﾌﾞﾗｳｻﾞに渡せません。\nURLを短くしてください。";
+const wchar_t* const kMissing = L"ﾌﾞﾗｳｻﾞが起動できません\n設定したﾌﾞﾗｳｻﾞがｲﾝｽﾄｰﾙされているか\n確認してください";
+const std::wstring kHugePath(100 * 1024, L'x');   // no path is that long
+const std::wstring kUnstorable = UnstorableUrlText(1);
+
+struct Act {
+    std::vector<std::wstring> select;   // {} keeps the selection
+    WORD command;
+    const char* started = nullptr;      // the one argument the started browser gets
+    const wchar_t* caret = nullptr;     // the caret item's text afterwards
+};
+struct Row {
+    const char* name;
+    Lines list{};
+    DWORD web = 1;                                  // SelectWeb
+    const wchar_t* service = nullptr;               // the fake browser's DDE service; none when null
+    std::vector<std::wstring> options{};            // --refuse TOPIC, --late MS, --caption TEXT
+    std::string reply{};                            // its WWW_GetWindowInfo answer
+    const wchar_t* netscape = nullptr;              // Netscape's App Paths value instead of the stand-in
+    std::vector<Act> acts{};
+    Lines dde{};
+    std::vector<const wchar_t*> messages{};
+    Lines after{};                                  // the list afterwards; {} = unchanged
+    DWORD minMs = 0;                                // the acts last at least this long
+};
+void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
+
+Act Capture(std::vector<std::wstring> folder, const wchar_t* caret = nullptr)
+{
+    return {std::move(folder), IDM_GETFROMBROWSER, nullptr, caret};
+}
+
+const Row kRows[] = {
+    {.name = "ActivatesThenOpensTheUrlAfterTheFirstComma", .list = {"0A\\", "1Ti,tle,xyz"}, .service = L"IEXPLORE",
+     .acts = {{{L"A", L"Ti"}, IDM_OPEN}}, .dde = {kAct, Open("tle,xyz")}},
+    {.name = "OperaGetsAFileUrlAndTheListKeepsThePath", .list = {"0A\\", "1p,C:\\web\\a.htm"}, .web = 3,
+     .service = L"OPERA", .acts = {{{L"A", L"p"}, IDM_OPEN}}, .dde = {kAct, Open("file:///C|/web/a.htm")}},
+    {.name = "NoneChosenOpensNothingUntilAButton", .list = {"0A\\", "1u,http://u"}, .web = 4, .service = L"IEXPLORE",
+     .acts = {{{L"A", L"u"}, IDM_OPEN}, {{L"A"}, IDM_GETFROMBROWSER}, {{}, IDM_BROWSER_IE}, {{L"A", L"u"}, IDM_OPEN}},
+     .dde = {kAct, Open("http://u")}},
+    {.name = "NextAndPreviousPassCollapsedFoldersAndStayAtTheEnds",
+     .list = {"0A\\", "1a1,http://a1", "1G\\", "2g,http://g", "1a2,http://a2", "0last,http://last"}, .service = L"IEXPLORE",
+     .acts = {{{L"A", L"a1"}, IDM_OPENNEXT, nullptr, L"G"}, {{}, IDM_OPENNEXT, nullptr, L"a2"},
+              {{}, IDM_OPENNEXT, nullptr, L"last"}, {{}, IDM_OPENNEXT, nullptr, L"last"},
+              {{}, IDM_OPENPREV, nullptr, L"a2"}, {{L"A", L"a1"}, IDM_OPENPREV, nullptr, L"A"},
+              {{}, IDM_OPENPREV, nullptr, L"A"}},
+     .dde = {kAct, Open("http://a2"), kAct, Open("http://last"), kAct, Open("http://last"), kAct, Open("http://a2")}},
+    {.name = "StartedBrowserGetsTheUrlAsOneArgument", .list = {"0A\\", "1p,C:\\My Docs\\a.htm", "1t,http://x/a b\"c -new \"d"},
+     .acts = {{{L"A", L"p"}, IDM_OPEN, "C:\\My Docs\\a.htm"}, {{L"A", L"t"}, IDM_OPEN, "http://x/a b%22c -new %22d"}}},
+    {.name = "SwitchRefusedOverDde", .list = {"0A\\", "1d,--user-data-dir=C:\\x"}, .service = L"IEXPLORE",
+     .acts = {{{L"A", L"d"}, IDM_OPEN}}, .messages = {kSwitch}},
+    {.name = "SwitchRefusedToAStartedBrowser", .list = {"0A\\", "1s, /nohome"}, .acts = {{{L"A", L"s"}, IDM_OPEN}},
+     .messages = {kSwitch}},
+    {.name = "RefusedActivationStartsTheBrowser", .list = {"0A\\", "1p,C:\\My Docs\\a.htm"}, .web = 3,
+     .service = L"OPERA", .options = {L"--refuse", L"WWW_Activate"},
+     .acts = {{{L"A", L"p"}, IDM_OPEN, "file:///C|/My Docs/a.htm"}}},
+    // The answer comes 1.5 s after the time-out; ending the conversation waits for the browser.
+    {.name = "LateAnswerIsGivenUpAndTheBrowserStarted", .list = {"0A\\", "1u,http://u"}, .service = L"IEXPLORE",
+     .options = {L"--late", L"5500"}, .acts = {{{L"A", L"u"}, IDM_OPEN, "http://u"}}, .dde = {kAct}, .minMs = 3900},
+    {.name = "MissingBrowserReportedOncePerCommand", .list = {"0A\\", "1u,http://u"}, .web = 2, .netscape = L"",
+     .acts = {{{L"A", L"u"}, IDM_OPEN}, {{}, IDM_OPEN}}, .messages = {kMissing, kMissing}},
+    {.name = "BrowserPathTooLongIsMissing", .list = {"0A\\", "1u,http://u"}, .web = 2, .netscape = kHugePath.c_str(),
+     .acts = {{{L"A", L"u"}, IDM_OPEN}}, .messages = {kMissing}},
+    {.name = "UrlTooLongForTheRequestIsRefusedNotCut",
+     .list = {"0A\\", "1f,http://" + std::string(234, 'f'), "1l,http://" + std::string(235, 'l')}, .service = L"IEXPLORE",
+     .acts = {{{L"A", L"f"}, IDM_OPEN}, {{L"A", L"l"}, IDM_OPEN}},
+     .dde = {kAct, Open("http://" + std::string(234, 'f')), kAct}, .messages = {kTooLong}},
+    {.name = "UrlTooLongForTheCommandLineIsRefused", .list = {"0A\\", "1h,http://" + std::string(40000, 'h')},
+     .acts = {{{L"A", L"h"}, IDM_OPEN}}, .messages = {kTooLong}},
+    // Capture: the title is cut from the caption of the browser's real window.
+    {.name = "ExplorerCaptionGivesAUniqueFirstChild", .list = {"0Book\\", "1old,http://old"}, .service = L"IEXPLORE",
+     .options = {L"--caption", L"Example Page - Microsoft Internet Explorer"},
+     .reply = R"("http://a/?x=1,2","Reply Title","IExplore")",
+     .acts = {Capture({L"Book"}, L"Example Page "), Capture({L"Book"}, L"Example Page (2)")},
+     .dde = {kAct, kInfo, kAct, kInfo},
+     .after = {"0Book\\", "1Example Page (2),http://a/?x=1,2", "1Example Page ,http://a/?x=1,2", "1old,http://old"}},
+    {.name = "OperaCaptionGivesTheBracketedPart", .list = {"0Book\\"}, .web = 3, .service = L"OPERA",
+     .options = {L"--caption", L"Opera - [表示 ]"}, .reply = R"("http://o/","Reply","W")", .acts = {Capture({L"Book"})},
+     .dde = {kAct, kInfo}, .after = {"0Book\\", "1" + Cp932("表示") + ",http://o/"}},
+    // No window carries the mark: the reply's title, its separators made full-width.
+    {.name = "WithoutTheWindowTheReplyTitleIsMadeStorable", .list = {"0Book\\", "1G\\"}, .web = 2,
+     .service = L"NETSCAPE", .options = {L"--caption", L"Some other window"},
+     .reply = "\"http://n/\",\"Mail, news\\\\x - Netscape\",\"W\"", .acts = {Capture({L"Book", L"G"})},
+     .dde = {kAct, kInfo}, .after = {"0Book\\", "1G\\", "2Mail" + Cp932("，") + " news" + Cp932("＼") + "x ,http://n/"}},
+    {.name = "CaptureWithoutABrowserStartsNone", .list = {"0Book\\"}, .acts = {Capture({L"Book"})}},
+    {.name = "CaptureRefusedOrOnAUrlAddsNothing", .list = {"0Book\\", "1u,http://u"}, .service = L"IEXPLORE",
+     .options = {L"--refuse", L"WWW_GetWindowInfo"}, .reply = "\"http://a/\",\"T\",\"W\"",
+     .acts = {Capture({L"Book", L"u"}), Capture({L"Book"})}, .dde = {kAct}},
+    // The reply is read up to its 511th byte, the title kept to one field.
+    {.name = "LongReplyIsCut", .list = {"0Book\\"}, .service = L"IEXPLORE",
+     .reply = "\"http://l/" + std::string(91, 'u') + "\",\"" + std::string(700, 't') + "\",\"W\"",
+     .acts = {Capture({L"Book"})}, .dde = {kAct, kInfo},
+     .after = {"0Book\\", "1" + std::string(255, 't') + ",http://l/" + std::string(91, 'u')}},
+    {.name = "UrlLongerThanAFieldIsRefused", .list = {"0Book\\"}, .service = L"IEXPLORE",
+     .reply = "\"http://l/" + std::string(300, 'u') + "\",\"T\",\"W\"", .acts = {Capture({L"Book"})},
+     .dde = {kAct, kInfo}, .messages = {L"ﾌﾞﾗｳｻﾞのURLが長すぎるため追加できません。\nURLは255バイトまでです。"}},
+    {.name = "UrlEndingInABackslashIsFixed", .list = {"0Book\\"}, .service = L"IEXPLORE",
+     .reply = R"("http://h\\","T","W")", .acts = {Capture({L"Book"})}, .dde = {kAct, kInfo},
+     .after = {"0Book\\", "1T,http://h/"}},
+    {.name = "UnstorableUrlIsLeftOut", .list = {"0Book\\"}, .service = L"IEXPLORE", .reply = R"("ftp://f\\","T","W")",
+     .acts = {Capture({L"Book"})}, .dde = {kAct, kInfo}, .messages = {kUnstorable.c_str()}},
+};
+
+// A stand-in browser registered under the App Paths keys of all three browsers, in a folder
+// whose name has a blank; it appends its command line and arguments to started.log.
+class BrowserTest : public AppTest {
+protected:
+    void SetUp() override
+    {
+        AppTest::SetUp();
+        g_ui.msgSelectBrowser = RegisterWindowMessageW(L"WM_KORVEX_SELECTWEB");
+        CreateDirectoryW(PathOf(L"Program Files x").c_str(), nullptr);
+        standIn_ = PathOf(L"Program Files x\\browser.exe");
+        for (const std::wstring& exe : {standIn_, PathOf(L"user.exe"), PathOf(L"m64.exe"), PathOf(L"m32.exe")})
+            ASSERT_TRUE(CopyFileW(BesideTests(L"stand_in_browser.exe").c_str(), exe.c_str(), FALSE));
+        SetEnvironmentVariableW(L"LARKIT_STAND_IN_LOG", PathOf(L"started.log").c_str());
+        for (const wchar_t* key : {L"IEXPLORE.EXE", L"Netscape.exe", L"Opera.exe"})
+            appPaths_.Set(key, standIn_, AppPathsPlace::Machine64);
+    }
+    void TearDown() override
+    {
+        browser_.Stop();
+        if (g_ui.main && IsWindow(g_ui.main)) Exit();
+        appPaths_.Clear();
+        SetEnvironmentVariableW(L"LARKIT_STAND_IN_LOG", nullptr);
+        AppTest::TearDown();
+    }
+    void Show(const Lines& list, DWORD web)
+    {
+        WriteFileBytes(L"list.dat", ListFileBytes(list));
+        SetSettingDword(L"SortFlg", 0);
+        SetSettingDword(L"SelectWeb", web);
+        Start();
+    }
+    // The stand-ins' log once it holds `lines` lines (a bounded wait); with 0, after a quiet while.
+    Lines Started(size_t lines)
+    {
+        if (!lines) PumpFor(300);
+        PumpUntil([&] { return LogLines(PathOf(L"started.log")).size() >= lines; }, 15000);
+        return LogLines(PathOf(L"started.log"));
+    }
+    std::vector<bool> PressedButtons()
+    {
+        std::vector<bool> pressed;
+        for (int id : {IDM_BROWSER_IE, IDM_BROWSER_NETSCAPE, IDM_BROWSER_OPERA})
+            pressed.push_back(SendMessageW(g_ui.toolbar, TB_ISBUTTONCHECKED, id, 0) != 0);
+        return pressed;
+    }
+    std::wstring standIn_;
+    AppPathsEntries appPaths_;
+    Peer browser_;
+};
+
+class BrowserRows : public BrowserTest, public ::testing::WithParamInterface<Row> {};
+
+TEST_P(BrowserRows, Row)
+{
+    const Row& row = GetParam();
+    std::optional<AppPathsEntry> netscape;
+    if (row.netscape) netscape.emplace(L"Netscape.exe", *row.netscape ? std::optional<std::wstring>(row.netscape) : std::nullopt);
+    Show(row.list, row.web);
+    if (row.service) {
+        std::vector<std::wstring> args{row.service, PathOf(L"dde.log")};
+        args.insert(args.end(), row.options.begin(), row.options.end());
+        WriteFileBytes(L"reply.txt", row.reply);
+        if (!row.reply.empty()) args.insert(args.end(), {L"--reply", PathOf(L"reply.txt")});
+        ASSERT_TRUE(browser_.Start(L"fake_browser.exe", args));
+    }
+    const std::string exe = NarrowForLog(standIn_);
+    Lines started;
+    DWORD before = GetTickCount();
+    for (const Act& act : row.acts) {
+        if (!act.select.empty()) Select(act.select);
+        SendMessageW(g_ui.main, WM_COMMAND, act.command, 0);
+        if (act.started) {   // one at a time: the log keeps the order
+            started.insert(started.end(), {"\"" + exe + "\" \"" + act.started + "\"", exe, act.started});
+            EXPECT_EQ(Started(started.size()), started);
+        }
+        if (act.caret) {
+            EXPECT_EQ(ItemText(g_ui.tree, CaretItem()), act.caret);
+        }
+    }
+    EXPECT_GE(GetTickCount() - before, row.minMs);
+    EXPECT_EQ(Started(0), started);
+    EXPECT_EQ(LogLines(PathOf(L"dde.log")), row.dde);
+    EXPECT_EQ(ListLines(), row.after.empty() ? row.list : row.after);
+    std::vector<std::wstring> shown;
+    for (const ShownMessage& message : g_shownMessages) shown.push_back(message.text);
+    EXPECT_EQ(shown, std::vector<std::wstring>(row.messages.begin(), row.messages.end()));
+    for (const ShownMessage& message : g_shownMessages)
+        EXPECT_EQ(message.caption, message.text == kMissing ? L"ﾌﾞﾗｳｻﾞ起動ｴﾗｰ" : message.caption);
+    ExpectTreeMatchesList();
+}
+
+INSTANTIATE_TEST_SUITE_P(Browser, BrowserRows, ::testing::ValuesIn(kRows),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// Per-user entries first, then the machine's 64-bit view, then its 32-bit view; an empty value
+// names nothing. Where the prefix shares the machine views, the preferred place is written last.
+TEST_F(BrowserTest, AppPathsAreReadForTheUserThenThe64BitThenThe32BitView)
+{
+    const struct { const wchar_t *user, *m64, *m32, *started; } rows[] = {
+        {L"user.exe", L"m64.exe", L"m32.exe", L"user.exe"}, {nullptr, L"m64.exe", L"m32.exe", L"m64.exe"},
+        {nullptr, nullptr, L"m32.exe", L"m32.exe"}, {L"", nullptr, L"m32.exe", L"m32.exe"}};
+    Show({"0A\\", "1u,http://u"}, 2);
+    Select({L"A", L"u"});
+    for (const auto& row : rows) {
+        const std::pair<AppPathsPlace, const wchar_t*> places[] = {
+            {AppPathsPlace::Machine32, row.m32}, {AppPathsPlace::Machine64, row.m64}, {AppPathsPlace::User, row.user}};
+        AppPathsEntries entries;
+        for (const auto& [place, name] : places) entries.Set(L"Netscape.exe", std::nullopt, place);
+        for (const auto& [place, name] : places)
+            if (name) entries.Set(L"Netscape.exe", *name ? PathOf(name) : L"", place);
+        DeleteFileW(PathOf(L"started.log").c_str());
+        SendMessageW(g_ui.main, WM_COMMAND, IDM_OPEN, 0);
+        Lines started = Started(3);
+        EXPECT_EQ(started.size() > 1 ? started[1] : "", NarrowForLog(PathOf(row.started)));
+    }
+    EXPECT_TRUE(g_shownMessages.empty());
+}
+
+TEST_F(BrowserTest, ButtonsAndTheRegisteredMessageChooseAndExitStoresTheChoice)
+{
+    Show({"0A\\"}, 1);
+    EXPECT_EQ(PressedButtons(), (std::vector<bool>{true, false, false}));
+    for (WPARAM web : {2, 0, 4}) SendMessageW(g_ui.main, g_ui.msgSelectBrowser, web, 0);   // 0 and 4 are outside
+    EXPECT_EQ(PressedButtons(), (std::vector<bool>{false, true, false}));
+    SendMessageW(g_ui.main, WM_COMMAND, IDM_BROWSER_OPERA, 0);
+    EXPECT_EQ(PressedButtons(), (std::vector<bool>{false, false, true}));
+    Exit();
+    EXPECT_EQ(StoredDword(L"SelectWeb"), 3u);
+}
+
+}  // namespace
