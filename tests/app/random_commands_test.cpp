@@ -5,7 +5,6 @@
 // back. A failure names its seed. LARKIT_RANDOM_SEEDS=N, LARKIT_RANDOM_STEPS=M run N seeds of M commands;
 // LARKIT_RANDOM_SEED=S runs one; LARKIT_RANDOM_LOG=1 prints each command. Keep every draw from the
 // generator in its order, or the kept seeds stop replaying.
-#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
@@ -13,15 +12,10 @@
 #include <optional>
 #include <set>
 #include <sstream>
-#include <string>
-#include <vector>
 
 #include "core/clip_lines.h"
 #include "core/cp932.h"
-#include "core/entry_line.h"
-#include "core/entry_rules.h"
 #include "core/line_search.h"
-#include "core/lines.h"
 #include "edit/find.h"
 #include "list/list_file.h"
 #include "platform/text.h"
@@ -39,8 +33,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 using Rng = SeededRandom;
-
-// ---- Titles, URLs and lists (code page 932 bytes) ----
 
 // Titles that collide: case variants, a numbered one, equal titles for different folders,
 // double-byte characters whose trail byte is a backslash (表, ソ, 能, 予) or a letter (カ),
@@ -123,8 +115,6 @@ Lines RandomList(Rng& rng, size_t count)
     return lines;
 }
 
-// ---- The model: the list, the clipboard, the file and the find state ----
-
 struct Model : LineList {
     Lines clip, file;
     std::string findText;
@@ -170,8 +160,6 @@ std::vector<std::string> CharactersOf(const std::string& s)
 // CP932 bytes as UTF-8, for the log of commands.
 std::string Readable(const std::string& bytes) { return NarrowForLog(Widen(bytes)); }
 
-// ---- Dialog answers ----
-
 // A field's text as typed: CP932 bytes, or text that has no CP932 form.
 struct Typed {
     std::string bytes;
@@ -196,7 +184,7 @@ Typed TypedTitle(Rng& rng, bool folder, const std::string& original, const std::
     case 0: return {""};                                  // refused for a folder; a URL entry takes its URL
     case 1: return {"a\\b"};                              // refused
     case 2: return {std::string(kTypedFieldBytes + 1, 'x')};
-    case 3: return {rng.Pick(kTitles), false};     // no CP932 form
+    case 3: return {rng.Pick(kTitles), false};            // no CP932 form
     case 4: return {original};
     case 5: return {RandomTitle(rng, 250)};
     case 12: return {"Mail, news"};                       // refused for a URL entry
@@ -246,19 +234,12 @@ DialogPlan PlanEntryDialog(Rng& rng, bool url, const std::string& originalTitle,
     return plan;
 }
 
-// ---- Commands ----
-
 enum class Command {
     NewBook, NewGroup, NewUrl, Edit, Delete, DeleteLevel, Copy, CopyAdd, CopyLevel, Cut, CutAdd, CutLevel,
     Paste, PasteRoot, Find, FindNext, SaveAndReload, Reload
 };
 
-struct CommandInfo {
-    Command command;
-    const char* name;
-    WORD id;
-    int weight;
-};
+struct CommandInfo { Command command; const char* name; WORD id; int weight; };
 
 const std::vector<CommandInfo> kCommands = {
     {Command::NewBook, "new book", IDM_NEWBOOK, 4},        {Command::NewGroup, "new group", IDM_NEWGROUP, 6},
@@ -308,13 +289,7 @@ struct Expectation {
 };
 
 // One seeded sequence; `kept` marks the seed of a past failure.
-struct SeedRun {
-    uint64_t seed;
-    int steps;
-    bool kept;
-};
-
-void PrintTo(const SeedRun& run, std::ostream* out) { *out << "seed " << run.seed << ", " << run.steps << " commands"; }
+struct SeedRun { uint64_t seed; int steps; bool kept; };
 
 class RandomCommandsTest : public AppTest, public ::testing::WithParamInterface<SeedRun> {
 protected:
@@ -644,29 +619,25 @@ void RandomCommandsTest::CheckSavedListReadsBack()
     ExpectSameLines(ListLines(), m.lines, "the list read back");
 }
 
-// Seeds of past failures, each with the commands it took to fail: 65 and 135 renamed an entry
-// to a title that the collation weighs like a sibling's ("a々" beside "aー"), and the sorted
-// tree put the two in another order than a rebuild does.
-const SeedRun kKeptSeeds[] = {{65, 17, true}, {135, 49, true}};
-
-// Seeds: a handful by default or as many as asked for, and the kept ones.
+// The kept seeds and a handful more, or as many as asked for.
 std::vector<SeedRun> Seeds()
 {
-    const char* one = std::getenv("LARKIT_RANDOM_SEED");
     const char* seeds = std::getenv("LARKIT_RANDOM_SEEDS");
     const char* steps = std::getenv("LARKIT_RANDOM_STEPS");
     int length = steps ? std::atoi(steps) : 50;
-    if (one) return {{std::strtoull(one, nullptr, 10), length, false}};
-    std::vector<SeedRun> runs(std::begin(kKeptSeeds), std::end(kKeptSeeds));
-    int count = seeds ? std::atoi(seeds) : 6;
-    for (int i = 1; i <= count; ++i) runs.push_back({static_cast<uint64_t>(i), length, false});
+    if (const char* one = std::getenv("LARKIT_RANDOM_SEED")) return {{std::strtoull(one, nullptr, 10), length, false}};
+    // Seeds of past failures, with the commands it took: 65 and 135 renamed an entry to a title the
+    // collation weighs like a sibling's ("a々" beside "aー"), and the sorted tree put the two in
+    // another order than a rebuild does.
+    std::vector<SeedRun> runs = {{65, 17, true}, {135, 49, true}};
+    for (int i = 1; i <= (seeds ? std::atoi(seeds) : 6); ++i) runs.push_back({static_cast<uint64_t>(i), length, false});
     return runs;
 }
 
 TEST_P(RandomCommandsTest, EveryCommandKeepsListTreeAndClipboardInStep)
 {
-    uint64_t seed = GetParam().seed;
-    int length = GetParam().steps;
+    const uint64_t seed = GetParam().seed;
+    const int length = GetParam().steps;
     StartWith(seed);
     for (int number = 1; number <= length && !HasFailure(); ++number) {
         Step(number);
@@ -707,8 +678,6 @@ struct FoundCase {
     const wchar_t* caret = nullptr;        // the caret item's text, when set
     std::vector<std::wstring> stillShown;  // an item that must still be shown
 };
-
-void PrintTo(const FoundCase& c, std::ostream* out) { *out << c.name; }
 
 class FoundCasesTest : public AppTest, public ::testing::WithParamInterface<FoundCase> {};
 
