@@ -662,7 +662,8 @@ INSTANTIATE_TEST_SUITE_P(Seeded, RandomCommandsTest, ::testing::ValuesIn(Seeds()
                              return (info.param.kept ? "Kept" : "Seed") + std::to_string(info.param.seed);
                          });
 
-// What random sequences found, one command on a fixed list each. Gap: an entry or level whose
+// What random sequences found, one command on a fixed list each. A subtree that runs to the end of
+// the list goes with it. Gap: an entry or level whose
 // lines stop at an empty line (a list edited by hand) while the tree showed the lines after it
 // among its items; those lines stay in the list, so they stay shown where a rebuild puts them.
 // Alike: titles the collation weighs alike ("a々" and "aー" under Wine's) stand in a sorted tree
@@ -678,6 +679,8 @@ struct FoundCase {
     const wchar_t* caret = nullptr;        // the caret item's text, when set
     std::vector<std::wstring> stillShown;  // an item that must still be shown
 };
+
+void PrintTo(const FoundCase& c, std::ostream* out) { *out << c.name; }
 
 class FoundCasesTest : public AppTest, public ::testing::WithParamInterface<FoundCase> {};
 
@@ -710,6 +713,7 @@ INSTANTIATE_TEST_SUITE_P(
         FoundCase{"GapCut", 0, kGap, {L"A", L"G"}, IDM_CUT, nullptr, kGapAfter, L"A", {L"A", L"F", L"w"}},
         FoundCase{"GapDeleteLevel", 0, kLevelGap, {L"A", L"G", L"u"}, IDM_DELETELEVEL, nullptr, kLevelGapAfter, L"G", {L"A", L"G", L"w"}},
         FoundCase{"GapCutLevel", 0, kLevelGap, {L"A", L"G", L"u"}, IDM_CUTLEVEL, nullptr, kLevelGapAfter, L"G", {L"A", L"G", L"w"}},
+        FoundCase{"DeleteToTheEnd", 0, {"0A\\", "1G\\", "2u,http://u"}, {L"A", L"G"}, IDM_DELETE, nullptr, {"0A\\"}, nullptr, {}},
         FoundCase{"AlikeNewUrl", 1, {"0A\\", Cp932("1aー,http://x")}, {L"A"}, IDM_NEWURL, "a々",
                   {"0A\\", Cp932("1a々,http://n"), Cp932("1aー,http://x")}, nullptr, {}},
         FoundCase{"AlikeNewUrlTheOtherWay", 1, {"0A\\", Cp932("1a々,http://x")}, {L"A"}, IDM_NEWURL, "aー",
