@@ -106,8 +106,10 @@ TEST(LineList, SubtreeEndAndRebase)
     // Book A holds a URL and group B, which holds a URL; book D is empty.
     const Lines five{"0A\\", "1u,http://u", "1B\\", "2v,http://v", "0D\\"};
     const Lines deep{"8a\\", "9b\\", ":c\\", ";d,u", "9e,u", "8f,u"};
+    const Lines toTheEnd{"0A\\", "1B\\", "2v,http://v"};
     const struct { const Lines& lines; size_t index, end; } rows[] = {
-        {five, 0, 4}, {five, 1, 2}, {five, 2, 4}, {five, 4, 5}, {deep, 0, 5}, {deep, 1, 4}, {deep, 2, 4},
+        {toTheEnd, 0, 3}, {toTheEnd, 1, 3}, {five, 0, 4}, {five, 1, 2}, {five, 2, 4},
+        {five, 4, 5},     {deep, 0, 5},     {deep, 1, 4}, {deep, 2, 4},
     };
     for (const auto& r : rows) EXPECT_EQ(SubtreeEnd(LineList{r.lines}, r.index), r.end) << r.lines[r.index];
     EXPECT_EQ(SubtreeEnd(LineList{{"0A\\", "1u,x", "", "1v,y"}}, 0), 2u) << "an empty line ends the run";
