@@ -21,6 +21,7 @@
 #include "list/list_file.h"
 #include "platform/registry.h"
 #include "res/resource.h"
+#include "tests/support/dialogs.h"
 #include "transfer/favorites_import.h"
 #include "tree/state.h"
 #include "tree/tree_build.h"
@@ -37,21 +38,12 @@ static bool Fail(const char* what)
     return false;
 }
 
-static bool WriteText(const std::wstring& path, const std::string& bytes)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
-    return CloseHandle(file) && ok;
-}
-
 static bool WriteShortcuts(const std::wstring& folder, const std::string& tag)
 {
     for (int i = 0; i < kShortcutsPerFolder; ++i) {
         std::string url = "http://www.example.com/" + tag + "/page" + std::to_string(i) + ".html";
         std::string bytes = "[DEFAULT]\r\nBASEURL=" + url + "\r\n[InternetShortcut]\r\nURL=" + url + "\r\nIconIndex=0\r\n";
-        if (!WriteText(folder + L"\\Page " + std::to_wstring(i) + L".url", bytes)) return false;
+        if (!WriteBytes(folder + L"\\Page " + std::to_wstring(i) + L".url", bytes)) return false;
     }
     return true;
 }
@@ -194,11 +186,16 @@ static CommandList MakeCommandList(size_t lines)
     return made;
 }
 
-// Answers this thread's dialogs at once: the fields are filled as the dialog comes up and OK
-// is posted to it. The time each dialog stood, from its creation to its end, is added up, so
-// that a command's own work can be told from the dialog's.
-static std::map<int, std::wstring> s_answerTexts;
-static HHOOK s_cbtHook = nullptr, s_initHook = nullptr;
+// Commands are short and a slow moment of the machine would fall on one size only: every size
+// is measured in each of kScaleRounds rounds, each command kCommandRuns times a round, and
+// the best time counts.
+static constexpr int kScaleRounds = 3;
+static constexpr int kCommandRuns = 3;
+
+// Answers this thread's dialogs at once (the test support's answerer, each dialog as it comes
+// up). The time each dialog stood, from its creation to its end, is added up, so that a
+// command's own work can be told from the dialog's.
+static HHOOK s_cbtHook = nullptr;
 static double s_dialogOpenedAt = 0, s_dialogMs = 0;
 
 static bool IsDialogWindow(HWND hwnd)
@@ -216,36 +213,21 @@ static LRESULT CALLBACK OnDialogCreatedOrGone(int code, WPARAM wp, LPARAM lp)
     return CallNextHookEx(s_cbtHook, code, wp, lp);
 }
 
-static LRESULT CALLBACK OnDialogReady(int code, WPARAM wp, LPARAM lp)
-{
-    auto* sent = reinterpret_cast<CWPRETSTRUCT*>(lp);
-    if (code == HC_ACTION && sent->message == WM_INITDIALOG) {
-        for (const auto& [id, text] : s_answerTexts) SetDlgItemTextW(sent->hwnd, id, text.c_str());
-        PostMessageW(sent->hwnd, WM_COMMAND, IDOK, 0);
-    }
-    return CallNextHookEx(s_initHook, code, wp, lp);
-}
-
 static void AnswerDialogs(std::map<int, std::wstring> texts)
 {
-    s_answerTexts = std::move(texts);
+    DialogStep step;
+    step.texts = std::move(texts);
+    ScriptDialogs(std::vector<DialogStep>(kCommandRuns, step), true);
     s_dialogMs = 0;
     if (!s_cbtHook) s_cbtHook = SetWindowsHookExW(WH_CBT, OnDialogCreatedOrGone, nullptr, GetCurrentThreadId());
-    if (!s_initHook) s_initHook = SetWindowsHookExW(WH_CALLWNDPROCRET, OnDialogReady, nullptr, GetCurrentThreadId());
 }
 
 static void StopAnsweringDialogs()
 {
+    StopDialogScript();
     if (s_cbtHook) UnhookWindowsHookEx(s_cbtHook);
-    if (s_initHook) UnhookWindowsHookEx(s_initHook);
-    s_cbtHook = s_initHook = nullptr;
+    s_cbtHook = nullptr;
 }
-
-// Commands are short and a slow moment of the machine would fall on one size only: every size
-// is measured in each of kScaleRounds rounds, each command kCommandRuns times a round, and
-// the best time counts.
-static constexpr int kScaleRounds = 3;
-static constexpr int kCommandRuns = 3;
 
 // One command's best time, whole and without the time its dialog stood open.
 struct CommandTime {

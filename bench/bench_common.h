@@ -17,7 +17,7 @@
 #include "platform/registry.h"
 #include "platform/text.h"
 #include "res/resource.h"
-#include "tests/app/temp_folder.h"
+#include "tests/support/support.h"
 #include "tree/state.h"
 #include "tree/tree_item.h"
 
@@ -30,17 +30,6 @@ inline double Now()
     LARGE_INTEGER count;
     QueryPerformanceCounter(&count);
     return static_cast<double>(count.QuadPart) * 1000.0 / static_cast<double>(frequency.QuadPart);
-}
-
-// Handles every queued message, so that no run pays for the one before.
-inline void PumpMessages()
-{
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
 }
 
 // Runs `prepare` untimed, then `work`, and keeps the best time in ms so far in `best`. A
@@ -88,12 +77,7 @@ inline void PrintRatio(const char* name, double value)
 // A new empty folder in the temporary folder, named after `prefix` and the process; empty on failure.
 inline std::wstring MakeBenchFolder(const wchar_t* prefix)
 {
-    wchar_t temp[MAX_PATH + 1];
-    DWORD n = GetTempPathW(MAX_PATH + 1, temp);
-    if (n == 0 || n > MAX_PATH) return std::wstring();
-    std::wstring folder = std::wstring(temp, n) + prefix + std::to_wstring(GetCurrentProcessId());
-    RemoveFolder(folder);
-    return CreateDirectoryW(folder.c_str(), nullptr) ? folder : std::wstring();
+    return MakeScratchFolder(prefix + std::to_wstring(GetCurrentProcessId()));
 }
 
 // Starts the main window in `folder` with no stored settings and lets it load the list there,
@@ -107,17 +91,10 @@ bool MeasureInMainWindow(const std::wstring& folder, Measure measure)
     GetCurrentDirectoryW(MAX_PATH, previous);
     SetCurrentDirectoryW(folder.c_str());
     (void)RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
-    HINSTANCE inst = GetModuleHandleW(nullptr);
     double start = Now();
-    HWND main = RegisterMainClass(inst) ? CreateMainWindow(inst) : nullptr;
-    bool ok = main != nullptr;
-    if (main) {
-        ShowWindow(main, SW_SHOWNOACTIVATE);
-        PumpMessages();   // WM_LOADLIST: the list is loaded and the tree built here
-        ok = measure(Now() - start);
-        SendMessageW(main, WM_COMMAND, IDM_EXIT, 0);
-        PumpMessages();
-    }
+    HWND main = StartMainWindow();   // the list is loaded and the tree built in here
+    bool ok = main && measure(Now() - start);
+    if (main) ExitMainWindow();
     SetCurrentDirectoryW(previous);
     (void)RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
     return ok;

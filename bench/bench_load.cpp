@@ -25,7 +25,6 @@
 #include "platform/registry.h"
 #include "platform/text.h"
 #include "res/resource.h"
-#include "tests/app/temp_folder.h"
 #include "tree/state.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"

@@ -24,19 +24,6 @@ static bool RunsUnderWine()
     return ntdll && GetProcAddress(ntdll, "wine_get_version");
 }
 
-static std::string ReadSmallFile(const std::wstring& path)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              0, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return {};
-    std::string text;
-    char buffer[4096];
-    DWORD got = 0;
-    while (text.size() < (1u << 16) && ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got) text.append(buffer, got);
-    CloseHandle(file);
-    return text;
-}
-
 static std::string Lower(std::string text)
 {
     for (char& c : text)
@@ -54,7 +41,7 @@ static std::wstring FindLinuxProcess(const std::string& marker)
     do {
         if (found.cFileName[0] < L'0' || found.cFileName[0] > L'9') continue;
         std::wstring folder = std::wstring(L"Z:\\proc\\") + found.cFileName;
-        std::string command = ReadSmallFile(folder + L"\\cmdline");
+        std::string command = ReadBytes(folder + L"\\cmdline").value_or("");
         if (Lower(command).find(marker) != std::string::npos) match = folder;
     } while (match.empty() && FindNextFileW(find, &found));
     FindClose(find);
@@ -65,7 +52,7 @@ static std::wstring FindLinuxProcess(const std::string& marker)
 // USER_HZ on the machines Wine runs on). Negative when it cannot be read.
 static double LinuxCpuMs(const std::wstring& processFolder)
 {
-    std::string stat = ReadSmallFile(processFolder + L"\\stat");
+    std::string stat = ReadBytes(processFolder + L"\\stat").value_or("");
     size_t name = stat.rfind(')');
     if (name == std::string::npos) return -1;
     std::istringstream fields(stat.substr(name + 1));
@@ -96,16 +83,6 @@ static double CpuMs(const Measured& program)
     return FileTimeMs(kernel) + FileTimeMs(user);
 }
 
-// Waits while handling this thread's messages: the program sends messages to every top-level
-// window, and windows left from the measurements in this process must answer them.
-static void PumpFor(DWORD ms)
-{
-    for (DWORD start = GetTickCount(), waited = 0; waited < ms; waited = GetTickCount() - start) {
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, ms - waited, QS_ALLINPUT);
-        PumpMessages();
-    }
-}
-
 // CPU time the program uses in kIdleMs while this process only waits.
 static double CpuOverIdleSpan(const Measured& program)
 {
@@ -113,27 +90,6 @@ static double CpuOverIdleSpan(const Measured& program)
     PumpFor(kIdleMs);
     double after = CpuMs(program);
     return before < 0 || after < 0 ? -1 : after - before;
-}
-
-static HWND WindowOfProcess(DWORD pid)
-{
-    for (HWND main = FindWindowExW(nullptr, nullptr, L"LARKIT", nullptr); main;
-         main = FindWindowExW(nullptr, main, L"LARKIT", nullptr)) {
-        DWORD owner = 0;
-        GetWindowThreadProcessId(main, &owner);
-        if (owner == pid) return main;
-    }
-    return nullptr;
-}
-
-template <typename Done>
-static bool WaitFor(Done done, DWORD ms)
-{
-    for (DWORD waited = 0; waited < ms; waited += 50) {
-        if (done()) return true;
-        PumpFor(50);
-    }
-    return done();
 }
 
 static bool Fail(const char* what)
@@ -166,7 +122,7 @@ static bool MeasureStarted(Measured& program, HWND main, size_t listLines)
 {
     // The window is found as soon as it exists, before its tree does.
     auto shown = [&] { return static_cast<size_t>(SendMessageW(GetDlgItem(main, IDC_TREE), TVM_GETCOUNT, 0, 0)); };
-    if (!WaitFor([&] { return shown() == listLines; }, 60000))
+    if (!PumpUntil([&] { return shown() == listLines; }, 60000))
         return Fail("larkit.exe did not show the whole list");
 
     PROCESS_MEMORY_COUNTERS counters{};
@@ -176,7 +132,7 @@ static bool MeasureStarted(Measured& program, HWND main, size_t listLines)
 
     // The pointer away from the bar, so that it hides to its strip.
     SetCursorPos(GetSystemMetrics(SM_CXSCREEN) / 2, GetSystemMetrics(SM_CYSCREEN) / 2);
-    bool hidden = WaitFor([&] {
+    bool hidden = PumpUntil([&] {
         RECT bar{};
         GetWindowRect(main, &bar);
         return bar.right - bar.left < 20;   // the strip, not the 200-pixel bar
@@ -193,28 +149,19 @@ static bool MeasureStarted(Measured& program, HWND main, size_t listLines)
 
 bool MeasureProgramProcess(const std::wstring& folder, size_t listLines)
 {
-    wchar_t self[MAX_PATH];
-    DWORD n = GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring beside = std::wstring(self, n);
-    beside = beside.substr(0, beside.find_last_of(L'\\') + 1) + L"larkit.exe";
+    std::wstring beside = BesideProgram(L"larkit.exe");
     // A copy in the list's folder: its path on the command line names the process.
     std::wstring exe = folder + L"\\larkit.exe";
     if (!CopyFileW(beside.c_str(), exe.c_str(), FALSE)) return Fail("larkit.exe is not beside the benchmark");
 
     StoreDockedAutoHide();
-    std::wstring command = L"\"" + exe + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
     PROCESS_INFORMATION started{};
-    if (!CreateProcessW(exe.c_str(), command.data(), nullptr, nullptr, FALSE, 0, nullptr, folder.c_str(), &startup,
-                        &started))
-        return Fail("larkit.exe could not be started");
+    if (!StartProgram(L"\"" + exe + L"\"", folder.c_str(), &started)) return Fail("larkit.exe could not be started");
     CloseHandle(started.hThread);
     Measured program;
     program.process = started.hProcess;
     HWND main = nullptr;
-    bool ok = WaitFor([&] { return (main = WindowOfProcess(started.dwProcessId)) != nullptr; }, 20000) ||
-              Fail("no window of larkit.exe");
+    bool ok = (main = WindowOfProcess(started.dwProcessId, 20000)) != nullptr || Fail("no window of larkit.exe");
     if (ok && RunsUnderWine()) {
         std::wstring name = folder.substr(folder.find_last_of(L'\\') + 1);
         program.linuxFolder = FindLinuxProcess(Lower(std::string(name.begin(), name.end())) + "\\larkit.exe");
@@ -222,7 +169,7 @@ bool MeasureProgramProcess(const std::wstring& folder, size_t listLines)
     }
     if (ok) ok = MeasureStarted(program, main, listLines);
     if (main) PostMessageW(main, WM_COMMAND, IDM_EXIT, 0);
-    if (!WaitFor([&] { return WaitForSingleObject(started.hProcess, 0) == WAIT_OBJECT_0; }, 60000)) {
+    if (!PumpUntil([&] { return WaitForSingleObject(started.hProcess, 0) == WAIT_OBJECT_0; }, 60000)) {
         TerminateProcess(started.hProcess, 1);
         WaitForSingleObject(started.hProcess, 5000);
         ok = Fail("larkit.exe did not end after IDM_EXIT");

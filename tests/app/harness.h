@@ -10,6 +10,8 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include "tests/support/support.h"
+
 // One shown item, in display order.
 struct ShownItem {
     int depth;
@@ -50,22 +52,6 @@ private:
     std::wstring previousDir_;
 };
 
-// The names in `folder` (no "." and ".."), in the order the folder listing gives them.
-std::vector<std::wstring> NamesInFolder(const std::wstring& folder);
-
-// The user's temporary folder (no backslash at the end), where a list that could not be saved
-// anywhere else is kept.
-std::wstring TemporaryFolder();
-
-// The contents of the side files ("*_unsaved_*") in `folder`, each removed when `take`.
-std::vector<std::string> SideFileContents(const std::wstring& folder, bool take);
-
-// Handles every queued message (timers excluded from waiting).
-void PumpMessages();
-
-// Handles messages until `done` holds or `ms` milliseconds have passed; whether it holds.
-bool PumpUntil(const std::function<bool()>& done, DWORD ms = 1000);
-
 // The settings key under HKCU, as the program stores it.
 void ClearSettings();
 void SetSettingDword(const wchar_t* name, DWORD value);
@@ -81,12 +67,16 @@ HTREEITEM CaretItem();
 // The item reached by following titles from the top level; null when one is missing.
 HTREEITEM ItemAtPath(const std::vector<std::wstring>& titles);
 
-// Wide text as UTF-8, for failure messages.
-std::string NarrowForLog(const std::wstring& text);
+// The side files' contents (tests/support SideFiles).
+inline std::vector<std::string> SideFileContents(const std::wstring& folder, bool take)
+{
+    std::vector<std::string> contents;
+    for (const SideFile& side : SideFiles(folder, take)) contents.push_back(side.bytes);
+    return contents;
+}
 
 // UTF-8 test text to the CP932 bytes of the list file.
 std::string Cp932(const char* utf8);
-std::wstring WideFromUtf8(const char* utf8);
 
 // The check after every command: the tree shows exactly what a rebuild from the list shows
 // (shape, texts, images, item data). Rebuilds the tree, so the selection is reset.

@@ -1,4 +1,4 @@
-// The helper roles of win_tests.exe and the starting of them. Every wait is bounded.
+// The helper role of win_tests.exe and the starting of it. Every wait is bounded.
 #include "tests/app/helper_process.h"
 
 #include <shellapi.h>
@@ -8,6 +8,7 @@
 #include "core/list_bytes.h"
 #include "list/list_file.h"
 #include "tests/app/faulty_file.h"
+#include "tests/support/support.h"
 #include "tree/state.h"
 
 static constexpr wchar_t kHelperSwitch[] = L"--helper";
@@ -34,17 +35,6 @@ static int SaveAndEnd(const std::wstring& folder, const std::wstring& step)
     return 0;   // not ended: the test sees exit code 0
 }
 
-// Holds `path` open without sharing, tells `ready`, and waits to be ended.
-static int HoldFile(const std::wstring& ready, const std::wstring& path)
-{
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return 2;
-    HANDLE event = OpenEventW(EVENT_MODIFY_STATE, FALSE, ready.c_str());
-    if (event) SetEvent(event);
-    Sleep(60000);
-    return 0;
-}
-
 bool RunAsHelper(int* exitCode)
 {
     int argc = 0;
@@ -58,7 +48,6 @@ bool RunAsHelper(int* exitCode)
     LocalFree(argv);
     *exitCode = 1;
     if (role == L"save" && args.size() == 2) *exitCode = SaveAndEnd(args[0], args[1]);
-    if (role == L"hold" && args.size() == 2) *exitCode = HoldFile(args[0], args[1]);
     return true;
 }
 
@@ -79,23 +68,7 @@ bool HelperProcess::Launch(const std::vector<std::wstring>& args)
     GetModuleFileNameW(nullptr, self, MAX_PATH);
     std::wstring commandLine = L"\"" + std::wstring(self) + L"\" " + kHelperSwitch;
     for (const std::wstring& arg : args) commandLine += L" \"" + arg + L"\"";
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup, &process_))
-        return true;
-    process_ = PROCESS_INFORMATION{};
-    return false;
-}
-
-bool HelperProcess::HoldFile(const std::wstring& path)
-{
-    std::wstring ready = L"larkit-hold-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(GetTickCount());
-    HANDLE event = CreateEventW(nullptr, TRUE, FALSE, ready.c_str());
-    bool holding = Launch({L"hold", ready, path});
-    HANDLE waits[2] = {event, process_.hProcess};
-    holding = holding && WaitForMultipleObjects(2, waits, FALSE, 10000) == WAIT_OBJECT_0;
-    CloseHandle(event);
-    return holding;
+    return StartProgram(commandLine, nullptr, &process_);
 }
 
 DWORD HelperProcess::SaveUntilEnded(const std::wstring& folder, const std::wstring& step)

@@ -1,5 +1,5 @@
-// The Windows tests started again as a helper in a process of its own: to hold a file open as
-// another program would, or to save and be ended part of the way through, as by a kill.
+// The Windows tests started again as a helper in a process of its own, to save and be ended
+// part of the way through, as by a kill.
 #pragma once
 #include <string>
 #include <vector>
@@ -16,9 +16,6 @@ public:
     HelperProcess(const HelperProcess&) = delete;
     HelperProcess& operator=(const HelperProcess&) = delete;
     ~HelperProcess();
-
-    // Holds `path` open without sharing until ended; returns once it holds it.
-    bool HoldFile(const std::wstring& path);
 
     // Loads the list file of `folder`, adds a line and runs the exit save with the fault
     // `step` ("writing", "replacing" or "backup") set to end the process there. Returns its

@@ -3,14 +3,6 @@
 
 #include <gtest/gtest.h>
 
-std::wstring BesideTests(const wchar_t* name)
-{
-    wchar_t self[MAX_PATH];
-    GetModuleFileNameW(nullptr, self, MAX_PATH);
-    std::wstring path = self;
-    return path.substr(0, path.find_last_of(L'\\') + 1) + name;
-}
-
 static std::wstring Quoted(const std::wstring& arg) { return L"\"" + arg + L"\""; }
 
 bool Peer::Start(const wchar_t* program, const std::vector<std::wstring>& args)
@@ -20,11 +12,7 @@ bool Peer::Start(const wchar_t* program, const std::vector<std::wstring>& args)
     HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
     std::wstring commandLine = Quoted(BesideTests(program)) + L" " + Quoted(readyName);
     for (const std::wstring& arg : args) commandLine += L" " + Quoted(arg);
-    STARTUPINFOW startup{};
-    startup.cb = sizeof startup;
-    bool started = CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                                  &process_);
-    if (!started) process_ = PROCESS_INFORMATION{};
+    bool started = StartProgram(commandLine, nullptr, &process_);
     HANDLE waits[2] = {ready, process_.hProcess};
     bool serving = started && WaitForMultipleObjects(2, waits, FALSE, 10000) == WAIT_OBJECT_0;
     CloseHandle(ready);
@@ -43,29 +31,6 @@ void Peer::Stop()
     CloseHandle(process_.hProcess);
     CloseHandle(process_.hThread);
     process_ = PROCESS_INFORMATION{};
-}
-
-
-void PumpFor(DWORD ms)
-{
-    PumpUntil([] { return false; }, ms);
-}
-
-std::vector<std::string> LogLines(const std::wstring& path)
-{
-    std::vector<std::string> lines;
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return lines;
-    std::string bytes(GetFileSize(file, nullptr), '\0');
-    DWORD got = 0;
-    ReadFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &got, nullptr);
-    CloseHandle(file);
-    bytes.resize(got);
-    size_t start = 0;
-    for (size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1)
-        lines.push_back(bytes.substr(start, end - start));
-    return lines;
 }
 
 static const wchar_t kAppPaths[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";

@@ -11,7 +11,7 @@
 #include <windows.h>
 
 // The full path of a program built beside the tests.
-std::wstring BesideTests(const wchar_t* name);
+inline std::wstring BesideTests(const wchar_t* name) { return BesideProgram(name); }
 
 // A started helper program. Its first argument is an event it sets once it serves; Start waits
 // for that. Stopped (WM_QUIT to its thread, then terminated after a bounded wait) by Stop or
@@ -29,11 +29,8 @@ private:
     PROCESS_INFORMATION process_{};
 };
 
-// Handles this thread's messages for `ms` milliseconds.
-void PumpFor(DWORD ms);
-
 // A log file's lines (without line ends); none when it does not exist.
-std::vector<std::string> LogLines(const std::wstring& path);
+inline std::vector<std::string> LogLines(const std::wstring& path) { return SplitLines(ReadBytes(path).value_or("")); }
 
 // Where an App Paths entry is kept: for the current user only, or in HKEY_LOCAL_MACHINE's
 // 64-bit or 32-bit registry view (one and the same where the Wine prefix shares the views).

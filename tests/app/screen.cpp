@@ -16,26 +16,6 @@ RECT MainWindowRect()
     return rect;
 }
 
-// Under Wine the display reports each warp back a little later; a stale report would move
-// the pointer back in the middle of a test, so this waits until the position holds.
-void PointAt(LONG x, LONG y)
-{
-    SetCursorPos(x, y);
-    POINT at{};
-    for (int i = 0, steady = 0; i < 200 && steady < 4; ++i) {
-        Sleep(2);
-        PumpMessages();
-        GetCursorPos(&at);
-        if (at.x == x && at.y == y) {
-            ++steady;
-        } else {
-            steady = 0;
-            SetCursorPos(x, y);
-        }
-    }
-    EXPECT_EQ(at.x, x);
-    EXPECT_EQ(at.y, y);
-}
 
 
 LONG TaskbarHeight()

@@ -22,9 +22,6 @@ inline std::ostream& operator<<(std::ostream& out, const RECT& r)
 
 RECT MainWindowRect();
 
-// Moves the real pointer and lets the windows see it, as a mouse move would; fails the test
-// when the position does not hold.
-void PointAt(LONG x, LONG y);
 
 
 // The taskbar's height as the desktop-bar service reports it.

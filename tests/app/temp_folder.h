@@ -1,5 +1,3 @@
-// Removing a scratch folder with everything in it (tests and benchmarks).
+// Kept for the tests that include it by this name.
 #pragma once
-#include <string>
-
-void RemoveFolder(const std::wstring& folder);
+#include "tests/support/support.h"

@@ -1,5 +1,5 @@
 // The dialog driver: a thread timer that looks for this thread's dialog windows.
-#include "tests/app/dialog_driver.h"
+#include "tests/support/dialogs.h"
 
 #include <deque>
 
@@ -11,6 +11,7 @@ int g_unplannedDialogs = 0;
 
 static std::deque<DialogStep> s_steps;
 static UINT_PTR s_timer = 0;
+static HHOOK s_initHook = nullptr;
 
 static BOOL CALLBACK FindDialog(HWND hwnd, LPARAM found)
 {
@@ -71,15 +72,13 @@ static SeenDialog Record(HWND dlg)
     return seen;
 }
 
-static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
+// Takes the next step in `dlg`; the button is posted when the dialog is still being made.
+static void Answer(HWND dlg, bool post)
 {
-    HWND dlg = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dlg));
-    if (!dlg) return;
     g_seenDialogs.push_back(Record(dlg));
     if (s_steps.empty()) {
         ++g_unplannedDialogs;
-        SendMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
+        post ? (void)PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0) : (void)SendMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
         return;
     }
     DialogStep step = s_steps.front();
@@ -88,11 +87,27 @@ static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
     if (step.url) SetDlgItemTextW(dlg, IDC_ENTRY_URL, step.url->c_str());
     for (const auto& [id, text] : step.texts) SetDlgItemTextW(dlg, id, text.c_str());
     for (const auto& [id, checked] : step.checks) CheckDlgButton(dlg, id, checked ? BST_CHECKED : BST_UNCHECKED);
-    SendMessageW(dlg, WM_COMMAND, static_cast<WPARAM>(step.button), 0);
+    WPARAM button = static_cast<WPARAM>(step.button);
+    post ? (void)PostMessageW(dlg, WM_COMMAND, button, 0) : (void)SendMessageW(dlg, WM_COMMAND, button, 0);
 }
 
-void ScriptDialogs(std::vector<DialogStep> steps)
+static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
 {
+    HWND dlg = nullptr;
+    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dlg));
+    if (dlg) Answer(dlg, false);
+}
+
+static LRESULT CALLBACK OnDialogReady(int code, WPARAM wp, LPARAM lp)
+{
+    auto* sent = reinterpret_cast<CWPRETSTRUCT*>(lp);
+    if (code == HC_ACTION && sent->message == WM_INITDIALOG) Answer(sent->hwnd, true);
+    return CallNextHookEx(s_initHook, code, wp, lp);
+}
+
+void ScriptDialogs(std::vector<DialogStep> steps, bool atOnce)
+{
+    if (atOnce && !s_initHook) s_initHook = SetWindowsHookExW(WH_CALLWNDPROCRET, OnDialogReady, nullptr, GetCurrentThreadId());
     s_steps.assign(steps.begin(), steps.end());
     g_seenDialogs.clear();
     g_unplannedDialogs = 0;
@@ -102,7 +117,9 @@ void ScriptDialogs(std::vector<DialogStep> steps)
 void StopDialogScript()
 {
     if (s_timer) KillTimer(nullptr, s_timer);
+    if (s_initHook) UnhookWindowsHookEx(s_initHook);
     s_timer = 0;
+    s_initHook = nullptr;
     s_steps.clear();
 }
 

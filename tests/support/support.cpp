@@ -1,0 +1,227 @@
+// Test and benchmark support.
+#include "tests/support/support.h"
+
+#include "app/main_window.h"
+#include "res/resource.h"
+#include "tree/state.h"
+
+void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        if (msg.message == WM_QUIT) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+bool PumpUntil(const std::function<bool()>& done, DWORD ms)
+{
+    DWORD start = GetTickCount();
+    while (!done() && GetTickCount() - start < ms) {
+        // One message at a time, so that a window that keeps posting to itself cannot hold
+        // the caller here past its bound.
+        MSG msg;
+        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+            continue;
+        }
+        if (msg.message == WM_QUIT) continue;
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return done();
+}
+
+void PumpFor(DWORD ms) { PumpUntil([] { return false; }, ms); }
+
+void (*g_pointerSlipped)(LONG x, LONG y) = nullptr;
+
+bool PointAt(LONG x, LONG y)
+{
+    SetCursorPos(x, y);
+    POINT at{};
+    for (int i = 0, steady = 0; i < 200 && steady < 4; ++i) {
+        Sleep(2);
+        PumpMessages();
+        GetCursorPos(&at);
+        if (at.x == x && at.y == y) {
+            ++steady;
+        } else {
+            steady = 0;
+            SetCursorPos(x, y);
+        }
+    }
+    bool held = at.x == x && at.y == y;
+    if (!held && g_pointerSlipped) g_pointerSlipped(x, y);
+    return held;
+}
+
+std::optional<std::string> ReadBytes(const std::wstring& path)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string bytes;
+    static char buffer[1 << 16];
+    DWORD got = 0;   // read to the end: files under /proc report no size
+    while (bytes.size() < (256u << 20) && ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got)
+        bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+std::vector<std::string> SplitLines(const std::string& bytes)
+{
+    std::vector<std::string> lines;
+    size_t start = 0;
+    for (size_t end; (end = bytes.find('\n', start)) != std::string::npos; start = end + 1)
+        lines.push_back(bytes.substr(start, end - start));
+    return lines;
+}
+
+bool WriteBytes(const std::wstring& path, const std::string& bytes)
+{
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
+    return CloseHandle(file) && ok;
+}
+
+HeldOpen::HeldOpen(const std::wstring& path)
+    : handle_(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+{
+}
+
+void HeldOpen::Release()
+{
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+    handle_ = INVALID_HANDLE_VALUE;
+}
+
+std::vector<std::wstring> NamesInFolder(const std::wstring& folder)
+{
+    std::vector<std::wstring> names;
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        std::wstring name = found.cFileName;
+        if (name != L"." && name != L"..") names.push_back(name);
+    } while (FindNextFileW(find, &found));
+    FindClose(find);
+    return names;
+}
+
+std::wstring TemporaryFolder()
+{
+    wchar_t temp[MAX_PATH + 1];
+    std::wstring folder(temp, GetTempPathW(MAX_PATH + 1, temp));
+    if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
+    return folder;
+}
+
+std::wstring MakeScratchFolder(const std::wstring& name)
+{
+    std::wstring folder = TemporaryFolder() + L"\\" + name;
+    RemoveFolder(folder);
+    return CreateDirectoryW(folder.c_str(), nullptr) ? folder : std::wstring();
+}
+
+void RemoveFolder(const std::wstring& folder)
+{
+    WIN32_FIND_DATAW found;
+    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            std::wstring name = found.cFileName;
+            if (name == L"." || name == L"..") continue;
+            std::wstring path = folder + L"\\" + name;
+            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveFolder(path); else (void)DeleteFileW(path.c_str());
+        } while (FindNextFileW(find, &found));
+        FindClose(find);
+    }
+    (void)RemoveDirectoryW(folder.c_str());
+}
+
+std::vector<SideFile> SideFiles(const std::wstring& folder, bool take)
+{
+    std::vector<SideFile> side;
+    for (const std::wstring& name : NamesInFolder(folder)) {
+        if (name.find(L"_unsaved_") == std::wstring::npos) continue;
+        side.push_back({name, ReadBytes(folder + L"\\" + name).value_or("")});
+        if (take) DeleteFileW((folder + L"\\" + name).c_str());
+    }
+    return side;
+}
+
+std::wstring BesideProgram(const wchar_t* name)
+{
+    wchar_t self[MAX_PATH];
+    std::wstring path(self, GetModuleFileNameW(nullptr, self, MAX_PATH));
+    return path.substr(0, path.find_last_of(L'\\') + 1) + name;
+}
+
+bool StartProgram(std::wstring commandLine, const wchar_t* dir, PROCESS_INFORMATION* started)
+{
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    *started = PROCESS_INFORMATION{};
+    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, dir, &startup, started)) return true;
+    *started = PROCESS_INFORMATION{};
+    return false;
+}
+
+HWND WindowOfProcess(DWORD pid, DWORD ms)
+{
+    HWND found = nullptr;
+    PumpUntil([&] {
+        for (HWND main = FindWindowExW(nullptr, nullptr, L"LARKIT", nullptr); main && !found;
+             main = FindWindowExW(nullptr, main, L"LARKIT", nullptr)) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(main, &owner);
+            if (owner == pid) found = main;
+        }
+        return found != nullptr;
+    }, ms);
+    return found;
+}
+
+HWND StartMainWindow()
+{
+    static bool registered = false;
+    HINSTANCE inst = GetModuleHandleW(nullptr);
+    if (!registered) registered = RegisterMainClass(inst);
+    HWND main = registered ? CreateMainWindow(inst) : nullptr;
+    if (!main) return nullptr;
+    ShowWindow(main, SW_SHOWNOACTIVATE);
+    PumpMessages();   // WM_LOADLIST: the list is loaded and the tree built here
+    return main;
+}
+
+void ExitMainWindow()
+{
+    if (g_ui.main && IsWindow(g_ui.main)) SendMessageW(g_ui.main, WM_COMMAND, IDM_EXIT, 0);
+    PumpMessages();
+    g_ui.main = nullptr;
+    g_ui.tree = nullptr;
+}
+
+std::string NarrowForLog(const std::wstring& text)
+{
+    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), n, nullptr, nullptr);
+    return utf8;
+}
+
+std::wstring WideFromUtf8(const char* utf8)
+{
+    int n = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide.data(), n);
+    wide.resize(static_cast<size_t>(n - 1));
+    return wide;
+}
