@@ -9,7 +9,7 @@
 #include "core/entry_line.h"
 #include "core/line_search.h"
 #include "core/lines.h"
-#include "platform/registry.h"
+#include "platform/settings_store.h"
 #include "platform/text.h"
 #include "tree/state.h"
 #include "tree/tree_item.h"
@@ -103,5 +103,5 @@ void SaveCurSelect()
 {
     HTREEITEM caret = NextItem(nullptr, TVGN_CARET);
     long line = FindLineOfItem(caret);
-    RegWriteDword(HKEY_CURRENT_USER, kSettingsKey, L"CurSelect", static_cast<DWORD>(line) & 0xFFFFu);
+    WriteSettingNumber(SettingName::kCurSelect, static_cast<DWORD>(line) & 0xFFFFu);
 }
