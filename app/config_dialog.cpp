@@ -14,6 +14,7 @@
 #include "res/resource.h"
 #include "tree/state.h"
 #include "tree/tree_build.h"
+#include "tree/tree_item.h"
 
 // The hide time field is read up to this many characters.
 static constexpr int kHideTimeChars = 31;
@@ -96,12 +97,6 @@ INT_PTR CALLBACK AboutDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM)
     return TRUE;
 }
 
-static void SelectFirstItem()
-{
-    LPARAM first = SendMessageW(g_ui.tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
-    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, first);
-}
-
 void OnConfig(HWND hwnd)
 {
     const Settings before = g_set;
@@ -110,7 +105,7 @@ void OnConfig(HWND hwnd)
         SetWindowPos(hwnd, g_set.topMode == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     if (g_set.sortFlg != before.sortFlg) {
         RebuildTree(0);
-        SelectFirstItem();
+        SelectItem(NextItem(nullptr, TVGN_ROOT));
     }
     if (g_set.hideMode != before.hideMode && g_set.floatMode == 0) {
         // The bar leaves the service as it entered it, and enters it by the new mode.

@@ -91,8 +91,7 @@ static void OnLoadList(HWND hwnd)
     DWORD index = ReadSetting(Setting::CurSelect);
     ReportListLoad(hwnd, LoadListFile(g_paths.listFile), g_paths.listFile);
     ReportLeftTemporaries(hwnd, SettleLeftTemporaries(g_paths.listFile, g_paths.programDir));
-    HTREEITEM item = RebuildTree(index);
-    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    SelectItem(RebuildTree(index));
     StartHideTimer(hwnd);
 }
 
