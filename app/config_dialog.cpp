@@ -8,12 +8,13 @@
 #include <string>
 
 #include "app/docking.h"
+#include "app/settings.h"
 #include "core/hide_time.h"
-#include "platform/registry.h"
 #include "platform/shell_open.h"
 #include "res/resource.h"
 #include "tree/state.h"
 #include "tree/tree_build.h"
+#include "tree/tree_item.h"
 
 // The hide time field is read up to this many characters.
 static constexpr int kHideTimeChars = 31;
@@ -30,34 +31,38 @@ static DWORD ReadCheck(HWND dlg, int id)
     return IsDlgButtonChecked(dlg, id) == BST_CHECKED ? 1 : 0;
 }
 
-static void StoreSetting(const wchar_t* name, DWORD value)
-{
-    (void)RegWriteDword(HKEY_CURRENT_USER, kSettingsKey, name, value);
-}
+// The dialog's walk of the settings table, in the order OK stores the values. HideTime is the
+// number typed; the others are check boxes.
+static const struct { Setting setting; int control; } kConfigFields[] = {
+    {Setting::HideTime, IDC_CONFIG_HIDETIME}, {Setting::HideMode, IDC_CONFIG_HIDEMODE},
+    {Setting::SortFlg, IDC_CONFIG_SORTFLG},   {Setting::AskFlg, IDC_CONFIG_ASKFLG},
+    {Setting::TopMode, IDC_CONFIG_TOPMODE},
+};
 
 static void ShowSettings(HWND dlg)
 {
-    ShowCheck(dlg, IDC_CONFIG_HIDEMODE, g_set.hideMode);
-    ShowCheck(dlg, IDC_CONFIG_ASKFLG, g_set.askFlg);
-    ShowCheck(dlg, IDC_CONFIG_TOPMODE, g_set.topMode);
-    ShowCheck(dlg, IDC_CONFIG_SORTFLG, g_set.sortFlg);
-    SetDlgItemTextW(dlg, IDC_CONFIG_HIDETIME, std::to_wstring(static_cast<LONG>(g_set.hideTime)).c_str());
+    for (const auto& f : kConfigFields) {
+        DWORD value = SettingField(f.setting);
+        if (f.control == IDC_CONFIG_HIDETIME)
+            SetDlgItemTextW(dlg, f.control, std::to_wstring(static_cast<LONG>(value)).c_str());
+        else
+            ShowCheck(dlg, f.control, value);
+    }
+}
+
+static DWORD ReadHideTime(HWND dlg)
+{
+    wchar_t text[kHideTimeChars + 1] = {};
+    GetDlgItemTextW(dlg, IDC_CONFIG_HIDETIME, text, static_cast<int>(std::size(text)));
+    return static_cast<DWORD>(ParseHideTime(text));
 }
 
 static void AcceptSettings(HWND dlg)
 {
-    wchar_t text[kHideTimeChars + 1] = {};
-    GetDlgItemTextW(dlg, IDC_CONFIG_HIDETIME, text, static_cast<int>(std::size(text)));
-    g_set.hideTime = static_cast<DWORD>(ParseHideTime(text));
-    StoreSetting(L"HideTime", g_set.hideTime);
-    g_set.hideMode = ReadCheck(dlg, IDC_CONFIG_HIDEMODE);
-    StoreSetting(L"HideMode", g_set.hideMode);
-    g_set.sortFlg = ReadCheck(dlg, IDC_CONFIG_SORTFLG);
-    StoreSetting(L"SortFlg", g_set.sortFlg);
-    g_set.askFlg = ReadCheck(dlg, IDC_CONFIG_ASKFLG);
-    StoreSetting(L"AskFlg", g_set.askFlg);
-    g_set.topMode = ReadCheck(dlg, IDC_CONFIG_TOPMODE);
-    StoreSetting(L"TopMode", g_set.topMode);
+    for (const auto& f : kConfigFields) {
+        SettingField(f.setting) = f.control == IDC_CONFIG_HIDETIME ? ReadHideTime(dlg) : ReadCheck(dlg, f.control);
+        WriteSetting(f.setting);
+    }
 }
 
 INT_PTR CALLBACK ConfigDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM)
@@ -92,12 +97,6 @@ INT_PTR CALLBACK AboutDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM)
     return TRUE;
 }
 
-static void SelectFirstItem()
-{
-    LPARAM first = SendMessageW(g_ui.tree, TVM_GETNEXTITEM, TVGN_ROOT, 0);
-    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, first);
-}
-
 void OnConfig(HWND hwnd)
 {
     const Settings before = g_set;
@@ -106,7 +105,7 @@ void OnConfig(HWND hwnd)
         SetWindowPos(hwnd, g_set.topMode == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     if (g_set.sortFlg != before.sortFlg) {
         RebuildTree(0);
-        SelectFirstItem();
+        SelectItem(NextItem(nullptr, TVGN_ROOT));
     }
     if (g_set.hideMode != before.hideMode && g_set.floatMode == 0) {
         // The bar leaves the service as it entered it, and enters it by the new mode.

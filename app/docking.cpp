@@ -3,7 +3,6 @@
 #include "app/docking.h"
 
 #include "app/settings.h"
-#include "platform/registry.h"
 #include "res/resource.h"
 #include "tree/state.h"
 
@@ -125,20 +124,6 @@ void EnterFloatingStyle()
     UnregisterBar();
 }
 
-static void WriteSetting(const wchar_t* name, int32_t value)
-{
-    (void)RegWriteDword(HKEY_CURRENT_USER, kSettingsKey, name, static_cast<DWORD>(value));
-}
-
-void SaveFloatRect()
-{
-    const BarRect& r = g_dock.floatRect;
-    WriteSetting(L"X", r.left);
-    WriteSetting(L"Y", r.top);
-    WriteSetting(L"Width", r.right - r.left);
-    WriteSetting(L"Height", r.bottom - r.top);
-}
-
 void StartHideTimer(HWND hwnd)
 {
     // HideTime is kept as typed; read as a signed period, 0 and below mean the shortest one
@@ -199,8 +184,8 @@ void OnEnterSizeMove(HWND hwnd)
     }
     // A docked bar is held near its top-left corner at the stored floating size (0 when
     // none was stored yet; restoring the floating rectangle later makes that 200 x 600).
-    g_dock.dragGrip = {10, 5, static_cast<int32_t>(RegReadDword(HKEY_CURRENT_USER, kSettingsKey, L"Width", 0)),
-                       static_cast<int32_t>(RegReadDword(HKEY_CURRENT_USER, kSettingsKey, L"Height", 0))};
+    g_dock.dragGrip = {10, 5, static_cast<int32_t>(ReadSetting(Setting::Width)),
+                       static_cast<int32_t>(ReadSetting(Setting::Height))};
 }
 
 void OnMoving(RECT* proposed)
@@ -222,7 +207,7 @@ static void DockAt(DWORD edge)
         WidthTrackingPaused paused;
         EnterDockedStyle();
     }
-    SaveFloatRect();   // the rectangle from before the move
+    SaveFloatRect(ToRect(g_dock.floatRect));   // the rectangle from before the move
 }
 
 static void Undock(HWND hwnd)
@@ -230,7 +215,7 @@ static void Undock(HWND hwnd)
     ShowWindow(hwnd, SW_HIDE);
     POINT q = PointerPos();
     g_dock.floatRect = HeldRect(g_dock.dragGrip, q.x, q.y);
-    SaveFloatRect();
+    SaveFloatRect(ToRect(g_dock.floatRect));
     WidthTrackingPaused paused;
     g_set.floatMode = 1;
     EnterFloatingStyle();

@@ -39,8 +39,6 @@ void EnterDockedStyle();
 // The floating form: the style as created, the stored floating rectangle, unregistered.
 void EnterFloatingStyle();
 
-// Writes floatRect as X, Y, Width and Height.
-void SaveFloatRect();
 
 // Starts (or restarts) timer 1 with HideTime, never below the platform's shortest period.
 void StartHideTimer(HWND hwnd);

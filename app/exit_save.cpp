@@ -4,24 +4,17 @@
 
 #include <windows.h>
 
+#include "app/settings.h"
 #include "list/list_file.h"
 #include "list/list_messages.h"
 #include "platform/registry.h"
+#include "platform/settings_store.h"
 #include "tree/state.h"
-
-static void WriteSetting(const wchar_t* name, DWORD value)
-{
-    (void)RegWriteDword(HKEY_CURRENT_USER, kSettingsKey, name, value);
-}
 
 static void SaveFloatingRect()
 {
     RECT rect{};
-    if (!GetWindowRect(g_ui.main, &rect)) return;
-    WriteSetting(L"X", static_cast<DWORD>(rect.left));
-    WriteSetting(L"Y", static_cast<DWORD>(rect.top));
-    WriteSetting(L"Width", static_cast<DWORD>(rect.right - rect.left));
-    WriteSetting(L"Height", static_cast<DWORD>(rect.bottom - rect.top));
+    if (GetWindowRect(g_ui.main, &rect)) SaveFloatRect(rect);
 }
 
 static ListSave SaveListAndBackup()
@@ -36,14 +29,14 @@ static ListSave SaveListAndBackup()
 
 void RunExitSave(SaveUi ui)
 {
-    WriteSetting(L"FloatMode", g_set.floatMode);
+    WriteSetting(Setting::FloatMode);
     if (g_set.floatMode == 1) SaveFloatingRect();
     ListSave save = SaveListAndBackup();
-    WriteSetting(L"SelectWeb", g_set.selectWeb);
-    if (static_cast<LONG>(g_set.dtWidth) > 30) WriteSetting(L"dt_width", g_set.dtWidth);
-    WriteSetting(L"AppBarMode", g_set.appBarMode);
-    (void)RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, L"datafile", g_set.dataFile);
-    (void)RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, L"curpath", g_paths.programDir);
+    WriteSetting(Setting::SelectWeb);
+    if (static_cast<LONG>(g_set.dtWidth) > 30) WriteSetting(Setting::DtWidth);
+    WriteSetting(Setting::AppBarMode);
+    (void)RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, SettingName::kDataFile, g_set.dataFile);
+    (void)RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, SettingName::kCurPath, g_paths.programDir);
     // The window may already be on its way out: the message stands on its own.
     if (ui == SaveUi::Allowed) ReportListSave(nullptr, save, g_paths.listFile);
 }

@@ -21,7 +21,6 @@
 #include "edit/find.h"
 #include "list/list_file.h"
 #include "list/list_messages.h"
-#include "platform/registry.h"
 #include "res/resource.h"
 #include "transfer/favorites_import.h"
 #include "transfer/reload_commands.h"
@@ -66,14 +65,6 @@ static void ApplyTopMode()
     SetWindowPos(g_ui.main, g_set.topMode == 1 ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
 }
 
-static void ReadBrowserAndBarWidth()
-{
-    g_set.selectWeb = RegReadDword(HKEY_CURRENT_USER, kSettingsKey, L"SelectWeb", 0);
-    if (g_set.selectWeb == 0) g_set.selectWeb = 1;
-    g_set.dtWidth = UsableBarWidth(RegReadDword(HKEY_CURRENT_USER, kSettingsKey, L"dt_width", 200),
-                                   GetSystemMetrics(SM_CXSCREEN));
-}
-
 static bool OnCreate(HWND hwnd)
 {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_TREEVIEW_CLASSES | ICC_BAR_CLASSES};
@@ -84,8 +75,6 @@ static bool OnCreate(HWND hwnd)
     g_paths.helpFile = g_paths.programDir + L"\\zendrilo.hlp";
     ReadStartupSettings();
     ApplyTopMode();
-    FormListFilePath();
-    ReadBrowserAndBarWidth();
     if (g_set.floatMode == 0) EnterDockedStyle();
     else RestoreFloatRect();
     CreateMainToolbar();
@@ -99,11 +88,10 @@ static bool OnCreate(HWND hwnd)
 static void OnLoadList(HWND hwnd)
 {
     g_ui.widthTracking = true;
-    DWORD index = RegReadDword(HKEY_CURRENT_USER, kSettingsKey, L"CurSelect", 0);
+    DWORD index = ReadSetting(Setting::CurSelect);
     ReportListLoad(hwnd, LoadListFile(g_paths.listFile), g_paths.listFile);
     ReportLeftTemporaries(hwnd, SettleLeftTemporaries(g_paths.listFile, g_paths.programDir));
-    HTREEITEM item = RebuildTree(index);
-    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    SelectItem(RebuildTree(index));
     StartHideTimer(hwnd);
 }
 

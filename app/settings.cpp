@@ -1,42 +1,95 @@
-// Start-up settings: read once into g_set; from then on the program works with g_set.
+// The settings table. Start-up reads it once into g_set; from then on the program works with
+// g_set, and the store follows at the moments each writer gives.
 #include "app/settings.h"
 
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <string>
 
 #include "core/bar_geometry.h"
 #include "core/list_path.h"
 #include "platform/registry.h"
+#include "platform/settings_store.h"
 #include "tree/state.h"
 
-static DWORD ReadSetting(const wchar_t* name, DWORD def)
-{
-    return RegReadDword(HKEY_CURRENT_USER, kSettingsKey, name, def);
-}
+namespace {
+struct SettingRow {
+    const wchar_t* name;
+    DWORD Settings::*field;       // null: kept in no field of g_set
+    DWORD absent;                 // what a missing value reads as
+    DWORD (*usable)(DWORD stored);   // null: used as stored
+};
+}   // namespace
 
-void ReadStartupSettings()
+// A browser kind of 0 (also an absent value) means the first browser.
+static DWORD UsableBrowserKind(DWORD stored) { return stored == 0 ? 1 : stored; }
+
+static DWORD UsableDockedWidth(DWORD stored) { return UsableBarWidth(stored, GetSystemMetrics(SM_CXSCREEN)); }
+
+// One row per Setting, in its order.
+static const SettingRow kSettings[] = {
+    {SettingName::kHideMode, &Settings::hideMode, 1, nullptr},
+    {SettingName::kHideTime, &Settings::hideTime, 200, nullptr},
+    {SettingName::kSortFlg, &Settings::sortFlg, 1, nullptr},
+    {SettingName::kChkFindStr, &Settings::chkFindStr, 2, nullptr},
+    {SettingName::kAskFlg, &Settings::askFlg, 1, nullptr},
+    {SettingName::kFloatMode, &Settings::floatMode, 1, nullptr},
+    {SettingName::kAppBarMode, &Settings::appBarMode, 0, nullptr},
+    {SettingName::kTopMode, &Settings::topMode, 1, nullptr},
+    {SettingName::kSelectWeb, &Settings::selectWeb, 0, UsableBrowserKind},
+    {SettingName::kDtWidth, &Settings::dtWidth, 200, UsableDockedWidth},
+    {SettingName::kCurSelect, nullptr, 0, nullptr},
+    {SettingName::kX, nullptr, 20, nullptr},
+    {SettingName::kY, nullptr, 20, nullptr},
+    {SettingName::kWidth, nullptr, 0, nullptr},
+    {SettingName::kHeight, nullptr, 0, nullptr},
+};
+static_assert(std::size(kSettings) == static_cast<size_t>(Setting::Height) + 1, "one row per setting");
+
+static const SettingRow& RowOf(Setting s) { return kSettings[static_cast<size_t>(s)]; }
+
+DWORD ReadSetting(Setting s) { return ReadSettingNumber(RowOf(s).name, RowOf(s).absent); }
+
+DWORD& SettingField(Setting s) { return g_set.*RowOf(s).field; }
+
+void WriteSetting(Setting s) { WriteSettingNumber(RowOf(s).name, SettingField(s)); }
+
+static void ReadIntoField(Setting s)
 {
-    g_set.hideMode = ReadSetting(L"HideMode", 1);
-    g_set.hideTime = ReadSetting(L"HideTime", 200);
-    g_set.sortFlg = ReadSetting(L"SortFlg", 1);
-    g_set.chkFindStr = ReadSetting(L"ChkFindStr", 2);
-    g_set.askFlg = ReadSetting(L"AskFlg", 1);
-    g_set.floatMode = ReadSetting(L"FloatMode", 1);
-    g_set.appBarMode = ReadSetting(L"AppBarMode", 0);
-    g_set.topMode = ReadSetting(L"TopMode", 1);
+    const SettingRow& row = RowOf(s);
+    DWORD stored = ReadSetting(s);
+    g_set.*row.field = row.usable ? row.usable(stored) : stored;
 }
 
 // The longest "datafile" name read, in CP932 bytes with its terminator.
 static constexpr size_t kDataFileCapacity = 511;
 
-void FormListFilePath()
+static void FormListFilePath()
 {
     std::wstring name;
-    RegReadWideString(HKEY_CURRENT_USER, kSettingsKey, L"datafile", name, kDataFileCapacity);
+    RegReadWideString(HKEY_CURRENT_USER, kSettingsKey, SettingName::kDataFile, name, kDataFileCapacity);
     if (name.empty()) name = L"list.dat";
     g_paths.listFile = ListFilePathFor(g_paths.programDir, name);
     g_set.dataFile = std::move(name);
+}
+
+void ReadStartupSettings()
+{
+    for (Setting s : {Setting::HideMode, Setting::HideTime, Setting::SortFlg, Setting::ChkFindStr, Setting::AskFlg,
+                      Setting::FloatMode, Setting::AppBarMode, Setting::TopMode})
+        ReadIntoField(s);
+    FormListFilePath();
+    ReadIntoField(Setting::SelectWeb);
+    ReadIntoField(Setting::DtWidth);
+}
+
+void SaveFloatRect(const RECT& r)
+{
+    WriteSettingNumber(SettingName::kX, static_cast<DWORD>(r.left));
+    WriteSettingNumber(SettingName::kY, static_cast<DWORD>(r.top));
+    WriteSettingNumber(SettingName::kWidth, static_cast<DWORD>(r.right - r.left));
+    WriteSettingNumber(SettingName::kHeight, static_cast<DWORD>(r.bottom - r.top));
 }
 
 // A coordinate of a stored rectangle's far side, kept within what a RECT holds.
@@ -66,8 +119,8 @@ static void MoveMainTo(const RECT& r)
 void RestoreFloatRect()
 {
     MoveMainTo(UsableOnItsMonitor(
-        static_cast<int32_t>(ReadSetting(L"X", 20)), static_cast<int32_t>(ReadSetting(L"Y", 20)),
-        static_cast<int32_t>(ReadSetting(L"Width", 0)), static_cast<int32_t>(ReadSetting(L"Height", 0))));
+        static_cast<int32_t>(ReadSetting(Setting::X)), static_cast<int32_t>(ReadSetting(Setting::Y)),
+        static_cast<int32_t>(ReadSetting(Setting::Width)), static_cast<int32_t>(ReadSetting(Setting::Height))));
 }
 
 void KeepFloatingWindowUsable()

@@ -32,7 +32,7 @@ static void ShowTreeMenu(HWND hwnd)
     UINT flags = 0;
     POINT at{};
     HTREEITEM item = ItemUnderPointer(&flags, &at);
-    if (item) SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    if (item) SelectItem(item);
     HMENU menu = LoadMenuW(g_ui.inst, item ? L"POPUP_URL" : L"POPUP_ROOTURL");
     if (!menu) return;
     HMENU popup = GetSubMenu(menu, 0);
@@ -76,6 +76,5 @@ void OnMainButtonDown(HWND hwnd)
 
 void OnToggleExpand()
 {
-    HTREEITEM caret = reinterpret_cast<HTREEITEM>(SendMessageW(g_ui.tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    SendMessageW(g_ui.tree, TVM_EXPAND, TVE_TOGGLE, reinterpret_cast<LPARAM>(caret));
+    SendMessageW(g_ui.tree, TVM_EXPAND, TVE_TOGGLE, reinterpret_cast<LPARAM>(SelectedItem()));
 }

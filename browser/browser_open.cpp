@@ -118,13 +118,13 @@ static void StartBrowser(HWND hwnd, const BrowserRow& row, const std::string& ur
 // The item the open command acts on; the caret moves there even when nothing opens.
 static HTREEITEM MoveToOpenTarget(OpenStep step)
 {
-    HTREEITEM selected = NextItem(nullptr, TVGN_CARET);
+    HTREEITEM selected = SelectedItem();
     if (!selected) return nullptr;
     HTREEITEM target = selected;
     if (step == OpenStep::Previous) target = NextItem(selected, TVGN_PREVIOUSVISIBLE);
     if (step == OpenStep::Next) target = NextItem(selected, TVGN_NEXTVISIBLE);
     if (!target) target = selected;
-    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(target));
+    SelectItem(target);
     return target;
 }
 

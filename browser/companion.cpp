@@ -16,15 +16,6 @@
 
 static constexpr UINT kRetryMs = 150;
 
-// The URL of the caret item's line, or empty when the caret is on no URL entry.
-static std::string SelectedUrl()
-{
-    HTREEITEM item = reinterpret_cast<HTREEITEM>(SendMessageW(g_ui.tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-    if (!item || ItemData(g_ui.tree, item) != kUrlItemData) return {};
-    long line = FindLineOfItem(item);
-    return line < 0 ? std::string() : std::string(LineUrl(g_bookmarks.lines[static_cast<size_t>(line)]));
-}
-
 // Copies `url` to the system clipboard as text through the hidden edit control.
 static void CopyToClipboard(HWND hwnd, const std::string& url)
 {

@@ -89,21 +89,16 @@ static int CapturePage(DWORD kind, PageEntry* page)
     return 1;
 }
 
-static HTREEITEM CaretItem()
-{
-    return reinterpret_cast<HTREEITEM>(SendMessageW(g_ui.tree, TVM_GETNEXTITEM, TVGN_CARET, 0));
-}
-
 void OnGetFromBrowser(HWND hwnd)
 {
-    HTREEITEM folder = CaretItem();
-    if (!folder || ItemData(g_ui.tree, folder) != kFolderItemData || FindLineOfItem(folder) < 0) return;
+    HTREEITEM folder;
+    long line;
+    if (!SelectedFolder(&folder, &line)) return;
     if (!CheckRoomForLines(hwnd, 1)) return;
     TitlePath path = TitlePathOfItem(folder);
     if (!ActivateBrowser(g_set.selectWeb)) return;
     PageEntry page;
     if (!CapturePage(g_set.selectWeb, &page)) return;
-    long line;
     folder = FindEntryAgain(path, kFolderItemData, &line);   // the DDE waits ran message loops
     if (!folder) return;
     if (!MakeUrlStorable(page.url, Cp932ToUtf8)) {
@@ -116,8 +111,5 @@ void OnGetFromBrowser(HWND hwnd)
     }
     if (!CheckRoomForLines(hwnd, 1)) return;
     if (!MakeUniqueTitle(folder, page.title)) return ReportTitleWithoutRoom(hwnd);
-    char depth = static_cast<char>(DepthCharOf(g_bookmarks.lines[static_cast<size_t>(line)]) + 1);
-    InsertLine(g_bookmarks, static_cast<size_t>(line) + 1, MakeUrlLine(depth, page.title, page.url));
-    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET,
-                 reinterpret_cast<LPARAM>(InsertUrlItemFirst(folder, page.title)));
+    AddLineUnderFolder(folder, line, kUrlItemData, page.title, page.url);
 }

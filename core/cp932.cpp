@@ -1,14 +1,14 @@
 // Code page 932 scanning: every loop steps a whole character at a time.
 #include "core/cp932.h"
 
-static size_t CharLength(std::string_view s, size_t at)
+size_t CharLength932(std::string_view s, size_t at)
 {
     return (IsLead932(static_cast<unsigned char>(s[at])) && at + 1 < s.size()) ? 2 : 1;
 }
 
 size_t Find932(std::string_view s, char ch, size_t from)
 {
-    for (size_t i = from; i < s.size(); i += CharLength(s, i))
+    for (size_t i = from; i < s.size(); i += CharLength932(s, i))
         if (s[i] == ch) return i;
     return std::string_view::npos;
 }
@@ -16,7 +16,7 @@ size_t Find932(std::string_view s, char ch, size_t from)
 size_t FindLast932(std::string_view s, char ch)
 {
     size_t last = std::string_view::npos;
-    for (size_t i = 0; i < s.size(); i += CharLength(s, i))
+    for (size_t i = 0; i < s.size(); i += CharLength932(s, i))
         if (s[i] == ch) last = i;
     return last;
 }
@@ -28,7 +28,7 @@ size_t FindText932(std::string_view s, std::string_view needle, size_t from)
     // forward, tells whether a candidate starts a character.
     size_t boundary = from;
     for (size_t hit = s.find(needle, from); hit != std::string_view::npos; hit = s.find(needle, boundary)) {
-        while (boundary < hit) boundary += CharLength(s, boundary);
+        while (boundary < hit) boundary += CharLength932(s, boundary);
         if (boundary == hit) return hit;
     }
     return std::string_view::npos;
@@ -36,7 +36,7 @@ size_t FindText932(std::string_view s, std::string_view needle, size_t from)
 
 void LowerAsciiInPlace(std::string& s)
 {
-    for (size_t i = 0; i < s.size(); i += CharLength(s, i))
+    for (size_t i = 0; i < s.size(); i += CharLength932(s, i))
         if (s[i] >= 'A' && s[i] <= 'Z') s[i] = static_cast<char>(s[i] - 'A' + 'a');
 }
 

@@ -14,6 +14,10 @@ inline bool IsLead932(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >
 // way, needs to know that a lead byte before anything else is no character.
 inline bool IsTrail932(unsigned char c) { return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC); }
 
+// Bytes of the character at `at`: 2 for a lead byte with a byte after it, else 1 (a lone lead
+// byte at the end counts as one character). Every loop over CP932 text steps by this.
+size_t CharLength932(std::string_view s, size_t at);
+
 // Index of the first single-byte character `ch` at or after `from` (a character boundary),
 // or npos. A lone lead byte at the end counts as one character.
 size_t Find932(std::string_view s, char ch, size_t from = 0);

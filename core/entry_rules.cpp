@@ -31,11 +31,10 @@ EntryProblem CheckFolderTitle(std::string_view title, std::string_view original)
 std::string StorableTitle(std::string_view text)
 {
     std::string title;
-    for (size_t i = 0; i < text.size(); ++i) {
-        bool lead = IsLead932(static_cast<unsigned char>(text[i])) && i + 1 < text.size();
-        if (lead) {
+    for (size_t i = 0, width = 0; i < text.size(); i += width) {
+        width = CharLength932(text, i);
+        if (width == 2) {
             title.append(text.substr(i, 2));
-            ++i;
         } else if (text[i] == kUrlSeparator) {
             title.append(kWideComma932);
         } else if (text[i] == kFolderMark) {
@@ -99,7 +98,7 @@ static TextEnd EndOf(std::string_view text)
 {
     TextEnd end{0, std::string_view::npos};
     for (size_t i = 0; i < text.size();) {
-        size_t width = IsLead932(static_cast<unsigned char>(text[i])) && i + 1 < text.size() ? 2 : 1;
+        size_t width = CharLength932(text, i);
         if (width == 2 || text[i] != kFolderMark) {
             end.lastOther = i;
             end.backslashes = i + width;

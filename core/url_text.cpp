@@ -6,9 +6,10 @@
 std::string MakeFileUrl(std::string_view text)
 {
     std::string slashed(text);
-    for (size_t i = 0; i < slashed.size(); ++i) {
-        if (IsLead932(static_cast<unsigned char>(slashed[i]))) ++i;   // its trail byte may be 0x5C
-        else if (slashed[i] == '\\') slashed[i] = '/';
+    // A trail byte may be 0x5C: only single-byte backslashes turn.
+    for (size_t i = 0, width = 0; i < slashed.size(); i += width) {
+        width = CharLength932(slashed, i);
+        if (width == 1 && slashed[i] == '\\') slashed[i] = '/';
     }
     // The drive is one single-byte character: a lead byte takes the colon as its trail byte.
     if (slashed.size() < 3 || IsLead932(static_cast<unsigned char>(slashed[0])) || slashed[1] != ':' ||
@@ -72,13 +73,9 @@ std::string QuoteUrlArgument(std::string_view url)
 {
     std::string arg = EncodeWhere(url, [](unsigned char c) { return c < ' ' || c == '"' || c == 0x7F; });
     size_t endingBackslashes = 0;   // characters of their own, not trail bytes
-    for (size_t i = 0; i < arg.size(); ++i) {
-        if (IsLead932(static_cast<unsigned char>(arg[i]))) {
-            ++i;   // no lead byte is left without its trail byte
-            endingBackslashes = 0;
-        } else {
-            endingBackslashes = arg[i] == '\\' ? endingBackslashes + 1 : 0;
-        }
+    for (size_t i = 0, width = 0; i < arg.size(); i += width) {
+        width = CharLength932(arg, i);
+        endingBackslashes = width == 1 && arg[i] == '\\' ? endingBackslashes + 1 : 0;
     }
     return "\"" + arg + std::string(endingBackslashes, '\\') + "\"";
 }

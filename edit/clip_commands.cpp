@@ -26,17 +26,17 @@
 // The selected item and its line; false when there is none or its line is not found.
 static bool SelectedEntry(HTREEITEM* item, size_t* line)
 {
-    *item = NextItem(nullptr, TVGN_CARET);
-    long found = FindLineOfItem(*item);
+    long found;
+    if (!SelectedLine(item, &found)) return false;
     *line = static_cast<size_t>(found);
-    return found >= 0;
+    return true;
 }
 
 // The level of the selected entry: its parent's line, or kTopLevel for a Book and when
 // nothing is selected. False when the entry's line or its parent's is not found.
 static bool SelectedLevel(HTREEITEM* parent, long* parentLine)
 {
-    HTREEITEM item = NextItem(nullptr, TVGN_CARET);
+    HTREEITEM item = SelectedItem();
     if (item) return FindLevelOfItem(item, parent, parentLine);
     *parent = nullptr;
     *parentLine = kTopLevel;
@@ -112,8 +112,7 @@ static void PasteClip(HWND hwnd, HTREEITEM parent, size_t at, int shift)
     }
     size_t count = lines->size();
     InsertLines(g_bookmarks, at, std::move(*lines));
-    HTREEITEM last = RebuildTree(static_cast<unsigned long>(at + count) - 1);
-    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(last));
+    SelectItem(RebuildTree(static_cast<unsigned long>(at + count) - 1));
 }
 
 void OnPaste(HWND hwnd)

@@ -21,13 +21,6 @@
 #include "tree/tree_item.h"
 #include "tree/tree_locate.h"
 
-static HTREEITEM CaretItem() { return NextItem(nullptr, TVGN_CARET); }
-
-static void SelectItem(HTREEITEM item)
-{
-    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-}
-
 void ReportListFull(HWND hwnd)
 {
     ShowMessage(hwnd, LoadText(IDS_LIST_FULL), MB_OK | MB_ICONWARNING);
@@ -62,32 +55,21 @@ void OnNewBook(HWND hwnd)
     SelectItem(InsertBookItem(TVI_ROOT, form.title));
 }
 
-HTREEITEM FindEntryAgain(const TitlePath& path, LPARAM kind, long* line)
-{
-    HTREEITEM item = ItemAtTitlePath(path);
-    if (!item || ItemData(g_ui.tree, item) != kind) return nullptr;
-    *line = FindLineOfItem(item);
-    return *line >= 0 ? item : nullptr;
-}
-
 static void NewChild(HWND hwnd, bool url)
 {
-    HTREEITEM folder = CaretItem();
-    if (!folder || ItemData(g_ui.tree, folder) != kFolderItemData || FindLineOfItem(folder) < 0) return;
+    HTREEITEM folder;
+    long line;
+    if (!SelectedFolder(&folder, &line)) return;
     if (!CheckRoomForLines(hwnd, 1)) return;
     TitlePath path = TitlePathOfItem(folder);
     EntryForm form;
     if (!(url ? AskUrlEntry(hwnd, form) : AskFolderTitle(hwnd, form))) return;
     // The dialog's message loop may have handled a reload or a delete: the list and the tree
     // may be other than they were.
-    long line;
     folder = FindEntryAgain(path, kFolderItemData, &line);
     if (!folder || !CheckRoomForLines(hwnd, 1)) return;
     if (!MakeUniqueTitle(folder, form.title)) return ReportTitleWithoutRoom(hwnd);
-    char depth = static_cast<char>(DepthCharOf(g_bookmarks.lines[static_cast<size_t>(line)]) + 1);
-    std::string newLine = url ? MakeUrlLine(depth, form.title, form.url) : MakeFolderLine(depth, form.title);
-    InsertLine(g_bookmarks, static_cast<size_t>(line) + 1, std::move(newLine));
-    SelectItem(url ? InsertUrlItemFirst(folder, form.title) : InsertGroupItemFirst(folder, form.title));
+    AddLineUnderFolder(folder, line, url ? kUrlItemData : kFolderItemData, form.title, form.url);
 }
 
 void OnNewGroup(HWND hwnd) { NewChild(hwnd, false); }
@@ -112,7 +94,7 @@ static void RenameItem(HTREEITEM item, const std::string& title)
 
 void OnEditEntry(HWND hwnd)
 {
-    HTREEITEM item = CaretItem();
+    HTREEITEM item = SelectedItem();
     if (!item) return;
     LPARAM kind = ItemData(g_ui.tree, item);
     bool url = kind == kUrlItemData;
@@ -145,7 +127,7 @@ static bool ConfirmDelete(HWND hwnd)
 
 void OnDeleteEntry(HWND hwnd)
 {
-    HTREEITEM item = CaretItem();
+    HTREEITEM item = SelectedItem();
     if (!item || FindLineOfItem(item) < 0) return;
     TitlePath path = TitlePathOfItem(item);
     LPARAM kind = ItemData(g_ui.tree, item);
@@ -209,7 +191,7 @@ static bool LevelLines(HTREEITEM item, HTREEITEM* parent, long* parentLine, Line
 
 void OnDeleteLevel(HWND hwnd)
 {
-    HTREEITEM item = CaretItem();
+    HTREEITEM item = SelectedItem();
     if (!item) return;
     HTREEITEM parent;
     long parentLine;

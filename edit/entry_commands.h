@@ -36,9 +36,6 @@ std::wstring UnstorableUrlText(size_t leftOut);
 void RemoveEntryItem(HTREEITEM item, bool stoppedAtGap);
 void RemoveLevelItems(HTREEITEM parent, long parentLine, bool stoppedAtGap);
 
-// The entry at `path` (see TitlePathOfItem) after a modal loop, and its line; null when it is
-// gone or no longer of `kind` (kUrlItemData or kFolderItemData).
-HTREEITEM FindEntryAgain(const TitlePath& path, LPARAM kind, long* line);
 
 // The level of `item`: its parent (null at the top level) and the parent's line (kTopLevel
 // at the top level). False when the item's line or its parent's line is not found.

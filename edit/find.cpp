@@ -8,7 +8,7 @@
 #include "platform/dialog_text.h"
 #include "platform/load_text.h"
 #include "platform/message_box.h"
-#include "platform/registry.h"
+#include "platform/settings_store.h"
 #include "platform/text.h"
 #include "res/resource.h"
 #include "tree/state.h"
@@ -28,7 +28,7 @@ static bool AcceptFind(HWND dlg, std::string* text)
         return false;
     }
     g_set.chkFindStr = IsDlgButtonChecked(dlg, IDC_FIND_IGNORECASE) == BST_CHECKED ? 1 : 0;
-    (void)RegWriteDword(HKEY_CURRENT_USER, kSettingsKey, L"ChkFindStr", g_set.chkFindStr);
+    WriteSettingNumber(SettingName::kChkFindStr, g_set.chkFindStr);
     return true;
 }
 

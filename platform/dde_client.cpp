@@ -12,7 +12,7 @@
 namespace {
 
 // The client asks and never serves, so every call into it is answered with nothing.
-HDDEDATA CALLBACK BrowserDdeCallback(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) { return nullptr; }
+static HDDEDATA CALLBACK BrowserDdeCallback(UINT, UINT, HCONV, HSZ, HSZ, HDDEDATA, ULONG_PTR, ULONG_PTR) { return nullptr; }
 
 class DdeInstance {
 public:
@@ -61,7 +61,7 @@ private:
 };
 
 // At most `maxReply` bytes of the reply, up to its first zero byte.
-std::string ReplyText(HDDEDATA data, size_t maxReply)
+static std::string ReplyText(HDDEDATA data, size_t maxReply)
 {
     DWORD size = DdeGetData(data, nullptr, 0, 0);
     std::vector<char> bytes(size < maxReply ? size : maxReply);

@@ -23,6 +23,7 @@
 #include "res/resource.h"
 #include "tree/state.h"
 #include "tree/tree_build.h"
+#include "tree/tree_item.h"
 
 // "インターネットエクスプローラ", the new Book's title before it is made unique.
 static constexpr std::string_view kFavoritesBookTitle =
@@ -135,8 +136,7 @@ void OnImportFavorites(HWND hwnd)
     size_t book = LineCount(g_bookmarks);
     InsertLines(g_bookmarks, book, std::move(lines));
     ListSave save = SaveListFile(g_paths.listFile);
-    HTREEITEM item = RebuildTree(book);
-    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    SelectItem(RebuildTree(book));
     ReportListSave(hwnd, save, g_paths.listFile);
     ReportImportNotes(hwnd, notes);
 }

@@ -31,8 +31,7 @@ static ListLoad ReplaceListWith(HWND hwnd, const std::wstring& path)
         return outcome;
     }
     (void)RebuildTree(0);
-    HTREEITEM first = RelatedItem(g_ui.tree, nullptr, TVGN_ROOT);
-    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(first));
+    SelectItem(NextItem(nullptr, TVGN_ROOT));
     return outcome;
 }
 

@@ -36,6 +36,13 @@ HTREEITEM NextItem(HTREEITEM item, UINT relation)
     return RelatedItem(g_ui.tree, item, relation);
 }
 
+HTREEITEM SelectedItem() { return NextItem(nullptr, TVGN_CARET); }
+
+void SelectItem(HTREEITEM item)
+{
+    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+}
+
 HTREEITEM RelatedItem(HWND tree, HTREEITEM item, UINT relation)
 {
     return reinterpret_cast<HTREEITEM>(SendMessageW(tree, TVM_GETNEXTITEM, relation, reinterpret_cast<LPARAM>(item)));

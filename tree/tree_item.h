@@ -22,6 +22,13 @@ HTREEITEM RelatedItem(HWND tree, HTREEITEM item, UINT relation);
 // The same in the bookmark tree.
 HTREEITEM NextItem(HTREEITEM item, UINT relation);
 
+// The caret item of the bookmark tree, or null.
+HTREEITEM SelectedItem();
+
+// Makes `item` the bookmark tree's caret item. A null item is asked for all the same: the
+// control then keeps or clears the caret as it does for such a request.
+void SelectItem(HTREEITEM item);
+
 // Deletes every child of `parent` (the top level for null). A caret among them moves to the
 // parent first, so that the control does not walk the selection through each next sibling.
 void DeleteChildItems(HWND tree, HTREEITEM parent);

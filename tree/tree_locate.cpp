@@ -9,9 +9,10 @@
 #include "core/entry_line.h"
 #include "core/line_search.h"
 #include "core/lines.h"
-#include "platform/registry.h"
+#include "platform/settings_store.h"
 #include "platform/text.h"
 #include "tree/state.h"
+#include "tree/tree_build.h"
 #include "tree/tree_item.h"
 
 TitlePath TitlePathOfItem(HTREEITEM item)
@@ -29,6 +30,14 @@ HTREEITEM ItemAtTitlePath(const TitlePath& path)
         if (!item) return nullptr;
     }
     return item;
+}
+
+HTREEITEM FindEntryAgain(const TitlePath& path, LPARAM kind, long* line)
+{
+    HTREEITEM item = ItemAtTitlePath(path);
+    if (!item || ItemData(g_ui.tree, item) != kind) return nullptr;
+    *line = FindLineOfItem(item);
+    return *line >= 0 ? item : nullptr;
 }
 
 // True when the line title's bytes show as `shown`.
@@ -93,15 +102,47 @@ HTREEITEM FindChildByTitle(HTREEITEM parent, std::wstring_view title, bool selec
     HTREEITEM candidate = parent ? NextItem(parent, TVGN_CHILD) : NextItem(nullptr, TVGN_ROOT);
     for (; candidate; candidate = NextItem(candidate, TVGN_NEXT)) {
         if (ItemText(g_ui.tree, candidate) != title) continue;
-        if (select) SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(candidate));
+        if (select) SelectItem(candidate);
         return candidate;
     }
     return nullptr;
 }
 
+bool SelectedLine(HTREEITEM* item, long* line)
+{
+    *item = SelectedItem();
+    *line = FindLineOfItem(*item);
+    return *line >= 0;
+}
+
+bool SelectedFolder(HTREEITEM* folder, long* line)
+{
+    *folder = SelectedItem();
+    if (!*folder || ItemData(g_ui.tree, *folder) != kFolderItemData) return false;
+    *line = FindLineOfItem(*folder);
+    return *line >= 0;
+}
+
+std::string SelectedUrl()
+{
+    HTREEITEM item = SelectedItem();
+    if (!item || ItemData(g_ui.tree, item) != kUrlItemData) return {};
+    long line = FindLineOfItem(item);
+    return line < 0 ? std::string() : std::string(LineUrl(g_bookmarks.lines[static_cast<size_t>(line)]));
+}
+
+void AddLineUnderFolder(HTREEITEM folder, long folderLine, LPARAM kind, const std::string& title,
+                        const std::string& url)
+{
+    char depth = static_cast<char>(DepthCharOf(g_bookmarks.lines[static_cast<size_t>(folderLine)]) + 1);
+    bool isUrl = kind == kUrlItemData;
+    InsertLine(g_bookmarks, static_cast<size_t>(folderLine) + 1,
+               isUrl ? MakeUrlLine(depth, title, url) : MakeFolderLine(depth, title));
+    SelectItem(isUrl ? InsertUrlItemFirst(folder, title) : InsertGroupItemFirst(folder, title));
+}
+
 void SaveCurSelect()
 {
-    HTREEITEM caret = NextItem(nullptr, TVGN_CARET);
-    long line = FindLineOfItem(caret);
-    RegWriteDword(HKEY_CURRENT_USER, kSettingsKey, L"CurSelect", static_cast<DWORD>(line) & 0xFFFFu);
+    long line = FindLineOfItem(SelectedItem());
+    WriteSettingNumber(SettingName::kCurSelect, static_cast<DWORD>(line) & 0xFFFFu);
 }
