@@ -95,7 +95,9 @@ TEST_P(ConfigDialogTest, Row)
         EXPECT_EQ(inEffect[i], row.stored[i].value_or(was[i])) << kFive[i];
     }
     EXPECT_EQ(IsTopmost(), row.topmost);
-    if (row.caret) EXPECT_EQ(ItemText(g_ui.tree, CaretItem()), row.caret);
+    if (row.caret) {
+        EXPECT_EQ(ItemText(g_ui.tree, CaretItem()), row.caret);
+    }
     ExpectTreeMatchesList();
 }
 
