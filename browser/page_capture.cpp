@@ -57,7 +57,9 @@ static BOOL CALLBACK TestBrowserWindow(HWND window, LPARAM lp)
     return FALSE;
 }
 
-HWND FindBrowserWindow(std::string_view mark)
+// The first visible top-level window, in Z order, that has a child window and whose caption
+// holds `mark` (CP932); null when there is none.
+static HWND FindBrowserWindow(std::string_view mark)
 {
     WindowSearch search{Widen(mark)};
     EnumWindows(TestBrowserWindow, reinterpret_cast<LPARAM>(&search));

@@ -13,14 +13,6 @@ static HTREEITEM FirstChild(HTREEITEM parent)
     return parent ? NextItem(parent, TVGN_CHILD) : NextItem(nullptr, TVGN_ROOT);
 }
 
-bool IsSiblingTitleFree(HTREEITEM parent, std::string_view title)
-{
-    std::wstring shown = Widen(title);
-    for (HTREEITEM child = FirstChild(parent); child; child = NextItem(child, TVGN_NEXT))
-        if (ItemText(g_ui.tree, child) == shown) return false;
-    return true;
-}
-
 std::unordered_set<std::wstring> ChildTitles(HTREEITEM parent)
 {
     std::unordered_set<std::wstring> titles;

@@ -8,10 +8,6 @@
 #include <windows.h>
 #include <commctrl.h>
 
-// True when no child of `parent` (the top level for null) shows exactly `title` (CP932).
-// Lines the tree does not show do not count.
-bool IsSiblingTitleFree(HTREEITEM parent, std::string_view title);
-
 // The texts of the children of `parent` (the top level for null), as the tree shows them.
 std::unordered_set<std::wstring> ChildTitles(HTREEITEM parent);
 

@@ -31,7 +31,8 @@ static std::wstring FoldedPath(const std::wstring& path)
     return folded;
 }
 
-bool IsListFileProtected(const std::wstring& path)
+// True when `path` could not be read in this run and is therefore never overwritten.
+static bool IsListFileProtected(const std::wstring& path)
 {
     return s_protectedFiles.count(FoldedPath(path)) != 0;
 }

@@ -59,8 +59,5 @@ bool CopyListToBackup(const std::wstring& path, const std::wstring& programDir);
 // and its new path is returned. Files still open in another process are left alone.
 std::vector<std::wstring> SettleLeftTemporaries(const std::wstring& path, const std::wstring& programDir);
 
-// True when `path` could not be read in this run and is therefore never overwritten.
-bool IsListFileProtected(const std::wstring& path);
-
 // The backup file's path in `programDir`.
 std::wstring BackupPathIn(const std::wstring& programDir);

@@ -37,7 +37,8 @@ static constexpr size_t kFolderPathCapacity = 2 * 32768;
 // Shortcut files are small; a bigger one is no shortcut worth reading.
 static constexpr size_t kMaxShortcutBytes = 1u << 20;
 
-std::wstring FavoritesFolder()
+// The Favorites folder as the shell's folder list names it; empty when it names none.
+static std::wstring FavoritesFolder()
 {
     std::wstring folder;
     (void)RegReadWideString(HKEY_CURRENT_USER, kShellFoldersKey, L"Favorites", folder, kFolderPathCapacity);

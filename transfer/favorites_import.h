@@ -11,9 +11,6 @@
 
 void OnImportFavorites(HWND hwnd);
 
-// The Favorites folder as the shell's folder list names it; empty when it names none.
-std::wstring FavoritesFolder();
-
 // What the import had to change on the way, for the user to be told.
 struct ImportNotes {
     size_t replacedNames = 0;       // names with characters that code page 932 cannot hold
