@@ -72,16 +72,6 @@ std::string AppTest::ReadFileBytes(const std::wstring& name) const
     return ReadBytes(PathOf(name)).value_or("<missing>");
 }
 
-bool AppTest::FileExists(const std::wstring& name) const
-{
-    return GetFileAttributesW(PathOf(name).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
-
-std::vector<std::wstring> AppTest::FilesInFolder() const
-{
-    return NamesInFolder(folder_);
-}
-
 void AppTest::Start()
 {
     ASSERT_NE(StartMainWindow(), nullptr);

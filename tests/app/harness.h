@@ -33,12 +33,11 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
+public:   // the row runners' hooks use these too
     // Files in the test's own folder (the program directory).
     std::wstring PathOf(const std::wstring& name) const { return folder_ + L"\\" + name; }
     void WriteFileBytes(const std::wstring& name, const std::string& bytes) const;
     std::string ReadFileBytes(const std::wstring& name) const;
-    bool FileExists(const std::wstring& name) const;
-    std::vector<std::wstring> FilesInFolder() const;
 
     // Starts the main window and lets it load the list; Exit sends IDM_EXIT and drains the
     // queue up to WM_QUIT.
@@ -66,14 +65,6 @@ std::vector<ShownItem> ShownTree();
 HTREEITEM CaretItem();
 // The item reached by following titles from the top level; null when one is missing.
 HTREEITEM ItemAtPath(const std::vector<std::wstring>& titles);
-
-// The side files' contents (tests/support SideFiles).
-inline std::vector<std::string> SideFileContents(const std::wstring& folder, bool take)
-{
-    std::vector<std::string> contents;
-    for (const SideFile& side : SideFiles(folder, take)) contents.push_back(side.bytes);
-    return contents;
-}
 
 // UTF-8 test text to the CP932 bytes of the list file.
 std::string Cp932(const char* utf8);

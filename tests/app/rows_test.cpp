@@ -90,12 +90,6 @@ struct RowRun : AppTest, ::testing::WithParamInterface<Row> {
         PointFavoritesAt(favorites);
         AppTest::TearDown();
     }
-    using AppTest::Exit;
-    using AppTest::folder;
-    using AppTest::PathOf;
-    using AppTest::ReadFileBytes;
-    using AppTest::Start;
-    using AppTest::WriteFileBytes;
 };
 
 std::wstring CaretText()
@@ -369,8 +363,6 @@ const std::vector<Row> kRows = {
          std::string kept = "0" + std::string(32u << 20, 'a') + "\r\n";
          EXPECT_TRUE(run.ReadFileBytes(L"list.dat") == kept && run.ReadFileBytes(L"_backup.dat") == kept);
      }},
-    // The list file's name from the registry: CP932 through UTF-16, and a name past its capacity
-    // (in bytes) falls back to list.dat.
     // Stored settings are used and written back, the list file's name through CP932.
     {.name = "StoredSettingsAreUsed",
      .settings = {{L"X", 100}, {L"Y", 50}, {L"Width", 300}, {L"Height", 400}, {L"TopMode", 0}, {L"SelectWeb", 4},
@@ -486,6 +478,7 @@ const std::vector<Row> kRows = {
     {.name = "OwnBytesNeedNoWrite", .list = FormatListBytes(ParseListBytes(kLoose)),
      .acts = {{.before = [](RowRun& run) { g_fileFaults.readOnlyFolders = {run.folder()}; }}}, .exit = true,
      .listAfter = FormatListBytes(ParseListBytes(kLoose))},
+    // A list file's name past its capacity (in characters or CP932 bytes) falls back to list.dat.
     {.name = "DataFileNamePastItsCapacity", .list = kBytes,
      .setup = [](RowRun&) { SetSettingString(L"datafile", std::wstring(511, L'x')); }, .lines = kList},
     {.name = "DataFileNamePastItsCapacityInBytes", .list = kBytes,

@@ -1,6 +1,9 @@
-// Start-up with settings no run of the program wrote: numbers far out of range, values of the
-// wrong type, strings of 100 KB. The program starts with its window on the screen at a size
-// one can work with, shows the list, takes commands, and saves it at exit.
+// Start-up and exit as only real runs show them: settings no run of the program wrote (numbers
+// far out of range, values of the wrong type, strings of 100 KB) still give a usable window that
+// shows and saves the list; list file names the system refuses; the selection kept across runs;
+// hand edits of the list file kept aside; a list file kept outside the program's folder.
+#include <algorithm>
+#include <regex>
 #include <vector>
 
 #include "app/docking.h"
@@ -14,10 +17,11 @@
 #include "tests/app/screen.h"
 #include "tests/app/scripted_message_box.h"
 #include "tree/state.h"
+#include "tree/tree_item.h"
 
 namespace {
 
-const std::string kList = "0Work\\\r\n1Mail,http://m\r\n0Home\\\r\n";
+const std::string kSample = "0Work\\\r\n1Tools\\\r\n2Editor,http://e\r\n0Home\\\r\n1Mail,http://m\r\n";
 
 // One registry value as a test writes it: a number, or raw data of any type.
 struct StoredValue {
@@ -59,16 +63,12 @@ void ExpectUsableWindowOnScreen()
     if (IsBarHidden()) SendMessageW(g_ui.main, WM_SETCURSOR, reinterpret_cast<WPARAM>(g_ui.main), HTCLIENT);
     RECT r = MainWindowRect();
     EXPECT_TRUE(IsWindowVisible(g_ui.main));
-    EXPECT_GE(r.left, 0) << r;
-    EXPECT_GE(r.top, 0) << r;
-    EXPECT_LE(r.right, kScreenWidth) << r;
-    EXPECT_LE(r.bottom, kScreenHeight + 2) << r;   // a shown auto-hide bar reaches 2 below the taskbar's top
-    EXPECT_GE(r.right - r.left, 100) << r;
-    EXPECT_GE(r.bottom - r.top, 100) << r;
+    // A shown auto-hide bar reaches 2 below the taskbar's top.
+    EXPECT_TRUE(r.left >= 0 && r.top >= 0 && r.right <= kScreenWidth && r.bottom <= kScreenHeight + 2) << r;
+    EXPECT_TRUE(r.right - r.left >= 100 && r.bottom - r.top >= 100) << r;
     RECT tree{};
     GetWindowRect(g_ui.tree, &tree);
-    EXPECT_GT(tree.right - tree.left, 0) << tree;
-    EXPECT_GT(tree.bottom - tree.top, 0) << tree;
+    EXPECT_TRUE(tree.right > tree.left && tree.bottom > tree.top) << tree;
 }
 
 TEST_P(BadSettingsTest, StartsOnTheScreenShowsTheListAndSavesIt)
@@ -80,11 +80,11 @@ TEST_P(BadSettingsTest, StartsOnTheScreenShowsTheListAndSavesIt)
         ASSERT_EQ(RegSetValueExW(key, v.name, 0, v.type, v.data.data(), static_cast<DWORD>(v.data.size())),
                   ERROR_SUCCESS);
     RegCloseKey(key);
-    WriteFileBytes(L"list.dat", kList);
+    WriteFileBytes(L"list.dat", kSample);
 
     Start();
     ExpectUsableWindowOnScreen();
-    EXPECT_EQ(ShownTree().size(), 3u);
+    EXPECT_EQ(ShownTree().size(), 5u);
     ExpectTreeMatchesRebuild();
 
     // A few ticks of the hide timer and the commands that read the settings. No browser is
@@ -93,13 +93,13 @@ TEST_P(BadSettingsTest, StartsOnTheScreenShowsTheListAndSavesIt)
     for (AppPathsPlace place : {AppPathsPlace::User, AppPathsPlace::Machine64, AppPathsPlace::Machine32})
         for (const wchar_t* key : {L"IEXPLORE.EXE", L"Netscape.exe", L"Opera.exe"}) noBrowser.Set(key, std::nullopt, place);
     PumpFor(150);
-    Select({L"Work", L"Mail"});
+    Select({L"Home", L"Mail"});
     for (WORD command : {IDM_OPEN, IDM_SWITCHEDGE, IDM_TOGGLEEXPAND, IDM_REDOCK}) SendMessageW(g_ui.main, WM_COMMAND, command, 0);
     PumpMessages();
-    EXPECT_EQ(ShownTree().size(), 3u);
+    EXPECT_EQ(ShownTree().size(), 5u);
     Exit();
-    EXPECT_EQ(ReadFileBytes(L"list.dat"), kList);
-    EXPECT_EQ(ReadFileBytes(L"_backup.dat"), kList);
+    EXPECT_EQ(ReadFileBytes(L"list.dat"), kSample);
+    EXPECT_EQ(ReadFileBytes(L"_backup.dat"), kSample);
 }
 
 const std::wstring k100KB(100 * 1024, L'x');
@@ -119,10 +119,6 @@ INSTANTIATE_TEST_SUITE_P(Values, BadSettingsTest, ::testing::Values(
     BadSettings{"CurPathOf100KB", {Text(L"curpath", k100KB)}}),
     [](const ::testing::TestParamInfo<BadSettings>& info) { return std::string(info.param.name); });
 
-}  // namespace
-
-namespace {
-
 struct DataFileName {
     const char* name;
     std::wstring datafile;
@@ -140,13 +136,13 @@ TEST_P(DataFileNameTest, EditsAreSavedUnderTheNameOrAside)
 {
     const std::wstring& datafile = GetParam().datafile;
     SetSettingString(L"datafile", datafile);
-    WriteFileBytes(L"list.dat", kList);
+    WriteFileBytes(L"list.dat", kSample);
     Start();
     ExpectUsableWindowOnScreen();
     EXPECT_EQ(g_shownMessages.size(), GetParam().unreadable ? 1u : 0u);
     AddLine(g_bookmarks, "0Added\\");
     Exit();
-    EXPECT_EQ(ReadFileBytes(L"list.dat"), kList);
+    EXPECT_EQ(ReadFileBytes(L"list.dat"), kSample);
 
     std::wstring target = ListFilePathFor(folder(), datafile);
     std::string saved;
@@ -156,10 +152,10 @@ TEST_P(DataFileNameTest, EditsAreSavedUnderTheNameOrAside)
         if (FolderOf(target) != folder()) DeleteFileW(target.c_str());
         return;
     }
-    std::vector<std::string> aside = SideFileContents(folder(), false);
-    for (const std::string& bytes : SideFileContents(TemporaryFolder(), true)) aside.push_back(bytes);
+    std::vector<SideFile> aside = SideFiles(folder(), false), temp = SideFiles(TemporaryFolder(), true);
+    aside.insert(aside.end(), temp.begin(), temp.end());
     ASSERT_EQ(aside.size(), 1u) << "the edits went to one side file";
-    EXPECT_NE(aside[0].find("0Added\\\r\n"), std::string::npos);
+    EXPECT_NE(aside[0].bytes.find("0Added\\\r\n"), std::string::npos);
     EXPECT_FALSE(g_shownMessages.empty());
 }
 
@@ -172,4 +168,100 @@ INSTANTIATE_TEST_SUITE_P(Names, DataFileNameTest, ::testing::Values(
     DataFileName{"AbsolutePath", L"C:\\elsewhere.dat", false}),
     [](const ::testing::TestParamInfo<DataFileName>& info) { return std::string(info.param.name); });
 
+using StartupExitTest = AppTest;
+
+// The side files that keep hand edits of list.dat, in name order: the order they were made
+// (within one second the first has no number).
+std::vector<std::wstring> EditedCopies(const std::wstring& folder)
+{
+    std::vector<std::wstring> copies;
+    for (const std::wstring& name : NamesInFolder(folder))
+        if (name.rfind(L"list_edited_", 0) == 0) copies.push_back(name);
+    std::sort(copies.begin(), copies.end());
+    return copies;
+}
+
+TEST_F(StartupExitTest, SelectionAtExitIsTheNextStartsSelection)
+{
+    WriteFileBytes(L"list.dat", kSample);
+    SetSettingDword(L"SortFlg", 1);
+    Start();
+    Select({L"Work", L"Tools", L"Editor"});
+    Exit();
+    EXPECT_EQ(StoredDword(L"CurSelect"), 2u);
+
+    Start();
+    EXPECT_EQ(CaretItem(), ItemAtPath({L"Work", L"Tools", L"Editor"}));
+    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, 0);
+    Exit();
+    EXPECT_EQ(StoredDword(L"CurSelect"), 65535u);
+    Start();
+    EXPECT_EQ(CaretItem(), nullptr);
+}
+
+// The list file edited in a text editor while the program runs, and the list changed too: a new
+// time stamp alone is no edit; an edited file is kept aside before the list replaces it, without
+// a word while the session ends and with one message at the exit, and no copy replaces another.
+TEST_F(StartupExitTest, HandEditsAreKeptAsideBeforeTheListReplacesThem)
+{
+    WriteFileBytes(L"list.dat", kSample);
+    Start();
+    AddLine(g_bookmarks, "0Added\\");
+    HANDLE file = CreateFileW(PathOf(L"list.dat").c_str(), FILE_WRITE_ATTRIBUTES, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    FILETIME later{0, 0x02000000};
+    EXPECT_TRUE(SetFileTime(file, nullptr, nullptr, &later));
+    CloseHandle(file);
+    SendMessageW(g_ui.main, WM_ENDSESSION, TRUE, 0);
+    EXPECT_EQ(ReadFileBytes(L"list.dat"), ListFileBytes(g_bookmarks.lines));
+    EXPECT_TRUE(EditedCopies(folder()).empty());
+
+    struct Step { const char* edit; bool sessionEnds; };
+    for (Step step : {Step{"0First edit\\\r\n", true}, Step{"0Second edit\\\r\n", false}}) {
+        WriteFileBytes(L"list.dat", step.edit);
+        AddLine(g_bookmarks, "0More\\");
+        if (step.sessionEnds)
+            SendMessageW(g_ui.main, WM_ENDSESSION, TRUE, 0);
+        else
+            Exit();
+        EXPECT_EQ(ReadFileBytes(L"list.dat"), ListFileBytes(g_bookmarks.lines));
+    }
+    EXPECT_EQ(ReadFileBytes(L"_backup.dat"), ListFileBytes(g_bookmarks.lines));
+    std::vector<std::wstring> copies = EditedCopies(folder());
+    ASSERT_EQ(copies.size(), 2u);
+    EXPECT_EQ(ReadFileBytes(copies[0]), "0First edit\\\r\n");
+    EXPECT_EQ(ReadFileBytes(copies[1]), "0Second edit\\\r\n");
+    for (const std::wstring& name : copies)
+        EXPECT_TRUE(std::regex_match(NarrowForLog(name), std::regex(R"(list_edited_\d{4}-\d\d-\d\d_\d{6}(_\d+)?\.dat)")))
+            << NarrowForLog(name);
+    ASSERT_EQ(g_shownMessages.size(), 1u);
+    EXPECT_NE(g_shownMessages[0].text.find(PathOf(copies[1])), std::wstring::npos);
+}
+
+// A list kept in a sub-folder or elsewhere (a synced folder) is read and saved there, and the
+// setting keeps the value the user gave, whatever its form.
+TEST_F(StartupExitTest, DataFileOutsideTheProgramDirKeepsItsPlace)
+{
+    std::wstring absolute = PathOf(L"sync\\my.dat");
+    std::wstring slashed = absolute;
+    for (wchar_t& c : slashed)
+        if (c == L'\\') c = L'/';
+    ASSERT_TRUE(CreateDirectoryW(PathOf(L"sync").c_str(), nullptr));
+    for (const std::wstring& value : {std::wstring(L"sync\\my.dat"), absolute, slashed}) {
+        SCOPED_TRACE(NarrowForLog(value));
+        WriteFileBytes(L"sync\\my.dat", kSample);
+        SetSettingString(L"datafile", value);
+        Start();
+        EXPECT_EQ(g_bookmarks.lines.size(), 5u);
+        AddLine(g_bookmarks, "0Added\\");
+        Exit();
+        EXPECT_EQ(ReadFileBytes(L"sync\\my.dat"), kSample + "0Added\\\r\n");
+        EXPECT_EQ(ReadFileBytes(L"_backup.dat"), kSample + "0Added\\\r\n");
+        std::wstring stored;
+        ASSERT_TRUE(ReadSettingString(L"datafile", &stored));
+        EXPECT_EQ(stored, value);
+    }
+    EXPECT_EQ(ReadFileBytes(L"my.dat"), "<missing>");
+}
+
 }  // namespace
+
