@@ -27,18 +27,15 @@ protected:
         started_.push_back(pi);
         return pi.hProcess;
     }
-    // The main window of one of `processes` (`which` tells whose), waited for up to 20 s.
-    static HWND WaitForWindow(std::initializer_list<HANDLE> processes, size_t* which = nullptr)
+    // The main window of one of the pair, and whose it is, waited for up to 20 s.
+    static HWND WaitForWindow(const HANDLE pair[2], size_t* which)
     {
         for (int waited = 0; waited < 20000; waited += 20, Sleep(20)) {
             HWND main = FindWindowW(L"LARKIT", nullptr);
             DWORD owner = 0;
             GetWindowThreadProcessId(main, &owner);
-            for (size_t i = 0; main && i < processes.size(); ++i)
-                if (owner == GetProcessId(processes.begin()[i])) {
-                    if (which) *which = i;
-                    return main;
-                }
+            for (size_t i = 0; main && i < 2; ++i)
+                if (owner == GetProcessId(pair[i])) return *which = i, main;
         }
         return nullptr;
     }
@@ -64,7 +61,7 @@ TEST_F(ProcessTest, OfTwoStartsAtOnceExactlyOneRuns)
         SCOPED_TRACE(round);
         HANDLE pair[2] = {Launch(), Launch()};
         size_t runs = 0;
-        HWND main = WaitForWindow({pair[0], pair[1]}, &runs);
+        HWND main = WaitForWindow(pair, &runs);
         ASSERT_NE(main, nullptr);
         EXPECT_EQ(WaitForExit(pair[1 - runs]), 0u);
         EXPECT_TRUE(IsWindowVisible(main));
