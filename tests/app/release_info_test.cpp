@@ -90,7 +90,6 @@ TEST(ReleaseInfoTest, VersionResourceNamesTheProductAndTheVersionTheVersionBoxSh
     }
     auto* fixed = static_cast<VS_FIXEDFILEINFO*>(value(L"\\"));
     ASSERT_NE(fixed, nullptr);
-    EXPECT_EQ(fixed->dwSignature, 0xFEEF04BDu);
     EXPECT_EQ(fixed->dwProductVersionMS, static_cast<DWORD>(MAKELONG(LARKIT_VERSION_MINOR, LARKIT_VERSION_MAJOR)));
     EXPECT_EQ(fixed->dwFileType, static_cast<DWORD>(VFT_APP));
 }

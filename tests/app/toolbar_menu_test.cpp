@@ -96,7 +96,8 @@ TEST_F(ToolbarMenuTest, ContextMenusGreyByKindAndSelectTheItem)
     EXPECT_EQ(CaretItem(), book);   // the selection stays
 }
 
-TEST_F(ToolbarMenuTest, DoubleClickOpensUrlEntriesOnlyOnIconOrLabel)
+// A double click opens URL entries only on their icon or label.
+TEST_F(ToolbarMenuTest, ClicksAndKeysArePostedOnAndToggleExpandFlipsTheCaret)
 {
     const struct { std::vector<std::wstring> path; int dx; LRESULT handled; } clicks[] = {
         {{L"Book", L"page"}, 0, 1}, {{L"Book", L"page"}, 80, 0}, {{L"Book"}, 0, 0}};
@@ -105,10 +106,6 @@ TEST_F(ToolbarMenuTest, DoubleClickOpensUrlEntriesOnlyOnIconOrLabel)
         EXPECT_EQ(Notify(NM_DBLCLK), click.handled) << click.dx;
         EXPECT_EQ(PostedCommand(), click.handled ? static_cast<WPARAM>(IDM_OPEN) : 0u) << click.dx;
     }
-}
-
-TEST_F(ToolbarMenuTest, DeleteKeyAndToolbarClicksArePostedOnAndToggleExpandFlipsTheCaret)
-{
     const struct { HWND to; UINT msg; WPARAM wp; WPARAM posted; } inputs[] = {
         {g_ui.tree, WM_KEYDOWN, VK_DELETE, IDM_DELETE}, {g_ui.tree, WM_KEYDOWN, 'A', 0},
         {g_ui.toolbarHost, WM_COMMAND, IDM_FINDNEXT, IDM_FINDNEXT}};
