@@ -1,6 +1,5 @@
-// The entry commands' line work: which lines a copy or cut takes and how their depths are made
-// relative, the lines a paste inserts, and the entry rules on text that would break the entry's
-// line in the list file or read back as another kind of line.
+// The entry commands' line work: copy, cut and paste ranges and depths, and the entry rules on
+// text that would break the entry's line or read back as another kind of line.
 #include <gtest/gtest.h>
 
 #include <set>
@@ -13,7 +12,6 @@ namespace {
 
 using namespace std::literals;
 using Lines = std::vector<std::string>;
-const auto kName = [](const auto& info) { return std::string(info.param.name); };
 
 // Book A: URL a1, Group G (URL g1, Group H with URL h1); Book B: URL b1; an empty line; a
 // line after the gap.
@@ -22,35 +20,31 @@ const Lines kSample{"0A\\", "1a1,http://a", "1G\\", "2g1,http://g", "2H\\", "3h1
 
 // at: the entry's line, or the level's parent line (kTopLevel); stopsAtGap: the tree shows the
 // line after the gap among the range's items.
-struct TakeCase { const char* name; bool level; long at; Lines clip; bool stopsAtGap = false; };
-class ClipLinesTest : public ::testing::TestWithParam<TakeCase> {};
-
-TEST_P(ClipLinesTest, CopyAndCutTakeTheSameRelativeLines)
+TEST(ClipLines, CopyAndCutTakeTheSameRelativeLines)
 {
-    const TakeCase& c = GetParam();
-    LineList list{kSample};
-    LineRange range = c.level ? LevelRange(list, c.at) : EntryRange(list, static_cast<size_t>(c.at));
-    unsigned char top = c.level ? LevelTopDepth(list, c.at) : EntryTopDepth(list, static_cast<size_t>(c.at));
-    EXPECT_EQ(ClipLinesOf(list, range, top), c.clip);
-    EXPECT_EQ(StopsAtGap(list, range), c.stopsAtGap);
-    EXPECT_EQ(list.lines, kSample) << "a copy leaves the list alone";
-    EXPECT_EQ(CutClipLines(list, range, top), c.clip);
-    Lines rest = kSample;
-    rest.erase(rest.begin() + static_cast<long>(range.first), rest.begin() + static_cast<long>(range.end));
-    EXPECT_EQ(list.lines, rest);
+    const struct { const char* name; bool level; long at; Lines clip; bool stopsAtGap = false; } rows[] = {
+        {"GroupAtDepthOneWithItsSubtree", false, 2, {"0G\\", "1g1,http://g", "1H\\", "2h1,http://h"}},
+        {"GroupAtDepthTwo", false, 4, {"0H\\", "1h1,http://h"}},
+        {"UrlAlone", false, 1, {"0a1,http://a"}},
+        {"BookUpToTheGap", false, 6, {"0B\\", "1b1,http://b"}, true},
+        {"LastLineOfTheList", false, 9, {"0C\\"}},
+        {"LevelBelowAGroup", true, 2, {"0g1,http://g", "0H\\", "1h1,http://h"}},
+        {"LevelBelowABook", true, 0, {"0a1,http://a", "0G\\", "1g1,http://g", "1H\\", "2h1,http://h"}},
+        {"TopLevelStopsAtTheGap", true, kTopLevel, Lines(kSample.begin(), kSample.begin() + 8), true},
+    };
+    for (const auto& r : rows) {
+        LineList list{kSample};
+        LineRange range = r.level ? LevelRange(list, r.at) : EntryRange(list, static_cast<size_t>(r.at));
+        unsigned char top = r.level ? LevelTopDepth(list, r.at) : EntryTopDepth(list, static_cast<size_t>(r.at));
+        EXPECT_EQ(ClipLinesOf(list, range, top), r.clip) << r.name;
+        EXPECT_EQ(StopsAtGap(list, range), r.stopsAtGap) << r.name;
+        EXPECT_EQ(list.lines, kSample) << r.name << ": a copy leaves the list alone";
+        EXPECT_EQ(CutClipLines(list, range, top), r.clip) << r.name;
+        Lines rest = kSample;
+        rest.erase(rest.begin() + static_cast<long>(range.first), rest.begin() + static_cast<long>(range.end));
+        EXPECT_EQ(list.lines, rest) << r.name;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Ranges, ClipLinesTest, ::testing::Values(
-    TakeCase{"GroupAtDepthOneWithItsSubtree", false, 2, {"0G\\", "1g1,http://g", "1H\\", "2h1,http://h"}},
-    TakeCase{"GroupAtDepthTwo", false, 4, {"0H\\", "1h1,http://h"}},
-    TakeCase{"UrlAlone", false, 1, {"0a1,http://a"}},
-    TakeCase{"BookUpToTheGap", false, 6, {"0B\\", "1b1,http://b"}, true},
-    TakeCase{"LastLineOfTheList", false, 9, {"0C\\"}},
-    TakeCase{"LevelBelowAGroup", true, 2, {"0g1,http://g", "0H\\", "1h1,http://h"}},
-    TakeCase{"LevelBelowABook", true, 0, {"0a1,http://a", "0G\\", "1g1,http://g", "1H\\", "2h1,http://h"}},
-    TakeCase{"TopLevelStopsAtTheGap", true, kTopLevel,
-             {"0A\\", "1a1,http://a", "1G\\", "2g1,http://g", "2H\\", "3h1,http://h", "0B\\", "1b1,http://b"}, true}),
-    kName);
 
 // A claim over a set of taken titles, as the tree's children give them.
 struct Taken {
@@ -83,67 +77,59 @@ bool KnownChars(std::string_view cp932, std::string* utf8)
 
 // Title and URL as typed into a new entry; what the URL entry and the folder check say; the
 // title and URL stored when accepted, whose line must read back as them.
-struct EntryCase { const char* name; std::string title, url; EntryProblem urlEntry, folder; std::string stored[2] = {}; };
-class NewEntryTest : public ::testing::TestWithParam<EntryCase> {};
-
-TEST_P(NewEntryTest, AcceptedEntriesReadBackAsMade)
+TEST(NewEntry, AcceptedEntriesReadBackAsMade)
 {
-    const EntryCase& c = GetParam();
-    std::string title = c.title, url = c.url;
-    EXPECT_EQ(CompleteUrlEntry(title, url, "", "", KnownChars), c.urlEntry);
-    EXPECT_EQ(CheckFolderTitle(c.title, ""), c.folder);
-    if (c.urlEntry != EntryProblem::None) return;
-    EXPECT_EQ(title, c.stored[0]);
-    EXPECT_EQ(url, c.stored[1]);
-    std::string line = MakeUrlLine('3', title, url);
-    EXPECT_TRUE(!IsFolderLine(line) && LineTitle(line) == title && LineUrl(line) == url) << line;
+    constexpr auto kNone = EntryProblem::None;
+    constexpr auto kTitleBreak = EntryProblem::TitleHasLineBreak;
+    const struct { const char* name; std::string title, url; EntryProblem urlEntry, folder; std::string stored[2] = {}; } rows[] = {
+        {"CrLfInTitle", "a\r\nb", "http://x", kTitleBreak, kTitleBreak},
+        {"LfInUrl", "t", "http://x/\ny", EntryProblem::UrlHasLineBreak, kNone},
+        {"CrAsTrailByte", "\x83\r", "http://x", kTitleBreak, kTitleBreak},
+        {"NulInTitle", "a\0b"s, "http://x", kTitleBreak, kTitleBreak},
+        // An empty title would take the URL with its line break.
+        {"EmptyTitleFromBrokenUrl", "", "http://x/\r", EntryProblem::UrlHasLineBreak, EntryProblem::EmptyTitle},
+        {"EmptyTitleTakesTheUrlAsTyped", "", "a/\x95\x5C", kNone, EntryProblem::EmptyTitle,
+         {"a/\x95\x5C", "http://a/%E8%A1%A8"}},
+        {"CommaAsTrailByteInTitle", "\x83\x2c", "http://a/\x83\x5c" "b", kNone, kNone, {"\x83\x2c", "http://a/\x83\x5c" "b"}},
+        {"UrlEndingInSo", "t", "http://a/\x83\x5C", kNone, kNone, {"t", "http://a/%E3%82%BD"}},
+        {"UrlEndingInBackslash", "t", "ftp://a\\", EntryProblem::UrlEndsInBackslash, kNone},
+        // 255 bytes with "http://", 262 encoded.
+        {"EncodedUrlTooLong", "t", std::string(246, 'u') + "\x95\x5C", EntryProblem::UrlTooLong, kNone},
+    };
+    for (const auto& r : rows) {
+        std::string title = r.title, url = r.url;
+        EXPECT_EQ(CompleteUrlEntry(title, url, "", "", KnownChars), r.urlEntry) << r.name;
+        EXPECT_EQ(CheckFolderTitle(r.title, ""), r.folder) << r.name;
+        if (r.urlEntry != EntryProblem::None) continue;
+        EXPECT_EQ(title, r.stored[0]) << r.name;
+        EXPECT_EQ(url, r.stored[1]) << r.name;
+        std::string line = MakeUrlLine('3', title, url);
+        EXPECT_TRUE(!IsFolderLine(line) && LineTitle(line) == title && LineUrl(line) == url) << line;
+    }
 }
 
-constexpr auto kNone = EntryProblem::None;
-constexpr auto kTitleBreak = EntryProblem::TitleHasLineBreak;
-
-INSTANTIATE_TEST_SUITE_P(Texts, NewEntryTest, ::testing::Values(
-    EntryCase{"CrLfInTitle", "a\r\nb", "http://x", kTitleBreak, kTitleBreak},
-    EntryCase{"LfInUrl", "t", "http://x/\ny", EntryProblem::UrlHasLineBreak, kNone},
-    EntryCase{"CrAsTrailByte", "\x83\r", "http://x", kTitleBreak, kTitleBreak},
-    EntryCase{"NulInTitle", "a\0b"s, "http://x", kTitleBreak, kTitleBreak},
-    // An empty title would take the URL with its line break.
-    EntryCase{"EmptyTitleFromBrokenUrl", "", "http://x/\r", EntryProblem::UrlHasLineBreak, EntryProblem::EmptyTitle},
-    EntryCase{"EmptyTitleTakesTheUrlAsTyped", "", "a/\x95\x5C", kNone, EntryProblem::EmptyTitle,
-              {"a/\x95\x5C", "http://a/%E8%A1%A8"}},
-    EntryCase{"CommaAsTrailByteInTitle", "\x83\x2c", "http://a/\x83\x5c" "b", kNone, kNone,
-              {"\x83\x2c", "http://a/\x83\x5c" "b"}},
-    EntryCase{"UrlEndingInSo", "t", "http://a/\x83\x5C", kNone, kNone, {"t", "http://a/%E3%82%BD"}},
-    EntryCase{"UrlEndingInBackslash", "t", "ftp://a\\", EntryProblem::UrlEndsInBackslash, kNone},
-    // 255 bytes with "http://", 262 encoded.
-    EntryCase{"EncodedUrlTooLong", "t", std::string(246, 'u') + "\x95\x5C", EntryProblem::UrlTooLong, kNone}),
-    kName);
-
-// A URL line whose last byte is 0x5C would read back as a folder line.
-struct UrlEndCase { const char* typed; const char* stored; };   // stored null: refused
-class UrlEndTest : public ::testing::TestWithParam<UrlEndCase> {};
-
-TEST_P(UrlEndTest, NoStoredUrlEndsInBackslash)
+// A URL line whose last byte is 0x5C would read back as a folder line. stored null: refused.
+TEST(UrlEnd, NoStoredUrlEndsInBackslash)
 {
-    std::string url = GetParam().typed;
-    bool storable = MakeUrlStorable(url, KnownChars);
-    EXPECT_EQ(storable, GetParam().stored != nullptr);
-    EXPECT_EQ(url, storable ? GetParam().stored : GetParam().typed);
+    const struct { const char* typed; const char* stored; } rows[] = {
+        {"http://a/b\\", "http://a/b/"}, {"HTTPS://a\\\\", "HTTPS://a\\/"},
+        {"http://a/\x95\x5C", "http://a/%E8%A1%A8"}, {"https://\x95\x5C\x83\x5C", "https://\x95\x5C%E3%82%BD"},
+        {"http://a/\x95\x5C\\", "http://a/\x95\x5C/"},
+        {"http://a/\x85\x5C", nullptr},           // bytes that stand for no character
+        {"C:\\dir\\\\", "C:\\dir"}, {"c:/dir\\", "c:/dir"}, {"\\\\server\\share\\", "\\\\server\\share"},
+        {"C:\\", nullptr},                        // "C:" would be the drive's current folder
+        {"\\\\\\", nullptr},
+        {"C:\\\x95\x5C\\", nullptr},              // dropping the backslash leaves 0x5C last
+        {"C:\\\x95\x5C", nullptr}, {"ftp://a/b\\", nullptr}, {"a\x95\x5C", nullptr},
+        {"http://a/\x95\x5C" "b", "http://a/\x95\x5C" "b"}, {"http://a\x83", "http://a\x83"},
+    };
+    for (const auto& r : rows) {
+        std::string url = r.typed;
+        bool storable = MakeUrlStorable(url, KnownChars);
+        EXPECT_EQ(storable, r.stored != nullptr) << r.typed;
+        EXPECT_EQ(url, storable ? r.stored : r.typed);
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Urls, UrlEndTest, ::testing::Values(
-    UrlEndCase{"http://a/b\\", "http://a/b/"}, UrlEndCase{"HTTPS://a\\\\", "HTTPS://a\\/"},
-    UrlEndCase{"http://a/\x95\x5C", "http://a/%E8%A1%A8"},
-    UrlEndCase{"https://\x95\x5C\x83\x5C", "https://\x95\x5C%E3%82%BD"},
-    UrlEndCase{"http://a/\x95\x5C\\", "http://a/\x95\x5C/"},
-    UrlEndCase{"http://a/\x85\x5C", nullptr},           // bytes that stand for no character
-    UrlEndCase{"C:\\dir\\\\", "C:\\dir"}, UrlEndCase{"c:/dir\\", "c:/dir"},
-    UrlEndCase{"\\\\server\\share\\", "\\\\server\\share"},
-    UrlEndCase{"C:\\", nullptr},                        // "C:" would be the drive's current folder
-    UrlEndCase{"\\\\\\", nullptr},
-    UrlEndCase{"C:\\\x95\x5C\\", nullptr},              // dropping the backslash leaves 0x5C last
-    UrlEndCase{"C:\\\x95\x5C", nullptr}, UrlEndCase{"ftp://a/b\\", nullptr}, UrlEndCase{"a\x95\x5C", nullptr},
-    UrlEndCase{"http://a/\x95\x5C" "b", "http://a/\x95\x5C" "b"}, UrlEndCase{"http://a\x83", "http://a\x83"}));
 
 TEST(OneLineTextTest, LineEndsAndNulBecomeBlanksInPlace)
 {

@@ -13,7 +13,6 @@ namespace {
 
 using namespace std::literals;
 using Lines = std::vector<std::string>;
-const auto kName = [](const auto& info) { return std::string(info.param.name); };
 
 // Folders by path; each entry's path is its folder's path, a backslash and its name.
 struct FakeFolders {
@@ -97,55 +96,42 @@ TEST(BuildImportLines, StopsReadingOnceTheBoundIsPassed)
         bool fits = false;
         EXPECT_EQ(fake.Build(bound, &fits).size(), bound);
         EXPECT_EQ(fits, bound == 6);
-        if (!fits) {
-            EXPECT_LT(fake.reads, 6) << "no folder is read once the lines cannot fit";
-        }
+        if (!fits) { EXPECT_LT(fake.reads, 6) << "no folder is read once the lines cannot fit"; }
     }
 }
 
-struct NameCase { const char* name; std::string_view file; bool shortcut; std::string_view title; };
-class ShortcutNameTest : public ::testing::TestWithParam<NameCase> {};
-
-TEST_P(ShortcutNameTest, NameAndTitle)
+TEST(Shortcut, NameAndTitle)
 {
-    EXPECT_EQ(IsShortcutName(GetParam().file), GetParam().shortcut);
-    if (GetParam().shortcut) {
-        EXPECT_EQ(ShortcutTitle(GetParam().file), GetParam().title);
+    const struct { const char* name; std::string_view file; bool shortcut; std::string_view title; } rows[] = {
+        {"UpperCase", "News.URL", true, "News"}, {"UrlInsideTheName", "notes.url.txt", true, "notes.url"},
+        {"DesktopIni", "desktop.ini", false, ""}, {"NoDot", "url", false, ""},
+        {"CommasBecomeFullWidth", "a,b,c.url", true, "a\x81\x43" "b\x81\x43" "c"},
+        {"TrailByteIsNoDot", "\x83\x2e" "url", false, ""}, {"TrailByteIsNoComma", "\x83\x2c.url", true, "\x83\x2c"},
+    };
+    for (const auto& r : rows) {
+        EXPECT_EQ(IsShortcutName(r.file), r.shortcut) << r.name;
+        if (r.shortcut) { EXPECT_EQ(ShortcutTitle(r.file), r.title) << r.name; }
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Names, ShortcutNameTest, ::testing::Values(
-    NameCase{"UpperCase", "News.URL", true, "News"},
-    NameCase{"UrlInsideTheName", "notes.url.txt", true, "notes.url"},
-    NameCase{"DesktopIni", "desktop.ini", false, ""},
-    NameCase{"NoDot", "url", false, ""},
-    NameCase{"CommasBecomeFullWidth", "a,b,c.url", true, "a\x81\x43" "b\x81\x43" "c"},
-    NameCase{"TrailByteIsNoDot", "\x83\x2e" "url", false, ""},
-    NameCase{"TrailByteIsNoComma", "\x83\x2c.url", true, "\x83\x2c"}),
-    kName);
-
-struct UrlCase { const char* name; std::string_view bytes; std::string_view url; };
-class ShortcutUrlTest : public ::testing::TestWithParam<UrlCase> {};
-
-TEST_P(ShortcutUrlTest, ReadsTheUrl)
+TEST(Shortcut, ReadsTheUrl)
 {
-    EXPECT_EQ(ShortcutUrl(GetParam().bytes), GetParam().url);
+    const struct { const char* name; std::string_view bytes; std::string_view url; } rows[] = {
+        {"CrLf", "[InternetShortcut]\r\nURL=http://a/\r\n", "http://a/"},
+        {"BaseUrlBeforeUrl", "[DEFAULT]\r\nBASEURL=http://base/\r\n[InternetShortcut]\r\nURL=http://real/\r\n",
+         "http://real/"},
+        {"BaseUrlAfterUrl", "[InternetShortcut]\r\nURL=http://real/\r\n[DEFAULT]\r\nBASEURL=http://base/\r\n",
+         "http://real/"},
+        {"LfOnly", "[InternetShortcut]\nURL=http://a/\nIconIndex=0\n", "http://a/"},
+        {"NoLineEndAtTheEnd", "[InternetShortcut]\r\nURL=http://a/b,c", "http://a/b,c"},
+        {"LastUrlLineWins", "URL=http://1/\r\nURL=http://2/\r\n", "http://2/"},
+        {"OnlyInsideAnotherKey", "[x]\r\nMyURL=http://loose/\r\n", "http://loose/"},
+        {"None", "[InternetShortcut]\r\nIconIndex=0\r\n", ""},
+        // A NUL would stand in the URL's line and vanish when the list is read back.
+        {"NulBytesDropped", "URL=http://a/\0b\r\nX=\0"sv, "http://a/b"},
+        {"WideTextReadAsBytes", "U\0R\0L\0=\0h\0:\0/\0/\0x\0\r\0\n\0"sv, "h://x"},
+    };
+    for (const auto& r : rows) EXPECT_EQ(ShortcutUrl(r.bytes), r.url) << r.name;
 }
-
-INSTANTIATE_TEST_SUITE_P(Files, ShortcutUrlTest, ::testing::Values(
-    UrlCase{"CrLf", "[InternetShortcut]\r\nURL=http://a/\r\n", "http://a/"},
-    UrlCase{"BaseUrlBeforeUrl", "[DEFAULT]\r\nBASEURL=http://base/\r\n[InternetShortcut]\r\nURL=http://real/\r\n",
-            "http://real/"},
-    UrlCase{"BaseUrlAfterUrl", "[InternetShortcut]\r\nURL=http://real/\r\n[DEFAULT]\r\nBASEURL=http://base/\r\n",
-            "http://real/"},
-    UrlCase{"LfOnly", "[InternetShortcut]\nURL=http://a/\nIconIndex=0\n", "http://a/"},
-    UrlCase{"NoLineEndAtTheEnd", "[InternetShortcut]\r\nURL=http://a/b,c", "http://a/b,c"},
-    UrlCase{"LastUrlLineWins", "URL=http://1/\r\nURL=http://2/\r\n", "http://2/"},
-    UrlCase{"OnlyInsideAnotherKey", "[x]\r\nMyURL=http://loose/\r\n", "http://loose/"},
-    UrlCase{"None", "[InternetShortcut]\r\nIconIndex=0\r\n", ""},
-    // A NUL would stand in the URL's line and vanish when the list is read back.
-    UrlCase{"NulBytesDropped", "URL=http://a/\0b\r\nX=\0"sv, "http://a/b"},
-    UrlCase{"WideTextReadAsBytes", "U\0R\0L\0=\0h\0:\0/\0/\0x\0\r\0\n\0"sv, "h://x"}),
-    kName);
 
 }  // namespace
