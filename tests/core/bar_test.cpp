@@ -1,8 +1,5 @@
-// The bar's rectangles on a 1024 x 768 primary screen with a taskbar 28 pixels high (work
-// area 0, 0, 1024, 740) and a bar 200 wide: where it stands shown and hidden, what a drag
-// shows, what the end of a move decides, when the pointer reaches the hidden strip, and the
-// floating rectangle and width a start takes from stored values. Other monitors lie left of 0
-// and from 1024 on. Then the hide time as typed.
+// The bar's rectangles on a 1024 x 768 primary screen (work area 0, 0, 1024, 740), a bar 200
+// wide; other monitors lie left of 0 and from 1024 on. Then the hide time as typed.
 #include <gtest/gtest.h>
 
 #include "core/bar_geometry.h"

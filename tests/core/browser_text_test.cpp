@@ -1,6 +1,4 @@
-// What passes between larkit and a browser: the window-info reply split at real quotes, the
-// page title cut from a caption, the entry a captured page makes, file URLs for local paths,
-// the DDE open item, the URL as exactly one command-line argument, and URLs refused as switches.
+// What passes between larkit and a browser: replies and captions read, URLs handed over.
 #include <gtest/gtest.h>
 
 #include <string>

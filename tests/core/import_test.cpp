@@ -1,6 +1,4 @@
-// The Favorites import over made-up folders: the listing order of the Favorites folder, the
-// reversed order below it, titles, depths and the line bound; and the shortcut reader: which
-// names are shortcuts, their titles, and the URL a file holds.
+// The Favorites import over made-up folders, and the shortcut reader.
 #include <gtest/gtest.h>
 
 #include <map>

@@ -1,5 +1,4 @@
-// The list and its file: the bytes read and written, how a line splits into title and URL,
-// the code page 932 scanners under both, the subtree rule, the searches, the 65,535-line bound
+// The list and its file: bytes, lines, code page 932 scanning, subtrees, searches, the bound
 // and where the "datafile" setting puts the file.
 #include <gtest/gtest.h>
 
