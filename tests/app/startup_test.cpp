@@ -90,47 +90,39 @@ TEST_F(StartupExitTest, BadSettingsStillStartOnTheScreenShowTheListAndSaveIt)
     }
 }
 
-struct DataFileName {
-    const char* name;
-    std::wstring datafile;
-    bool unreadable;   // the name opens no file that can be read: the user is told at the start
-};
-void PrintTo(const DataFileName& c, std::ostream* out) { *out << c.name; }
-
-class DataFileNameTest : public AppTest, public ::testing::WithParamInterface<DataFileName> {};
-
-// The list file the name does not mean stays untouched, and the edits of the run are saved: under
-// that name when the system takes it, else in a side file the user is told about.
-TEST_P(DataFileNameTest, EditsAreSavedUnderTheNameOrAside)
+// Names the system refuses: list.dat stays untouched, and the edits of the run are saved under the
+// name when the system takes it, else in a side file the user is told about. unreadable: the name
+// opens no file that can be read, and the user is told at the start.
+TEST_F(StartupExitTest, EditsAreSavedUnderTheDataFileNameOrAside)
 {
-    const std::wstring& datafile = GetParam().datafile;
-    SetSettingString(L"datafile", datafile);
-    WriteFileBytes(L"list.dat", kSample);
-    Start();
-    ExpectUsableWindowOnScreen();
-    EXPECT_EQ(g_shownMessages.size(), GetParam().unreadable ? 1u : 0u);
-    AddLine(g_bookmarks, "0Added\\");
-    Exit();
-    EXPECT_EQ(ReadFileBytes(L"list.dat"), kSample);
-    std::wstring target = ListFilePathFor(folder(), datafile);
-    std::string saved;
-    if (ReadWholeFile(target, 1u << 20, &saved, FILE_SHARE_READ) == ReadResult::Read &&
-        saved.find("0Added\\\r\n") != std::string::npos) {
-        if (FolderOf(target) != folder()) DeleteFileW(target.c_str());
-        return;
+    const struct { const wchar_t* datafile; bool unreadable; } rows[] = {
+        {L"NUL", true}, {L"CON", true}, {L"*?.dat", true}, {L"sub\\x.dat", false}, {L"..\\escape.dat", false}};
+    for (const auto& row : rows) {
+        SCOPED_TRACE(NarrowForLog(row.datafile));
+        SetSettingString(L"datafile", row.datafile);
+        WriteFileBytes(L"list.dat", kSample);
+        g_shownMessages.clear();
+        Start();
+        ExpectUsableWindowOnScreen();
+        EXPECT_EQ(g_shownMessages.size(), row.unreadable ? 1u : 0u);
+        AddLine(g_bookmarks, "0Added\\");
+        Exit();
+        EXPECT_EQ(ReadFileBytes(L"list.dat"), kSample);
+        std::wstring target = ListFilePathFor(folder(), row.datafile);
+        std::string saved;
+        std::vector<SideFile> aside = SideFiles(folder(), true), temp = SideFiles(TemporaryFolder(), true);
+        aside.insert(aside.end(), temp.begin(), temp.end());
+        if (ReadWholeFile(target, 1u << 20, &saved, FILE_SHARE_READ) == ReadResult::Read &&
+            saved.find("0Added\\\r\n") != std::string::npos) {
+            EXPECT_TRUE(aside.empty());
+            DeleteFileW(target.c_str());
+            continue;
+        }
+        ASSERT_EQ(aside.size(), 1u) << "the edits went to one side file";
+        EXPECT_NE(aside[0].bytes.find("0Added\\\r\n"), std::string::npos);
+        EXPECT_FALSE(g_shownMessages.empty());
     }
-    std::vector<SideFile> aside = SideFiles(folder(), false), temp = SideFiles(TemporaryFolder(), true);
-    aside.insert(aside.end(), temp.begin(), temp.end());
-    ASSERT_EQ(aside.size(), 1u) << "the edits went to one side file";
-    EXPECT_NE(aside[0].bytes.find("0Added\\\r\n"), std::string::npos);
-    EXPECT_FALSE(g_shownMessages.empty());
 }
-
-INSTANTIATE_TEST_SUITE_P(Names, DataFileNameTest, ::testing::Values(
-    DataFileName{"NulDevice", L"NUL", true}, DataFileName{"Console", L"CON", true},
-    DataFileName{"Wildcards", L"*?.dat", true}, DataFileName{"MissingSubfolder", L"sub\\x.dat", false},
-    DataFileName{"ParentFolder", L"..\\escape.dat", false}),
-    [](const ::testing::TestParamInfo<DataFileName>& info) { return std::string(info.param.name); });
 
 TEST_F(StartupExitTest, SelectionAtExitIsTheNextStartsSelection)
 {
