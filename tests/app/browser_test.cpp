@@ -1,7 +1,6 @@
-// The browser side through real peers: the DDE requests a running browser (tests/peers/
-// fake_browser) receives, the argv of a browser started from App Paths (stand_in_browser), the
-// page captured through a real window caption, and the refusals. Each row: a list, the chosen
-// browser and a peer -> commands -> DDE log, started arguments, messages, the list afterwards.
+// The browser side through real peers: the DDE requests a running browser (tests/peers/fake_browser)
+// receives, the argv of a browser started from App Paths (stand_in_browser), the page captured
+// through a real window caption, and the refusals. The URL and reply text rules: browser_text_test.
 #include <optional>
 
 #include "edit/entry_commands.h"
@@ -34,7 +33,7 @@ struct Row {
     Lines list{};
     DWORD web = 1;                                  // SelectWeb
     const wchar_t* service = nullptr;               // the fake browser's DDE service; none when null
-    std::vector<std::wstring> options{};            // --refuse TOPIC, --late MS, --caption TEXT
+    std::vector<std::wstring> options{};            // fake_browser's --refuse, --late, --caption
     std::string reply{};                            // its WWW_GetWindowInfo answer
     std::vector<Act> acts{};
     Lines dde{};
@@ -75,10 +74,8 @@ const Row kRows[] = {
     // The answer comes 1.5 s after the time-out; ending the conversation waits for the browser.
     {.name = "LateAnswerIsGivenUpAndTheBrowserStarted", .list = {"0A\\", "1u,http://u"}, .service = L"IEXPLORE",
      .options = {L"--late", L"5500"}, .acts = {{{L"A", L"u"}, IDM_OPEN, "http://u"}}, .dde = {kAct}, .minMs = 3900},
-    {.name = "UrlTooLongForTheRequestIsRefusedNotCut",
-     .list = {"0A\\", "1f,http://" + std::string(234, 'f'), "1l,http://" + std::string(235, 'l')}, .service = L"IEXPLORE",
-     .acts = {{{L"A", L"f"}, IDM_OPEN}, {{L"A", L"l"}, IDM_OPEN}},
-     .dde = {kAct, Open("http://" + std::string(234, 'f')), kAct}, .messages = {kTooLong}},
+    {.name = "UrlTooLongForTheRequestIsRefusedNotCut", .list = {"0A\\", "1l,http://" + std::string(235, 'l')},
+     .service = L"IEXPLORE", .acts = {{{L"A", L"l"}, IDM_OPEN}}, .dde = {kAct}, .messages = {kTooLong}},
     {.name = "UrlTooLongForTheCommandLineIsRefused", .list = {"0A\\", "1h,http://" + std::string(40000, 'h')},
      .acts = {{{L"A", L"h"}, IDM_OPEN}}, .messages = {kTooLong}},
     // Capture: the title is cut from the caption of the browser's real window.
@@ -115,8 +112,8 @@ const Row kRows[] = {
      .acts = {Capture({L"Book"})}, .dde = {kAct, kInfo}, .messages = {kUnstorable.c_str()}},
 };
 
-// A stand-in browser registered under the App Paths keys of all three browsers, in a folder
-// whose name has a blank; it appends its command line and arguments to started.log.
+// A stand-in browser under the App Paths keys of all three browsers, in a folder whose name has a
+// blank; it appends its command line and arguments to started.log.
 class BrowserTest : public AppTest {
 protected:
     void SetUp() override
@@ -152,13 +149,6 @@ protected:
         if (!lines) PumpFor(300);
         PumpUntil([&] { return LogLines(PathOf(L"started.log")).size() >= lines; }, 15000);
         return LogLines(PathOf(L"started.log"));
-    }
-    std::vector<bool> PressedButtons()
-    {
-        std::vector<bool> pressed;
-        for (int id : {IDM_BROWSER_IE, IDM_BROWSER_NETSCAPE, IDM_BROWSER_OPERA})
-            pressed.push_back(SendMessageW(g_ui.toolbar, TB_ISBUTTONCHECKED, id, 0) != 0);
-        return pressed;
     }
     std::wstring standIn_;
     AppPathsEntries appPaths_;
@@ -234,14 +224,16 @@ TEST_F(BrowserTest, AppPathsAreReadForTheUserThenThe64BitThenThe32BitView)
     }
 }
 
+// The button pressed after each message or command (-1: none; 0 and 4 are outside).
 TEST_F(BrowserTest, ButtonsAndTheRegisteredMessageChooseAndExitStoresTheChoice)
 {
     Show({"0A\\"}, 1);
-    EXPECT_EQ(PressedButtons(), (std::vector<bool>{true, false, false}));
-    for (WPARAM web : {2, 0, 4}) SendMessageW(g_ui.main, g_ui.msgSelectBrowser, web, 0);   // 0 and 4 are outside
-    EXPECT_EQ(PressedButtons(), (std::vector<bool>{false, true, false}));
-    SendMessageW(g_ui.main, WM_COMMAND, IDM_BROWSER_OPERA, 0);
-    EXPECT_EQ(PressedButtons(), (std::vector<bool>{false, false, true}));
+    for (auto [web, command, pressed] : {std::tuple{-1, 0, 0}, {2, 0, 1}, {0, 0, 1}, {4, 0, 1}, {-1, IDM_BROWSER_OPERA, 2}}) {
+        if (web >= 0) SendMessageW(g_ui.main, g_ui.msgSelectBrowser, web, 0);
+        if (command) SendMessageW(g_ui.main, WM_COMMAND, command, 0);
+        for (int i = 0; i < 3; ++i)
+            EXPECT_EQ(SendMessageW(g_ui.toolbar, TB_ISBUTTONCHECKED, IDM_BROWSER_IE + i, 0) != 0, i == pressed) << web;
+    }
     Exit();
     EXPECT_EQ(StoredDword(L"SelectWeb"), 3u);
 }

@@ -1,5 +1,4 @@
-// The file steps as the Windows tests link them: the plain calls, unless a test sets faults —
-// a folder that refuses new files, a disk that fills, a process that ends at a given step.
+// The file steps as the Windows tests link them: the plain calls, unless a test sets faults.
 #pragma once
 #include <string>
 #include <vector>
@@ -12,8 +11,6 @@ struct FileFaults {
     bool endWhenDiskFull = false;                 // the process ends at the write that fills it
     bool endBeforeReplacing = false;              // the process ends once a temporary file is written
 };
-
 extern FileFaults g_fileFaults;
 
-// The exit code of a process that the faults ended.
-constexpr UINT kEndedByFault = 77;
+constexpr UINT kEndedByFault = 77;   // the exit code of a process the faults ended

@@ -2,7 +2,6 @@
 #include "tests/app/harness.h"
 
 #include <algorithm>
-#include <iterator>
 
 #include "app/docking.h"
 #include "app/main_window.h"
@@ -20,15 +19,6 @@
 #include "tree/state.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
-
-static std::wstring MakeTestFolder()
-{
-    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("larkit-tests-") + info->test_suite_name() + "." + info->name();
-    for (char& c : name)
-        if (c == '/' || c == '\\') c = '_';
-    return MakeScratchFolder(WideFromUtf8(name.c_str()) + L"-" + std::to_wstring(GetTickCount()));
-}
 
 void AppTest::SetUp()
 {
@@ -48,7 +38,10 @@ void AppTest::SetUp()
     wchar_t dir[MAX_PATH];
     GetCurrentDirectoryW(MAX_PATH, dir);
     previousDir_ = dir;
-    folder_ = MakeTestFolder();
+    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    std::string name = std::string("larkit-tests-") + info->test_suite_name() + "." + info->name();
+    std::replace(name.begin(), name.end(), '/', '_');
+    folder_ = MakeScratchFolder(WideFromUtf8(name.c_str()) + L"-" + std::to_wstring(GetTickCount()));
     SetCurrentDirectoryW(folder_.c_str());
     (void)SideFiles(TemporaryFolder(), true);   // what an earlier run left there is no test's
 }
@@ -67,41 +60,33 @@ void AppTest::WriteFileBytes(const std::wstring& name, const std::string& bytes)
     ASSERT_TRUE(WriteBytes(PathOf(name), bytes)) << NarrowForLog(name);
 }
 
-std::string AppTest::ReadFileBytes(const std::wstring& name) const
-{
-    return ReadBytes(PathOf(name)).value_or("<missing>");
-}
+std::string AppTest::ReadFileBytes(const std::wstring& name) const { return ReadBytes(PathOf(name)).value_or("<missing>"); }
 
-void AppTest::Start()
-{
-    ASSERT_NE(StartMainWindow(), nullptr);
-}
+void AppTest::Start() { ASSERT_NE(StartMainWindow(), nullptr); }
+void AppTest::Exit() { ExitMainWindow(); }
 
-void AppTest::Exit()
-{
-    ExitMainWindow();
-}
-
-void ClearSettings()
-{
-    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
-}
-
-void SetSettingDword(const wchar_t* name, DWORD value)
-{
-    RegWriteDword(HKEY_CURRENT_USER, kSettingsKey, name, value);
-}
-
+void ClearSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey); }
+void SetSettingDword(const wchar_t* name, DWORD value) { RegWriteDword(HKEY_CURRENT_USER, kSettingsKey, name, value); }
 void SetSettingString(const wchar_t* name, const std::wstring& value)
 {
     RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, name, value);
 }
 
-bool ReadSettingDword(const wchar_t* name, DWORD* value)
+static bool ReadSetting(const wchar_t* name, DWORD type, void* data, DWORD size)
 {
-    DWORD size = sizeof *value, type = 0;
-    return RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &type, value, &size) == ERROR_SUCCESS &&
-           type == REG_DWORD;
+    DWORD got = 0;
+    return RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &got, data, &size) == ERROR_SUCCESS &&
+           got == type;
+}
+
+bool ReadSettingDword(const wchar_t* name, DWORD* value) { return ReadSetting(name, REG_DWORD, value, sizeof *value); }
+
+bool ReadSettingString(const wchar_t* name, std::wstring* value)
+{
+    wchar_t text[2048];
+    if (!ReadSetting(name, REG_SZ, text, sizeof text)) return false;
+    *value = text;
+    return true;
 }
 
 DWORD StoredDword(const wchar_t* name)
@@ -111,40 +96,41 @@ DWORD StoredDword(const wchar_t* name)
     return value;
 }
 
-bool ReadSettingString(const wchar_t* name, std::wstring* value)
+bool ShownItem::operator==(const ShownItem& o) const
 {
-    wchar_t text[2048];
-    DWORD size = sizeof text, type = 0;
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &type, text, &size) != ERROR_SUCCESS ||
-        type != REG_SZ)
-        return false;
-    *value = text;
-    return true;
+    return depth == o.depth && text == o.text && image == o.image && selectedImage == o.selectedImage && data == o.data;
 }
 
-static void AppendShown(HTREEITEM first, int depth, std::vector<ShownItem>& out)
+// Every item from `first` on, depth-first, with its depth.
+static void Walk(HTREEITEM first, int depth, const std::function<void(HTREEITEM, int)>& visit)
 {
     for (HTREEITEM item = first; item; item = RelatedItem(g_ui.tree, item, TVGN_NEXT)) {
-        TVITEMW query{};
-        query.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_HANDLE;
-        query.hItem = item;
-        SendMessageW(g_ui.tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
-        out.push_back({depth, ItemText(g_ui.tree, item), query.iImage, query.iSelectedImage, query.lParam});
-        AppendShown(RelatedItem(g_ui.tree, item, TVGN_CHILD), depth + 1, out);
+        visit(item, depth);
+        Walk(RelatedItem(g_ui.tree, item, TVGN_CHILD), depth + 1, visit);
     }
 }
 
 std::vector<ShownItem> ShownTree()
 {
     std::vector<ShownItem> items;
-    AppendShown(RelatedItem(g_ui.tree, nullptr, TVGN_ROOT), 0, items);
+    Walk(RelatedItem(g_ui.tree, nullptr, TVGN_ROOT), 0, [&](HTREEITEM item, int depth) {
+        TVITEMW query{};
+        query.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_HANDLE;
+        query.hItem = item;
+        SendMessageW(g_ui.tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
+        items.push_back({depth, ItemText(g_ui.tree, item), query.iImage, query.iSelectedImage, query.lParam});
+    });
     return items;
 }
 
-HTREEITEM CaretItem()
+std::vector<HTREEITEM> ShownItemHandles()
 {
-    return RelatedItem(g_ui.tree, nullptr, TVGN_CARET);
+    std::vector<HTREEITEM> handles;
+    Walk(RelatedItem(g_ui.tree, nullptr, TVGN_ROOT), 0, [&](HTREEITEM item, int) { handles.push_back(item); });
+    return handles;
 }
+
+HTREEITEM CaretItem() { return RelatedItem(g_ui.tree, nullptr, TVGN_CARET); }
 
 HTREEITEM ItemAtPath(const std::vector<std::wstring>& titles)
 {
@@ -171,16 +157,19 @@ void PrintTo(const ShownItem& item, std::ostream* out)
          << item.selectedImage << ", data " << item.data << "}";
 }
 
+static void ExpectSameItems(const std::vector<ShownItem>& shown, const std::vector<ShownItem>& rebuilt)
+{
+    ASSERT_EQ(shown.size(), rebuilt.size()) << "items shown";
+    for (size_t i = 0; i < shown.size(); ++i)
+        EXPECT_EQ(shown[i], rebuilt[i]) << "item " << i << " shown as \"" << NarrowForLog(shown[i].text)
+                                        << "\", a rebuild shows \"" << NarrowForLog(rebuilt[i].text) << "\"";
+}
+
 void ExpectTreeMatchesRebuild()
 {
     std::vector<ShownItem> before = ShownTree();
     RebuildTree(0xFFFF);
-    std::vector<ShownItem> rebuilt = ShownTree();
-    ASSERT_EQ(before.size(), rebuilt.size());
-    for (size_t i = 0; i < before.size(); ++i) {
-        EXPECT_EQ(before[i], rebuilt[i]) << "item " << i << " shown as \"" << NarrowForLog(before[i].text)
-                                         << "\", rebuilt as \"" << NarrowForLog(rebuilt[i].text) << "\"";
-    }
+    ExpectSameItems(before, ShownTree());
 }
 
 // Image indices in the order the tree's image list adds its bitmaps: DIR_O, GRP_C, GRP_O,
@@ -195,12 +184,11 @@ static ShownItem LooksOf(int depth, const std::string& line)
 
 std::vector<ListItem> ItemsOfList(const std::vector<std::string>& lines, bool sorted)
 {
-    // Each shown line goes under the item made last one level up (the top level when there is
-    // none); then the children of each item are laid out depth-first.
+    // Each shown line goes under the item made last one level up; then each item's children are
+    // laid out depth-first.
     std::vector<ListItem> made;
     std::vector<std::vector<int>> children(1);   // [0]: the top level; [k + 1]: item k
-    int lastAtDepth[10];
-    std::fill(std::begin(lastAtDepth), std::end(lastAtDepth), -1);
+    int lastAtDepth[10] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
     for (size_t i = 0; i < lines.size() && i < 65535; ++i) {
         if (!HasShownDepth(lines[i])) continue;
         int depth = ShownDepthOf(lines[i]);
@@ -232,39 +220,13 @@ std::vector<ListItem> ItemsOfList(const std::vector<std::string>& lines, bool so
 
 void ExpectTreeMatchesList()
 {
-    std::vector<ShownItem> tree = ShownTree();
-    std::vector<ListItem> expected = ItemsOfList(g_bookmarks.lines, g_set.sortFlg == 1);
-    ASSERT_EQ(tree.size(), expected.size()) << "items shown";
-    for (size_t i = 0; i < tree.size(); ++i) {
-        EXPECT_EQ(tree[i], expected[i].shown) << "item " << i << " shown as \"" << NarrowForLog(tree[i].text)
-                                              << "\", a rebuild shows \"" << NarrowForLog(expected[i].shown.text) << "\"";
-    }
+    std::vector<ShownItem> expected;
+    for (const ListItem& item : ItemsOfList(g_bookmarks.lines, g_set.sortFlg == 1)) expected.push_back(item.shown);
+    ExpectSameItems(ShownTree(), expected);
 }
 
-static void AppendHandles(HTREEITEM first, std::vector<HTREEITEM>& out)
-{
-    for (HTREEITEM item = first; item; item = RelatedItem(g_ui.tree, item, TVGN_NEXT)) {
-        out.push_back(item);
-        AppendHandles(RelatedItem(g_ui.tree, item, TVGN_CHILD), out);
-    }
-}
-
-std::vector<HTREEITEM> ShownItemHandles()
-{
-    std::vector<HTREEITEM> handles;
-    AppendHandles(RelatedItem(g_ui.tree, nullptr, TVGN_ROOT), handles);
-    return handles;
-}
-
-std::vector<std::string> ListLines()
-{
-    return g_bookmarks.lines;
-}
-
-std::string ListFileBytes(const std::vector<std::string>& lines)
-{
-    return FormatListBytes(lines);
-}
+std::vector<std::string> ListLines() { return g_bookmarks.lines; }
+std::string ListFileBytes(const std::vector<std::string>& lines) { return FormatListBytes(lines); }
 
 HTREEITEM Select(const std::vector<std::wstring>& titles)
 {

@@ -1,6 +1,5 @@
-// The real main window in the test process: a fresh folder and settings key for each test (and
-// no side files in the temporary folder), the window started and stopped as the program does,
-// and views of the tree and files.
+// The real main window in the test process: a fresh folder and settings key for each test, the
+// window started and stopped as the program does, and views of the tree and files.
 #pragma once
 #include <functional>
 #include <string>
@@ -19,13 +18,8 @@ struct ShownItem {
     int image;
     int selectedImage;
     LPARAM data;
-    bool operator==(const ShownItem& o) const
-    {
-        return depth == o.depth && text == o.text && image == o.image && selectedImage == o.selectedImage &&
-               data == o.data;
-    }
+    bool operator==(const ShownItem& o) const;
 };
-
 void PrintTo(const ShownItem& item, std::ostream* out);
 
 class AppTest : public ::testing::Test {
@@ -34,16 +28,13 @@ protected:
     void TearDown() override;
 
 public:   // the row runners' hooks use these too
-    // Files in the test's own folder (the program directory).
+    // Files in the test's own folder (the program directory); Exit sends IDM_EXIT and drains the
+    // queue up to WM_QUIT.
     std::wstring PathOf(const std::wstring& name) const { return folder_ + L"\\" + name; }
     void WriteFileBytes(const std::wstring& name, const std::string& bytes) const;
     std::string ReadFileBytes(const std::wstring& name) const;
-
-    // Starts the main window and lets it load the list; Exit sends IDM_EXIT and drains the
-    // queue up to WM_QUIT.
     void Start();
     void Exit();
-
     const std::wstring& folder() const { return folder_; }
 
 private:
@@ -56,9 +47,8 @@ void ClearSettings();
 void SetSettingDword(const wchar_t* name, DWORD value);
 void SetSettingString(const wchar_t* name, const std::wstring& value);
 bool ReadSettingDword(const wchar_t* name, DWORD* value);
-// The stored number; 0xDEADBEEF (and a test failure) when it is not stored.
-DWORD StoredDword(const wchar_t* name);
 bool ReadSettingString(const wchar_t* name, std::wstring* value);
+DWORD StoredDword(const wchar_t* name);   // 0xDEADBEEF (and a test failure) when not stored
 
 // The whole tree in display order (depth-first, as shown).
 std::vector<ShownItem> ShownTree();
@@ -73,29 +63,24 @@ std::string Cp932(const char* utf8);
 // (shape, texts, images, item data). Rebuilds the tree, so the selection is reset.
 void ExpectTreeMatchesRebuild();
 
-// One item that a rebuild makes from a list: the line it shows, its parent among the items
-// (-1 for the top level) and how it looks.
+// An item a rebuild makes from a list: the line it shows, its parent among the items (-1 for the
+// top level) and how it looks. ItemsOfList works them out from the lines alone, in display order
+// (siblings in list order, or sorted as the tree sorts them).
 struct ListItem {
     size_t line;
     int parent;
     ShownItem shown;
 };
-
-// The items a rebuild makes from `lines`, in display order (siblings in list order, or sorted
-// as the tree sorts them), worked out from the lines alone.
 std::vector<ListItem> ItemsOfList(const std::vector<std::string>& lines, bool sorted);
 
-// The same check as ExpectTreeMatchesRebuild against ItemsOfList of the bookmark list; it
-// leaves the tree and its selection alone.
+// ExpectTreeMatchesRebuild against ItemsOfList of the bookmark list; leaves the tree alone.
 void ExpectTreeMatchesList();
 
 // The handles of the shown items, in display order (as ShownTree lists them).
 std::vector<HTREEITEM> ShownItemHandles();
 
-// The list as text lines, for readable comparisons.
+// The list as text lines, and the bytes of a list file holding `lines`.
 std::vector<std::string> ListLines();
-
-// The bytes of a list file holding `lines`.
 std::string ListFileBytes(const std::vector<std::string>& lines);
 
 // Makes the item at `titles` the caret item; fails the test when it does not exist.

@@ -24,58 +24,50 @@ void Peer::Stop()
 {
     if (!process_.hProcess) return;
     PostThreadMessageW(process_.dwThreadId, WM_QUIT, 0, 0);
-    if (WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0) {
-        TerminateProcess(process_.hProcess, 99);
-        WaitForSingleObject(process_.hProcess, 5000);
-    }
+    if (WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 99);
+    WaitForSingleObject(process_.hProcess, 5000);
     CloseHandle(process_.hProcess);
     CloseHandle(process_.hThread);
     process_ = PROCESS_INFORMATION{};
 }
 
-static const wchar_t kAppPaths[] = L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\";
-
-AppPathsEntry::AppPathsEntry(const wchar_t* keyName, const std::optional<std::wstring>& exe, AppPathsPlace place)
-    : root_(place == AppPathsPlace::User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE),
-      view_(place == AppPathsPlace::User ? 0 : place == AppPathsPlace::Machine64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY),
-      key_(std::wstring(kAppPaths) + keyName)
+// The default value of the key (set, or removed for nullopt).
+static void WriteDefault(HKEY key, const std::optional<std::wstring>& value)
 {
-    HKEY key = nullptr;
-    DWORD disposition = 0;
-    if (RegCreateKeyExW(root_, key_.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | view_, nullptr, &key, &disposition) !=
-        ERROR_SUCCESS) {
-        ADD_FAILURE() << "cannot open an App Paths key";
-        return;
-    }
-    keyExisted_ = disposition == REG_OPENED_EXISTING_KEY;
-    wchar_t value[1024];
-    DWORD size = sizeof value, type = 0;
-    if (RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS &&
-        type == REG_SZ && size >= sizeof(wchar_t))
-        previous_ = std::wstring(value, size / sizeof(wchar_t) - 1);
-    if (exe) {
-        RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(exe->c_str()),
-                       static_cast<DWORD>((exe->size() + 1) * sizeof(wchar_t)));
-    } else {
-        RegDeleteValueW(key, nullptr);
-    }
-    RegCloseKey(key);
+    if (!value) RegDeleteValueW(key, nullptr);
+    else RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value->c_str()),
+                        static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t)));
 }
 
-AppPathsEntry::~AppPathsEntry()
+void AppPathsEntries::Set(const wchar_t* keyName, const std::optional<std::wstring>& exe, AppPathsPlace place)
 {
+    Saved s{place == AppPathsPlace::User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE,
+            place == AppPathsPlace::User ? 0u : place == AppPathsPlace::Machine64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY,
+            std::wstring(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\") + keyName, false, {}};
     HKEY key = nullptr;
-    if (RegOpenKeyExW(root_, key_.c_str(), 0, KEY_ALL_ACCESS | view_, &key) != ERROR_SUCCESS) return;
-    if (!keyExisted_) {
-        RegDeleteTreeW(key, nullptr);
-        RegCloseKey(key);
-        RegDeleteKeyExW(root_, key_.c_str(), view_, 0);
-        return;
-    }
-    if (previous_)
-        RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(previous_->c_str()),
-                       static_cast<DWORD>((previous_->size() + 1) * sizeof(wchar_t)));
-    else
-        RegDeleteValueW(key, nullptr);
+    DWORD disposition = 0, size = 0, type = 0;
+    ASSERT_EQ(RegCreateKeyExW(s.root, s.key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | s.view, nullptr, &key, &disposition),
+              ERROR_SUCCESS);
+    s.existed = disposition == REG_OPENED_EXISTING_KEY;
+    wchar_t value[1024];
+    size = sizeof value;
+    if (RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS &&
+        type == REG_SZ && size >= sizeof(wchar_t))
+        s.value = std::wstring(value, size / sizeof(wchar_t) - 1);
+    WriteDefault(key, exe);
     RegCloseKey(key);
+    saved_.push_back(s);
+}
+
+void AppPathsEntries::Clear()
+{
+    for (; !saved_.empty(); saved_.pop_back()) {
+        const Saved& s = saved_.back();
+        HKEY key = nullptr;
+        if (!s.existed) RegDeleteKeyExW(s.root, s.key.c_str(), s.view, 0);
+        else if (RegOpenKeyExW(s.root, s.key.c_str(), 0, KEY_ALL_ACCESS | s.view, &key) == ERROR_SUCCESS) {
+            WriteDefault(key, s.value);
+            RegCloseKey(key);
+        }
+    }
 }

@@ -1,16 +1,11 @@
-// The screen as the docking tests see it: the real pointer, the main window's rectangle, and
-// what the desktop-bar service says.
+// The screen as the docking tests see it: the main window's rectangle and the desktop-bar service.
 #pragma once
-#include "tests/app/harness.h"
-#include <functional>
 #include <ostream>
 
 #include <windows.h>
 
-constexpr LONG kScreenWidth = 1024;   // the test desktop
-constexpr LONG kScreenHeight = 768;
+constexpr LONG kScreenWidth = 1024, kScreenHeight = 768;   // the test desktop
 
-// Rectangles compare and print as (left, top, right, bottom).
 inline bool operator==(const RECT& a, const RECT& b)
 {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
@@ -21,17 +16,9 @@ inline std::ostream& operator<<(std::ostream& out, const RECT& r)
 }
 
 RECT MainWindowRect();
-
-
-
-// The taskbar's height as the desktop-bar service reports it.
-LONG TaskbarHeight();
-
 // The bottom of a docked bar that is not registered: the screen less the taskbar, plus 2.
 LONG AutoHideBottom();
-
 // Whether the service holds `hwnd` as a desktop bar (it refuses a second registration).
 bool IsRegisteredBar(HWND hwnd);
-
 // Sends the auto-hide timer's tick to the main window.
 void TickHideTimer();
