@@ -17,11 +17,7 @@ static bool PumpOne()
     return true;
 }
 
-void PumpMessages()
-{
-    while (PumpOne()) {
-    }
-}
+void PumpMessages() { while (PumpOne()) {} }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD ms)
 {
