@@ -1,6 +1,5 @@
-// What Windows reads from larkit.exe before any of its code runs: the manifest, parsed by the
-// system's own activation-context code (a setting in the wrong namespace is silently ignored),
-// and the version resource.
+// What Windows reads from larkit.exe's manifest before any of its code runs, parsed by the
+// system's own activation-context code (a setting in the wrong namespace is silently ignored).
 #include <windows.h>
 
 #include <gtest/gtest.h>
@@ -53,21 +52,6 @@ TEST(ReleaseInfoTest, ManifestAsksForPixelsRunsAsInvokerAndBringsCommonControls6
     }
     EXPECT_TRUE(controls6);
     ReleaseActCtx(context);
-}
-
-// What the file's properties show: the product and the version the version box shows.
-TEST(ReleaseInfoTest, VersionResourceNamesTheProductAndVersion)
-{
-    std::wstring exe = BesideTests(L"larkit.exe");
-    std::vector<BYTE> block(GetFileVersionInfoSizeW(exe.c_str(), nullptr));
-    ASSERT_TRUE(GetFileVersionInfoW(exe.c_str(), 0, static_cast<DWORD>(block.size()), block.data()));
-    for (auto [name, text] : {std::pair{L"ProductName", L"larkit"}, {L"ProductVersion", L"ver0.1"},
-                              {L"OriginalFilename", L"larkit.exe"}}) {
-        void* found = nullptr;
-        UINT length = 0;
-        std::wstring path = std::wstring(L"\\StringFileInfo\\041104B0\\") + name;
-        EXPECT_STREQ(VerQueryValueW(block.data(), path.c_str(), &found, &length) ? static_cast<wchar_t*>(found) : L"", text);
-    }
 }
 
 }  // namespace
