@@ -3,7 +3,6 @@
 #include "core/lines.h"
 #include "res/resource.h"
 #include "tests/app/harness.h"
-#include "tests/app/peers.h"
 #include "tree/state.h"
 
 namespace {
@@ -22,72 +21,49 @@ std::wstring ClipboardText()
     return text;
 }
 
-LRESULT CALLBACK Companion(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
-{
-    if (msg != WM_URLREADY) return DefWindowProcW(hwnd, msg, wp, lp);
-    EXPECT_EQ(wp + static_cast<WPARAM>(lp), 0u);
-    s_ready.push_back(ClipboardText());
-    return 0;
-}
-
 class CompanionTest : public AppTest {
 protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        WriteFileBytes(L"list.dat", "0A\\\r\n1Ti,tle,xyz\r\n1second,http://second\r\n");
-        SetSettingDword(L"SortFlg", 0);
-        Start();
-        g_clip.lines = {"0kept\\"};
-        s_ready.clear();
-    }
     void TearDown() override
     {
         if (companion_) DestroyWindow(companion_);
         AppTest::TearDown();
     }
-    void MakeCompanion()
-    {
-        WNDCLASSW wc{};
-        wc.lpfnWndProc = Companion;
-        wc.lpszClassName = L"DRAVLON";
-        RegisterClassW(&wc);   // fails harmlessly when an earlier test registered it
-        companion_ = CreateWindowExW(0, L"DRAVLON", L"", WS_OVERLAPPED, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
-        ASSERT_NE(companion_, nullptr);
-    }
     HWND companion_ = nullptr;
 };
 
-// A folder hands nothing over (the clipboard keeps the URL before it) but still empties the clip.
-TEST_F(CompanionTest, SelectedUrlGoesOverAndAFolderHandsNothing)
-{
-    MakeCompanion();
-    for (const auto& select : {std::vector<std::wstring>{L"A", L"Ti"}, {L"A"}}) {
-        g_clip.lines = {"0kept\\"};
-        Select(select);
-        SendMessageW(g_ui.main, WM_SENDURL, 7, 9);   // whatever the companion passes
-        PumpMessages();
-        EXPECT_EQ(s_ready, std::vector<std::wstring>{L"tle,xyz"});
-        EXPECT_EQ(ClipboardText(), L"tle,xyz");   // also: the clipboard was left closed
-        EXPECT_TRUE(g_clip.lines.empty());
-    }
-}
-
 // Without a companion the request waits on a timer, the queue empty between tries; when the
-// companion appears, exactly one hand-off follows, of the entry selected then.
-TEST_F(CompanionTest, RequestWaitsForTheCompanionThenHandsOverOnce)
+// companion appears, one hand-off follows, of the entry selected then. A folder hands nothing
+// over (the clipboard keeps the URL before it) but still empties the clip.
+TEST_F(CompanionTest, RequestWaitsForTheCompanionHandsOverOnceAndAFolderHandsNothing)
 {
-    Select({L"A", L"Ti"});
+    WriteFileBytes(L"list.dat", "0A\\\r\n1Ti,tle,xyz\r\n1second,http://second\r\n");
+    Start();
+    s_ready.clear();
+    g_clip.lines = {"0kept\\"};
+    Select({L"A", L"second"});
     PostMessageW(g_ui.main, WM_SENDURL, 0, 0);
     PumpFor(400);
     MSG waiting;
     EXPECT_FALSE(PeekMessageW(&waiting, g_ui.main, WM_SENDURL, WM_SENDURL, PM_NOREMOVE));
     EXPECT_EQ(g_clip.lines, (std::vector<std::string>{"0kept\\"}));
-    Select({L"A", L"second"});
-    MakeCompanion();
+    Select({L"A", L"Ti"});
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = [](HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) -> LRESULT {
+        if (msg == WM_URLREADY) s_ready.push_back(ClipboardText());
+        return msg == WM_URLREADY ? 0 : DefWindowProcW(hwnd, msg, wp, lp);
+    };
+    wc.lpszClassName = L"DRAVLON";
+    RegisterClassW(&wc);
+    companion_ = CreateWindowExW(0, L"DRAVLON", L"", WS_OVERLAPPED, 0, 0, 9, 9, nullptr, nullptr, nullptr, nullptr);
     EXPECT_TRUE(PumpUntil([] { return !s_ready.empty(); }, 5000));
     PumpFor(400);   // several retry periods: no second hand-off
-    EXPECT_EQ(s_ready, std::vector<std::wstring>{L"http://second"});
+    EXPECT_TRUE(g_clip.lines.empty());
+    g_clip.lines = {"0kept\\"};
+    Select({L"A"});
+    SendMessageW(g_ui.main, WM_SENDURL, 7, 9);   // whatever the companion passes
+    PumpMessages();
+    EXPECT_EQ(s_ready, std::vector<std::wstring>{L"tle,xyz"});
+    EXPECT_EQ(ClipboardText(), L"tle,xyz");   // also: the clipboard was left closed
     EXPECT_TRUE(g_clip.lines.empty());
 }
 

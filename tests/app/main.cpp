@@ -1,5 +1,4 @@
-// Runs the Windows tests; started with "--helper" it plays a helper role for a test instead
-// (tests/app/helper_process.h).
+// Runs the Windows tests; with "--helper" it plays a helper role for a test instead (helper_process.h).
 #include <gtest/gtest.h>
 
 #include "tests/app/helper_process.h"

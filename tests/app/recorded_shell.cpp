@@ -1,16 +1,13 @@
-// The shell and help viewer as the tests see them: every request is recorded, nothing starts.
+// Stands in for platform/shell_open.cpp in the tests.
 #include "tests/app/recorded_shell.h"
 
 #include "platform/shell_open.h"
 
 std::vector<ShellRequest> g_shellRequests;
 
-void OpenWithShell(HWND owner, const std::wstring& file)
-{
-    g_shellRequests.push_back({ShellRequest::Open, owner, file, 0});
-}
+void OpenWithShell(HWND owner, const std::wstring& file) { g_shellRequests.push_back({ShellRequest::Open, owner, file, 0}); }
 
-void ShowHelpContext(HWND owner, const std::wstring& helpFile, DWORD context)
+void ShowHelpContext(HWND owner, const std::wstring& file, DWORD context)
 {
-    g_shellRequests.push_back({ShellRequest::Help, owner, helpFile, context});
+    g_shellRequests.push_back({ShellRequest::Help, owner, file, context});
 }

@@ -1,4 +1,4 @@
-// What the program asked of the shell and the help viewer, as the tests see it.
+// The shell and help viewer as the tests see them: each request recorded, nothing started.
 #pragma once
 #include <string>
 #include <vector>
@@ -11,5 +11,4 @@ struct ShellRequest {
     std::wstring file;
     DWORD context;   // help topic; 0 for Open
 };
-
 extern std::vector<ShellRequest> g_shellRequests;

@@ -1,4 +1,4 @@
-// What the scripted message box recorded, and the answers it will give.
+// The message box as the tests see it: each message recorded; questions take the queued answers (IDOK when none).
 #pragma once
 #include <deque>
 #include <string>
@@ -11,6 +11,5 @@ struct ShownMessage {
     UINT flags;
     std::wstring caption;
 };
-
 extern std::vector<ShownMessage> g_shownMessages;
 extern std::deque<int> g_queuedAnswers;

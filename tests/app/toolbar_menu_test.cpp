@@ -1,11 +1,12 @@
-// The context menus, the tree's clicks and keys, and the toolbar's clicks, driven through the
-// real controls, the real menu loop and real pointer positions.
+// The toolbar's buttons and tips, the context menus, the tree's clicks and keys, driven through
+// the real controls, the real menu loop and real pointer positions.
 #include <map>
 #include <set>
 
+#include "platform/load_text.h"
+#include "platform/text.h"
 #include "res/resource.h"
 #include "tests/app/harness.h"
-#include "tests/app/screen.h"
 #include "tree/state.h"
 
 namespace {
@@ -29,15 +30,15 @@ LRESULT Notify(UINT code)
     return SendMessageW(g_ui.main, WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
 }
 
-// The command that waits in the queue for the main window, or 0.
+// The command waiting in the queue for the main window, or 0.
 WPARAM PostedCommand()
 {
     MSG msg;
     return PeekMessageW(&msg, g_ui.main, WM_COMMAND, WM_COMMAND, PM_REMOVE) ? msg.wParam : 0;
 }
 
-// The commands of the context menu the program opens (its WM_INITMENUPOPUP names it), each
-// with whether it is greyed; closed from a timer inside the menu's loop.
+// The commands of the context menu the program opens, each with whether it is greyed; the
+// menu is closed from a timer inside its loop.
 std::map<UINT, bool> s_menu;
 LRESULT CALLBACK WatchMenuPopup(int code, WPARAM wp, LPARAM lp)
 {
@@ -75,6 +76,31 @@ protected:
     }
 };
 
+// The documented command IDs of the buttons (0: separator) and the string IDs of their tips.
+TEST_F(ToolbarMenuTest, ButtonsCarryTheirCommandsAndTips)
+{
+    std::vector<int> ids(SendMessageW(g_ui.toolbar, TB_BUTTONCOUNT, 0, 0));
+    for (size_t i = 0; i < ids.size(); ++i) {
+        TBBUTTON button{};
+        SendMessageW(g_ui.toolbar, TB_GETBUTTON, i, reinterpret_cast<LPARAM>(&button));
+        ids[i] = button.idCommand;
+    }
+    EXPECT_EQ(ids, (std::vector<int>{40012, 40035, 0, 40042, 40043, 0, 40032, 40033, 40034}));
+    for (auto [command, tip] : {std::pair{40012, 5001}, {40032, 5002}, {40033, 5003}, {40034, 5004}, {40035, 5005},
+                                {40042, 5006}, {40043, 5007}}) {
+        NMTTDISPINFOW wide{};
+        NMTTDISPINFOA narrow{};
+        wide.hdr = {nullptr, UINT_PTR(command), TTN_GETDISPINFOW};
+        narrow.hdr = {nullptr, UINT_PTR(command), TTN_GETDISPINFOA};
+        SendMessageW(g_ui.toolbarHost, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&wide));
+        SendMessageW(g_ui.toolbarHost, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&narrow));
+        std::string bytes;
+        ASSERT_TRUE(Narrow(LoadText(tip), &bytes) && !bytes.empty()) << tip;
+        EXPECT_EQ(std::wstring(wide.lpszText ? wide.lpszText : L""), LoadText(tip)) << command;
+        EXPECT_EQ(std::string(narrow.lpszText ? narrow.lpszText : ""), bytes) << command;
+    }
+}
+
 // Right of a URL's label, still on its row: 17 commands, those that add under it greyed.
 TEST_F(ToolbarMenuTest, ContextMenusGreyByKindAndSelectTheItem)
 {
@@ -96,7 +122,8 @@ TEST_F(ToolbarMenuTest, ContextMenusGreyByKindAndSelectTheItem)
     EXPECT_EQ(CaretItem(), book);   // the selection stays
 }
 
-// A double click opens URL entries only on their icon or label.
+// A double click opens URL entries only on their icon or label; Delete and toolbar clicks are
+// posted on; toggle-expand flips the caret item.
 TEST_F(ToolbarMenuTest, ClicksAndKeysArePostedOnAndToggleExpandFlipsTheCaret)
 {
     const struct { std::vector<std::wstring> path; int dx; LRESULT handled; } clicks[] = {

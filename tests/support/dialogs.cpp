@@ -13,22 +13,6 @@ static std::deque<DialogStep> s_steps;
 static UINT_PTR s_timer = 0;
 static HHOOK s_initHook = nullptr;
 
-static BOOL CALLBACK FindDialog(HWND hwnd, LPARAM found)
-{
-    wchar_t cls[16] = {};
-    GetClassNameW(hwnd, cls, 16);
-    if (wcscmp(cls, L"#32770") != 0 || !IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = hwnd;
-    return FALSE;
-}
-
-static std::wstring Text(HWND dlg, int id)
-{
-    wchar_t text[2048] = {};
-    GetDlgItemTextW(dlg, id, text, 2048);
-    return text;
-}
-
 static std::wstring WindowText(HWND hwnd)
 {
     wchar_t text[2048] = {};
@@ -41,54 +25,43 @@ static BOOL CALLBACK RecordControl(HWND control, LPARAM seenDialog)
     auto* seen = reinterpret_cast<SeenDialog*>(seenDialog);
     wchar_t cls[16] = {};
     GetClassNameW(control, cls, 16);
-    int id = GetDlgCtrlID(control);
-    LONG style = GetWindowLongW(control, GWL_STYLE);
-    seen->texts[id] = WindowText(control);
-    if (_wcsicmp(cls, L"Edit") == 0) {
-        seen->edits[id] = WindowText(control);
-    } else if (_wcsicmp(cls, L"Button") == 0) {
-        LONG type = style & BS_TYPEMASK;
-        if (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX)
-            seen->checks[id] = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    } else if (_wcsicmp(cls, L"Static") == 0) {
-        if ((style & SS_TYPEMASK) == SS_ICON) {
-            if (SendMessageW(control, STM_GETICON, 0, 0)) ++seen->icons;
-        } else {
-            seen->labels.push_back(WindowText(control));
-        }
-    }
+    LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+    seen->texts[GetDlgCtrlID(control)] = WindowText(control);
+    if (_wcsicmp(cls, L"Button") == 0 && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX))
+        seen->checks[GetDlgCtrlID(control)] = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
     return TRUE;
 }
 
-static SeenDialog Record(HWND dlg)
+// Records `dlg` and takes the next step there; the button is posted while the dialog is being made.
+static void Answer(HWND dlg, bool post)
 {
     SeenDialog seen;
     seen.caption = WindowText(dlg);
-    seen.title = Text(dlg, IDC_ENTRY_TITLE);
-    seen.url = Text(dlg, IDC_ENTRY_URL);
-    seen.window = dlg;
-    seen.owner = GetWindow(dlg, GW_OWNER);
     EnumChildWindows(dlg, RecordControl, reinterpret_cast<LPARAM>(&seen));
-    return seen;
-}
-
-// Takes the next step in `dlg`; the button is posted when the dialog is still being made.
-static void Answer(HWND dlg, bool post)
-{
-    g_seenDialogs.push_back(Record(dlg));
+    seen.title = seen.texts[IDC_ENTRY_TITLE];
+    g_seenDialogs.push_back(seen);
+    DialogStep step = Cancel();
     if (s_steps.empty()) {
         ++g_unplannedDialogs;
-        post ? (void)PostMessageW(dlg, WM_COMMAND, IDCANCEL, 0) : (void)SendMessageW(dlg, WM_COMMAND, IDCANCEL, 0);
-        return;
+    } else {
+        step = s_steps.front();
+        s_steps.pop_front();
     }
-    DialogStep step = s_steps.front();
-    s_steps.pop_front();
     if (step.title) SetDlgItemTextW(dlg, IDC_ENTRY_TITLE, step.title->c_str());
     if (step.url) SetDlgItemTextW(dlg, IDC_ENTRY_URL, step.url->c_str());
     for (const auto& [id, text] : step.texts) SetDlgItemTextW(dlg, id, text.c_str());
     for (const auto& [id, checked] : step.checks) CheckDlgButton(dlg, id, checked ? BST_CHECKED : BST_UNCHECKED);
-    WPARAM button = static_cast<WPARAM>(step.button);
-    post ? (void)PostMessageW(dlg, WM_COMMAND, button, 0) : (void)SendMessageW(dlg, WM_COMMAND, button, 0);
+    if (post) PostMessageW(dlg, WM_COMMAND, static_cast<WPARAM>(step.button), 0);
+    else SendMessageW(dlg, WM_COMMAND, static_cast<WPARAM>(step.button), 0);
+}
+
+static BOOL CALLBACK FindDialog(HWND hwnd, LPARAM found)
+{
+    wchar_t cls[16] = {};
+    GetClassNameW(hwnd, cls, 16);
+    if (wcscmp(cls, L"#32770") != 0 || !IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd)) return TRUE;
+    *reinterpret_cast<HWND*>(found) = hwnd;
+    return FALSE;
 }
 
 static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)

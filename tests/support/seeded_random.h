@@ -1,5 +1,5 @@
 // Random numbers from a seed (SplitMix64): the same sequence from every compiler and library,
-// unlike the <random> distributions. For generated test lists and the benchmarks' list.
+// unlike the <random> distributions.
 #pragma once
 #include <cstddef>
 #include <cstdint>
@@ -14,8 +14,7 @@ struct SeededRandom {
         z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
         return z ^ (z >> 31);
     }
-    // 0 to n - 1 (0 for n = 0).
-    size_t Below(size_t n) { return n == 0 ? 0 : static_cast<size_t>(Next() % n); }
+    size_t Below(size_t n) { return n == 0 ? 0 : static_cast<size_t>(Next() % n); }   // 0 to n - 1
     bool Chance(int percent) { return Below(100) < static_cast<size_t>(percent); }
     template <typename T>
     const T& Pick(const std::vector<T>& from) { return from[Below(from.size())]; }

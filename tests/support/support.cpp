@@ -5,31 +5,25 @@
 #include "res/resource.h"
 #include "tree/state.h"
 
-void PumpMessages()
+// Handles one queued message; whether there was one.
+static bool PumpOne()
 {
     MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-        if (msg.message == WM_QUIT) continue;
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (msg.message != WM_QUIT) {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
+    return true;
 }
+
+void PumpMessages() { while (PumpOne()) {} }
 
 bool PumpUntil(const std::function<bool()>& done, DWORD ms)
 {
-    DWORD start = GetTickCount();
-    while (!done() && GetTickCount() - start < ms) {
-        // One message at a time, so that a window that keeps posting to itself cannot hold
-        // the caller here past its bound.
-        MSG msg;
-        if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-            continue;
-        }
-        if (msg.message == WM_QUIT) continue;
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
+    // One message at a time, so that a window that keeps posting to itself cannot hold the caller past `ms`.
+    for (DWORD start = GetTickCount(); !done() && GetTickCount() - start < ms;)
+        if (!PumpOne()) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     return done();
 }
 
@@ -39,18 +33,15 @@ void (*g_pointerSlipped)(LONG x, LONG y) = nullptr;
 
 bool PointAt(LONG x, LONG y)
 {
+    // Under Wine a stale report of an earlier warp can move the pointer back.
     SetCursorPos(x, y);
     POINT at{};
     for (int i = 0, steady = 0; i < 200 && steady < 4; ++i) {
         Sleep(2);
         PumpMessages();
         GetCursorPos(&at);
-        if (at.x == x && at.y == y) {
-            ++steady;
-        } else {
-            steady = 0;
-            SetCursorPos(x, y);
-        }
+        steady = at.x == x && at.y == y ? steady + 1 : 0;
+        if (!steady) SetCursorPos(x, y);
     }
     bool held = at.x == x && at.y == y;
     if (!held && g_pointerSlipped) g_pointerSlipped(x, y);
@@ -131,19 +122,13 @@ std::wstring MakeScratchFolder(const std::wstring& name)
 
 void RemoveFolder(const std::wstring& folder)
 {
-    WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (find != INVALID_HANDLE_VALUE) {
-        do {
-            std::wstring name = found.cFileName;
-            if (name == L"." || name == L"..") continue;
-            std::wstring path = folder + L"\\" + name;
-            SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-            if (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) RemoveFolder(path); else (void)DeleteFileW(path.c_str());
-        } while (FindNextFileW(find, &found));
-        FindClose(find);
+    for (const std::wstring& name : NamesInFolder(folder)) {
+        std::wstring path = folder + L"\\" + name;
+        DWORD attributes = GetFileAttributesW(path.c_str());
+        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);   // read-only files go too
+        if (attributes & FILE_ATTRIBUTE_DIRECTORY) RemoveFolder(path); else DeleteFileW(path.c_str());
     }
-    (void)RemoveDirectoryW(folder.c_str());
+    RemoveDirectoryW(folder.c_str());
 }
 
 std::vector<SideFile> SideFiles(const std::wstring& folder, bool take)
@@ -178,8 +163,7 @@ HWND WindowOfProcess(DWORD pid, DWORD ms)
 {
     HWND found = nullptr;
     PumpUntil([&] {
-        for (HWND main = FindWindowExW(nullptr, nullptr, L"LARKIT", nullptr); main && !found;
-             main = FindWindowExW(nullptr, main, L"LARKIT", nullptr)) {
+        for (HWND main = nullptr; !found && (main = FindWindowExW(nullptr, main, L"LARKIT", nullptr));) {
             DWORD owner = 0;
             GetWindowThreadProcessId(main, &owner);
             if (owner == pid) found = main;
