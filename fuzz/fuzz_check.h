@@ -1,5 +1,4 @@
-// What the fuzz targets share: a check that stops the run with a message, the character starts
-// of code page 932 text found by the plainest walk, and lists made from the fuzzer's bytes.
+// What the fuzz targets share: a check, code page 932 character starts by the plainest walk, lines.
 #pragma once
 #include <cstdio>
 #include <cstdlib>
@@ -16,9 +15,8 @@ inline void Check(bool ok, const char* what)
 
 inline bool IsLeadByte(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
 
-// start[i] tells whether a character starts at byte i; start[size] is true. A lead byte takes
-// the byte after it, if there is one. Written out here rather than taken from the program, so
-// that the targets test its walks against an independent one.
+// start[i]: a character starts at byte i (start[size] too); a lead byte takes the next byte. Written
+// out here, not taken from the program, so that its walks are tested against an independent one.
 inline std::vector<bool> CharStarts(std::string_view s)
 {
     std::vector<bool> start(s.size() + 1, true);
@@ -27,7 +25,6 @@ inline std::vector<bool> CharStarts(std::string_view s)
     return start;
 }
 
-// The pieces of `bytes` between '\n' bytes (a list's lines, or the fields of a target).
 inline std::vector<std::string> SplitAtNewlines(std::string_view bytes)
 {
     std::vector<std::string> pieces(1);

@@ -1,6 +1,5 @@
-// What a browser is handed: an encoded URL (DDE item or command-line argument) holds nothing
-// that could end or split it, the command line read back by the argument rules gives the URL
-// as one argument, and nothing handed over starts as a switch.
+// What a browser is handed: the command line read back by the argument rules gives the URL as one
+// argument, encoded only where it must be; the DDE item holds the URL whole; no switch gets through.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -23,11 +22,9 @@ static bool IsPercentEncodingOf(std::string_view out, std::string_view in, Allow
     return j == out.size();
 }
 
-// The arguments of a command line as a program's start-up code splits them once the text is
-// wide: blanks and tabs outside quotes separate arguments, a double quote opens or closes a
-// quoted part, and a run of n backslashes before a double quote stands for n / 2 backslashes,
-// with the quote taken literally when n is odd. A double-byte character is one wide character,
-// neither a quote nor a backslash. The program's name is read up to its closing quote.
+// A command line's arguments as a program's start-up code splits them: blanks and tabs outside quotes
+// separate, a quote toggles quoting, n backslashes before a quote stand for n / 2 (and a literal quote
+// when n is odd). A double-byte character is neither quote nor backslash. The name ends at its quote.
 static std::vector<std::string> SplitCommandLine(std::string_view line)
 {
     std::vector<bool> start = CharStarts(line);
@@ -61,8 +58,7 @@ static std::vector<std::string> SplitCommandLine(std::string_view line)
     return args;
 }
 
-// Whether a browser that trims blanks (full-width ones too) and control characters from an
-// argument sees a switch first.
+// Whether a browser that trims blanks (full-width too) and controls from an argument sees a switch.
 static bool StartsAsSwitch(std::string_view text)
 {
     size_t i = 0;
@@ -95,8 +91,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (!FormatOpenUrlItem(url, &item)) return 0;
     const std::string_view tail = "\",,0xFFFFFFFF";
     Check(item.size() <= kMaxDdeItemBytes && item.size() >= 1 + tail.size() && item[0] == '"' &&
-              std::string_view(item).substr(item.size() - tail.size()) == tail,
-          "the item is the quoted URL, an empty argument and the window, and fits a DDE item");
+          std::string_view(item).substr(item.size() - tail.size()) == tail, "the quoted URL, no argument, the window");
     std::string_view quoted = std::string_view(item).substr(1, item.size() - 1 - tail.size());
     Check(IsPercentEncodingOf(quoted, url, [](unsigned char) { return true; }) && quoted.find('"') == quoted.npos,
           "the quoted URL is the URL with some bytes percent-encoded, no double quote inside");

@@ -22,9 +22,8 @@ constexpr BarRect kTopTaskbar{0, 0, 1024, 28};
 constexpr BarRect kLeftTaskbar{0, 0, 60, 768};
 constexpr BarRect kRightTaskbar{964, 0, 1024, 768};
 
-// Under auto-hide a bar keeps clear of the taskbar; a registered bar stands where the service
-// put it. taskbar: what the query returned (all 0 when it failed); service: what the
-// desktop-bar service returned for the whole screen.
+// Under auto-hide a bar keeps clear of the taskbar; a registered bar stands where the service put it.
+// taskbar: what the query returned (all 0 when it failed); service: what the service returned.
 TEST(BarPlace, ShownAndHidden)
 {
     const struct { const char* name; BarRect taskbar; uint32_t edge; BarRect shown, hidden, service = kScreen; } rows[] = {
@@ -33,21 +32,15 @@ TEST(BarPlace, ShownAndHidden)
         {"BottomHiddenLeft", {0, 766, 1024, 794}, kEdgeLeft, {0, 0, 200, 742}, {-4, 0, -2, 742}},
         {"TopLeft", kTopTaskbar, kEdgeLeft, {0, 26, 200, 768}, {-4, 26, -2, 768}},
         {"TopRight", kTopTaskbar, kEdgeRight, {824, 26, 1024, 768}, {1023, 26, 1025, 768}},
-        {"TopHiddenRight", {0, -26, 1024, 2}, kEdgeRight, {824, 26, 1024, 768}, {1023, 26, 1025, 768}},
         {"LeftLeft", kLeftTaskbar, kEdgeLeft, {60, 0, 260, 768}, {56, 0, 58, 768}},
         {"LeftRight", kLeftTaskbar, kEdgeRight, {824, 0, 1024, 768}, {1023, 0, 1025, 768}},
-        {"LeftHiddenLeft", {-58, 0, 2, 768}, kEdgeLeft, {60, 0, 260, 768}, {56, 0, 58, 768}},
         {"RightLeft", kRightTaskbar, kEdgeLeft, {0, 0, 200, 768}, {-4, 0, -2, 768}},
         {"RightRight", kRightTaskbar, kEdgeRight, {764, 0, 964, 768}, {963, 0, 965, 768}},
-        {"RightHiddenRight", {1022, 0, 1082, 768}, kEdgeRight, {764, 0, 964, 768}, {963, 0, 965, 768}},
         {"NoneLeft", {}, kEdgeLeft, {0, 0, 200, 768}, {-4, 0, -2, 768}},
         {"WholeScreenIsNone", kScreen, kEdgeRight, {824, 0, 1024, 768}, {1023, 0, 1025, 768}},
         {"OnAnotherMonitorIsNone", {1024, 740, 2048, 768}, kEdgeLeft, {0, 0, 200, 768}, {-4, 0, -2, 768}},
-        {"FarOutIsNone", {INT32_MIN, 0, 1000, 768}, kEdgeLeft, {0, 0, 200, 768}, {-4, 0, -2, 768}},
         // Another bar holds the left 150 pixels: the service moved the rectangle's left edge.
         {"BesideAnotherBar", kBottomTaskbar, kEdgeLeft, {150, 0, 350, 742}, {146, 0, 148, 742}, {150, 0, 1024, 768}},
-        {"ServiceAlreadyBesideTheTaskbar", kLeftTaskbar, kEdgeLeft, {60, 0, 260, 768}, {56, 0, 58, 768},
-         {60, 0, 1024, 768}},
     };
     for (const auto& r : rows) {
         const Taskbar taskbar = TaskbarFrom(r.taskbar, kScreen);
@@ -74,10 +67,9 @@ TEST(DragShapeTest, ZoneBorders)
 
 TEST(DragShapeTest, RightZoneFollowsTheWorkArea)
 {
-    EXPECT_EQ(EdgeZoneAt(821, kBesideRegisteredRightBar, kScreen.right), EdgeZone::None);
-    EXPECT_EQ(EdgeZoneAt(822, kBesideRegisteredRightBar, kScreen.right), EdgeZone::Right);
-    EXPECT_EQ(EdgeZoneAt(1023, kBesideRegisteredRightBar, kScreen.right), EdgeZone::Right);
-    EXPECT_EQ(EdgeZoneAt(1024, kBesideRegisteredRightBar, kScreen.right), EdgeZone::None);
+    const struct { int32_t x; EdgeZone zone; } zones[] = {
+        {821, EdgeZone::None}, {822, EdgeZone::Right}, {1023, EdgeZone::Right}, {1024, EdgeZone::None}};
+    for (auto z : zones) EXPECT_EQ(EdgeZoneAt(z.x, kBesideRegisteredRightBar, kScreen.right), z.zone) << z.x;
     EXPECT_EQ(DragShape(900, 300, kBesideRegisteredRightBar, kScreen.right, kBarWidth, {}), (BarRect{624, 0, 824, 740}));
 }
 
@@ -89,13 +81,10 @@ TEST(MoveEndTest, Decides)
         {"FloatingElsewhere", 3, kWorkArea, true, true, MoveEnd::Stay},
         {"FloatingResizedIntoLeftZone", 1, kWorkArea, true, false, MoveEnd::DockLeft},
         {"FloatingOntoLeftMonitor", -1, kWorkArea, true, true, MoveEnd::Stay},
-        {"FloatingOntoRightMonitor", 1024, kWorkArea, true, true, MoveEnd::Stay},
         {"BarDraggedAway", 400, kWorkArea, false, true, MoveEnd::Undock},
         {"BarDraggedOntoRightMonitor", 1300, kBesideRegisteredRightBar, false, true, MoveEnd::Undock},
-        {"BarDraggedOntoLeftMonitor", -2, kWorkArea, false, true, MoveEnd::Undock},
         // Pressed and released without a move, or resized by the frame, away from the zones.
         {"BarClicked", 900, kWorkArea, false, false, MoveEnd::Stay},
-        {"BarResizedByItsFrame", 700, kWorkArea, false, false, MoveEnd::Stay},
         // A registered right bar is left out of the work area: released over it, it stays right.
         {"OverRegisteredRightBar", 900, kBesideRegisteredRightBar, false, true, MoveEnd::DockRight},
         {"RegisteredRightBarClicked", 1000, kBesideRegisteredRightBar, false, false, MoveEnd::DockRight},
@@ -114,7 +103,6 @@ TEST(HiddenBarReachTest, Strips)
     const struct { const char* name; BarRect hidden; uint32_t edge; int32_t x, y; bool reaches; } rows[] = {
         {"LeftScreenEdge", kLeftStrip, kEdgeLeft, 0, 300, true},
         {"LeftSecondColumn", kLeftStrip, kEdgeLeft, 1, 300, false},
-        {"LeftBelowTheBar", kLeftStrip, kEdgeLeft, 0, 742, false},
         {"LeftMonitorsLastColumn", kLeftStrip, kEdgeLeft, -1, 300, false},
         {"RightScreenEdge", kRightStrip, kEdgeRight, 1023, 300, true},
         {"RightBesideTheStrip", kRightStrip, kEdgeRight, 1022, 300, false},
@@ -131,10 +119,8 @@ TEST(UsableFloatRectTest, Stored)
     const struct { const char* name; int32_t x, y, width, height; BarRect shown; } rows[] = {
         {"Default", 20, 20, 0, 0, {20, 20, 220, 620}},
         {"PartlyBelowTheAreaStays", 390, 295, 300, 500, {390, 295, 690, 795}},
-        {"PartlyLeftStays", -250, 100, 300, 300, {-250, 100, 50, 400}},
         {"TooLittleAcrossComesIn", -270, 100, 300, 300, {0, 100, 300, 400}},
         {"RightOfTheArea", 1030, 100, 300, 300, {724, 100, 1024, 400}},
-        {"TopAboveTheArea", 100, -1, 300, 300, {100, 0, 400, 300}},
         {"TopTooLowToGrab", 100, 701, 300, 300, {100, 440, 400, 740}},   // the grip must stay reachable
         {"TinyGrows", 20, 20, 1, 2, {20, 20, 120, 120}},
         {"HugeShrinksAndComesIn", 20, 20, 100000, INT32_MAX, {0, 0, 1024, 740}},
@@ -145,8 +131,7 @@ TEST(UsableFloatRectTest, Stored)
 
 TEST(UsableBarWidthTest, WidthsNoRunStoresGiveTheDefault)
 {
-    EXPECT_EQ(UsableBarWidth(31, 1024), 31u);
-    EXPECT_EQ(UsableBarWidth(1024, 1024), 1024u);
+    EXPECT_TRUE(UsableBarWidth(31, 1024) == 31u && UsableBarWidth(1024, 1024) == 1024u);
     for (uint32_t stored : {0u, 30u, 1025u, 100000u, 0x80000000u, 0xFFFFFFFFu})
         EXPECT_EQ(UsableBarWidth(stored, 1024), 200u) << stored;
     EXPECT_EQ(UsableBarWidth(0, 150), 150u) << "never wider than the screen";

@@ -3,7 +3,6 @@
 
 #include <map>
 
-#include "core/entry_line.h"
 #include "core/import_lines.h"
 #include "core/url_file.h"
 
@@ -55,21 +54,6 @@ TEST(BuildImportLines, SiblingTitlesAreMadeUniqueInListOrder)
     fake.Add(L"P", "News.URLS", false, "u3");
     fake.Add(L"P\\News", "News.url", false, "u4");   // another folder: no clash
     EXPECT_EQ(fake.Build(), (Lines{"0T\\", "1News,u1", "1News(2)\\", "2News,u4", "1News.url,u2", "1News(3),u3"}));
-}
-
-TEST(BuildImportLines, LinesReadBackAsTheShortcutsTheyCameFrom)
-{
-    FakeFolders fake;
-    fake.Add(L"P", "a,b.url", false, "http://x/?a,b");
-    fake.Add(L"P", "\x83\x2c\x95\x5c.url", false, "http://x/\x95\x5c" "a");
-    Lines lines = fake.Build();
-    ASSERT_EQ(lines.size(), 3u);
-    const char* titles[] = {"a\x81\x43" "b", "\x83\x2c\x95\x5c"};
-    for (size_t i = 0; i < 2; ++i) {
-        EXPECT_FALSE(IsFolderLine(lines[i + 1]));
-        EXPECT_EQ(LineTitle(lines[i + 1]), titles[i]);
-        EXPECT_EQ(LineUrl(lines[i + 1]), fake.folders[L"P"][i].url);
-    }
 }
 
 TEST(BuildImportLines, DepthsGoOnPastNineAndStayAtTheLastByte)
