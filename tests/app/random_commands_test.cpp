@@ -1,10 +1,8 @@
-// Random lists and commands in the real window, checked after each against a model on the core's line
-// functions. LARKIT_RANDOM_SEED=S runs one seed, LARKIT_RANDOM_STEPS=M as many commands, LARKIT_RANDOM_SEEDS=N
-// that many seeds; LARKIT_RANDOM_LOG=1 prints each command. Keep every draw in its order.
+// Random lists and commands in the real window, checked after each against a model on the core's line functions.
+// LARKIT_RANDOM_SEED=S, LARKIT_RANDOM_STEPS=M, LARKIT_RANDOM_SEEDS=N, LARKIT_RANDOM_LOG=1. Keep every draw in order.
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
-#include <map>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -12,7 +10,6 @@
 #include "core/clip_lines.h"
 #include "core/cp932.h"
 #include "core/line_search.h"
-#include "edit/find.h"
 #include "list/list_file.h"
 #include "platform/text.h"
 #include "res/resource.h"
@@ -24,15 +21,13 @@
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
 #include "tree/tree_locate.h"
-#include "tree/tree_locate.h"
 
 namespace {
 
 using Lines = std::vector<std::string>;
 using Rng = SeededRandom;
 
-// Titles that collide: case variants, a numbered one, trail bytes that are a backslash (表, ソ, 能, 予) or
-// a letter (カ), and marks the sort may weigh alike (ー, 々, ヽ).
+// Titles that collide: case variants, "(2)", trail bytes 0x5C (表ソ能予) or a letter (カ), marks weighed alike.
 const Lines kTitles = {"News", "news", "News(2)", "Tools", "tools", "a", "A", "Java", "java", "2024",
                        Cp932("表計算"), Cp932("ソフト"), Cp932("予定表"), Cp932("能力"), Cp932("カタログ"), Cp932("ｱｲｳ"),
                        Cp932("日本語のタイトル"), Cp932("表"), Cp932("ソ"), Cp932("aー"), Cp932("a々"), Cp932("aヽ"), Cp932("ー")};
@@ -72,8 +67,7 @@ std::string EntryLine(char depth, const std::string& title, bool url, const std:
     return url ? MakeUrlLine(depth, title, address) : MakeFolderLine(depth, title);
 }
 
-// A well-formed list (sibling titles unique, deep ones reach depth 9), some edited by hand: empty lines
-// between books and lines one deeper than a depth-9 group change nothing the tree shows.
+// A well-formed list, some edited by hand: empty lines between books, lines below a depth-9 group.
 Lines RandomList(Rng& rng, size_t count)
 {
     bool deep = rng.Chance(30);
@@ -138,13 +132,6 @@ struct Typed {
     std::wstring Wide() const { return representable ? Widen(bytes) : Widen(bytes) + L"\u20AC"; }
 };
 
-struct DialogPlan {
-    std::vector<DialogStep> steps;
-    int refusals = 0;
-    bool accepted = false;
-    std::string title, url;   // what the dialog hands back when accepted
-};
-
 Typed TypedTitle(Rng& rng, bool folder, const std::string& original, const std::set<std::string>& siblings)
 {
     if (!siblings.empty() && rng.Chance(25)) return {*std::next(siblings.begin(), static_cast<long>(rng.Below(siblings.size())))};
@@ -171,28 +158,6 @@ Typed TypedUrl(Rng& rng, const std::string& original)
     }
 }
 
-// Types into an entry dialog until the core's entry rules accept it or it is cancelled (at the latest on the
-// third try); each refused try is told with a message.
-DialogPlan PlanEntryDialog(Rng& rng, bool url, const std::string& originalTitle, const std::string& originalUrl,
-                           const std::set<std::string>& siblings)
-{
-    DialogPlan plan;
-    Typed title{originalTitle}, address{originalUrl};
-    for (; plan.refusals < 2 && !rng.Chance(8); ++plan.refusals) {
-        DialogStep step;
-        if (plan.refusals > 0 || rng.Chance(85)) step.title = (title = TypedTitle(rng, !url, originalTitle, siblings)).Wide();
-        if (url && (originalUrl.empty() || rng.Chance(60))) step.url = (address = TypedUrl(rng, originalUrl)).Wide();
-        plan.steps.push_back(step);
-        std::string t = title.bytes, u = address.bytes;
-        bool refused = !title.representable || (url && !address.representable) ||
-                       (url ? CompleteUrlEntry(t, u, originalTitle, originalUrl, Cp932ToUtf8)
-                            : CheckFolderTitle(t, originalTitle)) != EntryProblem::None;
-        if (!refused) return {plan.steps, plan.refusals, true, t, u};
-    }
-    plan.steps.push_back(Cancel());
-    return plan;
-}
-
 enum class Command { NewBook, NewGroup, NewUrl, Edit, Delete, DeleteLevel, Copy, CopyAdd, CopyLevel, Cut, CutAdd,
                      CutLevel, Paste, PasteRoot, Find, FindNext, SaveAndReload, Reload };
 
@@ -214,8 +179,9 @@ Command PickCommand(Rng& rng, const Model& m)
     }
     for (;;) {
         int roll = static_cast<int>(rng.Below(83));   // the weights' sum
-        auto c = static_cast<Command>(0);
-        while ((roll -= kCommands[static_cast<size_t>(c)].weight) >= 0) c = static_cast<Command>(static_cast<int>(c) + 1);
+        size_t i = 0;
+        while ((roll -= kCommands[i].weight) >= 0) ++i;
+        auto c = static_cast<Command>(i);
         bool grows = c == Command::Paste || c == Command::PasteRoot || c == Command::NewBook;
         if (!grows || m.lines.size() + m.clip.size() <= 100) return c;
     }
@@ -237,7 +203,6 @@ protected:
     Rng rng{0};
     Model m;
     Expectation expect;
-    std::ostringstream what;   // the command for the log and the failures
 
     // Selects a random shown item or nothing, mostly a folder for the commands that add below one and an
     // item below the top for the level commands; the display index, or -1.
@@ -260,42 +225,30 @@ protected:
         return item ? pick : -1;
     }
 
-    // An entry dialog; the title it hands back, made unique among `siblings`, or nothing.
-    std::optional<DialogPlan> EntryDialog(bool url, const std::string& title, const std::string& address,
-                                          std::set<std::string> siblings)
+    // Types into an entry dialog until the core's entry rules take it or it is cancelled (at the latest on the
+    // third try), each refusal told; the title and URL handed back, the title made unique among `siblings`.
+    std::optional<std::pair<std::string, std::string>> EntryDialog(bool url, const std::string& oldTitle,
+                                                                   const std::string& oldUrl, std::set<std::string> siblings)
     {
-        DialogPlan plan = PlanEntryDialog(rng, url, title, address, siblings);
-        expect.steps = plan.steps;
-        expect.messages.assign(static_cast<size_t>(plan.refusals), std::wstring());
-        what << " answering " << plan.steps.size() << " time(s)"
-             << (plan.accepted ? " with \"" + NarrowForLog(Widen(plan.title)) + "\" \"" + NarrowForLog(Widen(plan.url)) + "\""
-                               : std::string(", cancelled"));
-        if (!plan.accepted) return std::nullopt;
-        if (plan.title == title) return plan;
-        plan.title = FirstClaimedTitle(plan.title, [&](const std::string& t) { return siblings.insert(t).second; });
-        if (plan.title.size() <= kFieldBytes) return plan;
-        expect.messages.emplace_back();   // no room for the "(n)"
+        Typed title{oldTitle}, address{oldUrl};
+        for (int refusals = 0; refusals < 2 && !rng.Chance(8); ++refusals) {
+            DialogStep step;
+            if (refusals > 0 || rng.Chance(85)) step.title = (title = TypedTitle(rng, !url, oldTitle, siblings)).Wide();
+            if (url && (oldUrl.empty() || rng.Chance(60))) step.url = (address = TypedUrl(rng, oldUrl)).Wide();
+            expect.steps.push_back(step);
+            std::string t = title.bytes, u = address.bytes;
+            if (!title.representable || (url && !address.representable) ||
+                (url ? CompleteUrlEntry(t, u, oldTitle, oldUrl, Cp932ToUtf8) : CheckFolderTitle(t, oldTitle)) != EntryProblem::None) {
+                expect.messages.emplace_back();
+                continue;
+            }
+            if (t != oldTitle) t = FirstClaimedTitle(t, [&](const std::string& claim) { return siblings.insert(claim).second; });
+            if (t.size() <= kFieldBytes) return std::pair(t, u);
+            expect.messages.emplace_back();   // no room for the "(n)"
+            return std::nullopt;
+        }
+        expect.steps.push_back(Cancel());
         return std::nullopt;
-    }
-
-    void Paste(size_t at, int shift, int parent)
-    {
-        std::set<std::string> taken = m.ChildTitles(parent);
-        std::optional<Lines> lines = MakePasteLines(m.clip, shift, [&](const std::string& t) { return taken.insert(t).second; });
-        if (!lines) return expect.messages.push_back(L"");   // too deep
-        InsertLines(m, at, *lines);
-        std::vector<ListItem> after = m.Items();
-        int caret = ItemOfLine(after, at + lines->size() - 1);
-        expect.caretLine = caret < 0 ? -1 : static_cast<long>(after[static_cast<size_t>(caret)].line);
-    }
-
-    void Search(const std::vector<ListItem>& items)
-    {
-        long found = FindLineContaining(m, static_cast<size_t>(std::max(m.findStart, 0L)), m.findText, m.chkFindStr == 1);
-        if (found < 0) return expect.messages.push_back(L"最後まで検索しました");
-        if (ItemOfLine(items, static_cast<size_t>(found)) >= 0) expect.caretLine = found;
-        m.findStart = found + 1;
-        what << ", found line " << found;
     }
 
     // A find text: fixed ones, or a piece of a line with its letters sometimes raised.
@@ -316,80 +269,81 @@ protected:
         return text;
     }
 
-    // Works out what the command does to the model and how to answer it.
     void Apply(Command command, const std::vector<ListItem>& items, int sel);
     void Check();
     void CheckItemsAndLinesFindEachOther(bool everyLine);
 };
 
+// Works out what the command does to the model and how to answer it.
 void RandomCommandsTest::Apply(Command command, const std::vector<ListItem>& items, int sel)
 {
     const ListItem* s = sel < 0 ? nullptr : &items[static_cast<size_t>(sel)];
     expect.caretLine = s ? static_cast<long>(s->line) : -1;
     bool folder = s && s->shown.data == kFolderItemData;
     long parentLine = !s || s->parent < 0 ? kTopLevel : static_cast<long>(items[static_cast<size_t>(s->parent)].line);
+    bool level = command == Command::DeleteLevel || command == Command::CopyLevel || command == Command::CutLevel;
+    bool del = command == Command::Delete || command == Command::DeleteLevel;
+    bool cut = del || command == Command::Cut || command == Command::CutAdd || command == Command::CutLevel;
     switch (command) {
     case Command::NewBook:
     case Command::NewGroup:
-    case Command::NewUrl: {
-        bool book = command == Command::NewBook, url = command == Command::NewUrl;
-        if (!book && !folder) return;
-        std::optional<DialogPlan> plan = EntryDialog(url, "", "", m.ChildTitles(book ? -1 : sel));
-        if (!plan) return;
+    case Command::NewUrl:
+    case Command::Edit: {
+        bool edit = command == Command::Edit, book = command == Command::NewBook;
+        bool url = edit ? s && s->shown.data == kUrlItemData : command == Command::NewUrl;
+        if (edit ? !s : !book && !folder) return;
+        std::string old = edit ? m.lines[s->line] : std::string();
+        auto entry = EntryDialog(url, edit ? std::string(LineTitle(old)) : "", edit ? std::string(LineUrl(old)) : "",
+                                 m.ChildTitles(edit ? s->parent : book ? -1 : sel));
+        if (entry && edit) m.lines[s->line] = EntryLine(old[0], entry->first, url, entry->second);
+        if (!entry || edit) return;
         size_t at = book ? m.lines.size() : s->line + 1;
-        std::string line = EntryLine(book ? '0' : static_cast<char>(DepthCharOf(m.lines[s->line]) + 1), plan->title, url, plan->url);
-        if (DepthCharOf(line) > '9') expect.shownUntilRebuild = plan->title;
-        InsertLine(m, at, line);
+        char depth = book ? '0' : static_cast<char>(DepthCharOf(m.lines[s->line]) + 1);
+        if (depth > '9') expect.shownUntilRebuild = entry->first;
+        InsertLine(m, at, EntryLine(depth, entry->first, url, entry->second));
         expect.caretLine = static_cast<long>(at);
         return;
     }
-    case Command::Edit: {
-        if (!s) return;
-        std::string& line = m.lines[s->line];
-        bool url = s->shown.data == kUrlItemData;
-        std::optional<DialogPlan> plan =
-            EntryDialog(url, std::string(LineTitle(line)), std::string(LineUrl(line)), m.ChildTitles(s->parent));
-        if (plan) line = EntryLine(line[0], plan->title, url, plan->url);
-        return;
-    }
     case Command::Delete:
-    case Command::DeleteLevel: {
-        if (!s) return;
-        LineRange range = command == Command::Delete ? EntryRange(m, s->line) : LevelRange(m, parentLine);
-        if (range.empty()) return;   // an empty level asks nothing
-        if (m.askFlg == 1) {
-            bool yes = rng.Chance(75);
-            g_queuedAnswers = {yes ? IDYES : IDNO};
-            expect.messages.push_back(L"削除してよろしいですか？");
-            what << (yes ? ", answered yes" : ", answered no");
-            if (!yes) return;
-        }
-        expect.caretLine.reset();
-        CutClipLines(m, range, '0');
-        return;
-    }
+    case Command::DeleteLevel:
     case Command::Copy:
     case Command::CopyAdd:
     case Command::Cut:
     case Command::CutAdd:
     case Command::CopyLevel:
     case Command::CutLevel: {
-        bool cut = command == Command::Cut || command == Command::CutAdd || command == Command::CutLevel;
-        bool level = command == Command::CopyLevel || command == Command::CutLevel;
-        LineRange range = level ? LevelRange(m, parentLine) : s ? EntryRange(m, s->line) : LineRange{};
-        if ((!level && !s) || (cut && range.empty())) return;
-        unsigned char top = level ? LevelTopDepth(m, parentLine) : EntryTopDepth(m, s->line);
-        if (command != Command::CopyAdd && command != Command::CutAdd) m.clip.clear();
+        if (!s && (del || !level)) return;
+        LineRange range = level ? LevelRange(m, parentLine) : EntryRange(m, s->line);
+        if (cut && range.empty()) return;   // an empty level asks nothing
+        if (del && m.askFlg == 1) {
+            bool yes = rng.Chance(75);
+            g_queuedAnswers = {yes ? IDYES : IDNO};
+            expect.messages.push_back(L"削除してよろしいですか？");
+            if (!yes) return;
+        }
+        unsigned char top = del ? '0' : level ? LevelTopDepth(m, parentLine) : EntryTopDepth(m, s->line);
         if (cut) expect.caretLine.reset();
         Lines taken = cut ? CutClipLines(m, range, top) : ClipLinesOf(m, range, top);
+        if (del) return;
+        if (command != Command::CopyAdd && command != Command::CutAdd) m.clip.clear();
         m.clip.insert(m.clip.end(), taken.begin(), taken.end());
         return;
     }
     case Command::Paste:
-        if (folder) Paste(s->line + 1, DepthCharOf(m.lines[s->line]) + 1 - '0', sel);
+    case Command::PasteRoot: {
+        bool root = command == Command::PasteRoot;
+        if (!root && !folder) return;
+        size_t at = root ? m.lines.size() : s->line + 1;
+        std::set<std::string> taken = m.ChildTitles(root ? -1 : sel);
+        std::optional<Lines> lines = MakePasteLines(m.clip, root ? 0 : DepthCharOf(m.lines[s->line]) + 1 - '0',
+                                                    [&](const std::string& t) { return taken.insert(t).second; });
+        if (!lines) return expect.messages.push_back(L"");   // too deep
+        InsertLines(m, at, *lines);
+        std::vector<ListItem> after = m.Items();
+        int caret = ItemOfLine(after, at + lines->size() - 1);
+        expect.caretLine = caret < 0 ? -1 : static_cast<long>(after[static_cast<size_t>(caret)].line);
         return;
-    case Command::PasteRoot:
-        return Paste(m.lines.size(), 0, -1);
+    }
     case Command::Find: {
         bool checked = rng.Chance(50);
         std::string text = FindText();
@@ -400,22 +354,24 @@ void RandomCommandsTest::Apply(Command command, const std::vector<ListItem>& ite
         bool cancel = rng.Chance(10);
         expect.steps.push_back(cancel ? Cancel() : DialogStep().Text(IDC_FIND_TEXT, Widen(text)).Check(IDC_FIND_IGNORECASE, checked));
         m.findStart = 0;
-        what << (cancel ? ", cancelled" : ", looking for \"" + NarrowForLog(Widen(text)) + "\"") << (checked ? " in any case" : "");
         if (cancel) return;
         m.chkFindStr = checked ? 1 : 0;
         m.findText = checked ? LowerAscii(text) : text;
-        return Search(items);
+        [[fallthrough]];
     }
-    case Command::FindNext:
-        return Search(items);
-    case Command::SaveAndReload:
-    case Command::Reload: {
-        if (command == Command::SaveAndReload) m.file = m.lines;
-        m.lines = m.file;
-        std::vector<ListItem> after = m.Items();
-        expect.caretLine = after.empty() ? -1 : static_cast<long>(after[0].line);
+    case Command::FindNext: {
+        long found = FindLineContaining(m, static_cast<size_t>(std::max(m.findStart, 0L)), m.findText, m.chkFindStr == 1);
+        if (found < 0) return expect.messages.push_back(L"最後まで検索しました");
+        if (ItemOfLine(items, static_cast<size_t>(found)) >= 0) expect.caretLine = found;
+        m.findStart = found + 1;
         return;
     }
+    case Command::SaveAndReload:
+    case Command::Reload:
+        if (command == Command::SaveAndReload) m.file = m.lines;
+        m.lines = m.file;
+        expect.caretLine = m.Items().empty() ? -1 : static_cast<long>(m.Items()[0].line);
+        return;
     }
 }
 
@@ -423,13 +379,11 @@ void RandomCommandsTest::Check()
 {
     EXPECT_EQ(ListLines(), m.lines) << "the list";
     EXPECT_EQ(g_clip.lines, m.clip) << "the clipboard";
-    if (HasFailure()) return;
-    EXPECT_EQ(static_cast<size_t>(EntryCount(g_bookmarks)), LineCount(g_bookmarks));
-    EXPECT_TRUE(g_find.text == m.findText && g_find.start == m.findStart) << g_find.text << " from " << g_find.start;
     EXPECT_EQ(StoredDword(L"ChkFindStr"), m.chkFindStr);
-    EXPECT_EQ(g_unplannedDialogs, 0);
-    ASSERT_EQ(g_seenDialogs.size(), expect.steps.size()) << "dialog steps taken";
-    ASSERT_EQ(g_shownMessages.size(), expect.messages.size()) << "messages shown";
+    if (HasFailure()) return;
+    ASSERT_TRUE(g_unplannedDialogs == 0 && g_seenDialogs.size() == expect.steps.size() &&
+                g_shownMessages.size() == expect.messages.size())
+        << g_seenDialogs.size() << " dialogs, " << g_shownMessages.size() << " messages";
     for (size_t i = 0; i < expect.messages.size(); ++i)
         EXPECT_TRUE(expect.messages[i].empty() || g_shownMessages[i].text == expect.messages[i]) << i;
     if (expect.shownUntilRebuild) {   // a new entry below depth 9 is shown until the next rebuild
@@ -437,11 +391,8 @@ void RandomCommandsTest::Check()
         SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(RebuildTree(0xFFFF)));
     }
     ExpectTreeMatchesList();
-    if (HasFailure()) return;
-    if (expect.caretLine && !expect.shownUntilRebuild) {
-        EXPECT_EQ(FindLineOfItem(CaretItem()), *expect.caretLine) << "the caret";
-    }
-    CheckItemsAndLinesFindEachOther(false);
+    EXPECT_TRUE(!expect.caretLine || expect.shownUntilRebuild || FindLineOfItem(CaretItem()) == *expect.caretLine);
+    if (!HasFailure()) CheckItemsAndLinesFindEachOther(false);
 }
 
 void RandomCommandsTest::CheckItemsAndLinesFindEachOther(bool everyLine)
@@ -481,24 +432,22 @@ TEST_P(RandomCommandsTest, EveryCommandKeepsListTreeAndClipboardInStep)
     m.askFlg = rng.Chance(60) ? 1 : 0;
     m.chkFindStr = static_cast<DWORD>(rng.Below(3));
     m.lines = m.file = RandomList(rng, 8 + rng.Below(40));
-    SetSettingDword(L"SortFlg", m.sortFlg);
-    SetSettingDword(L"AskFlg", m.askFlg);
-    SetSettingDword(L"ChkFindStr", m.chkFindStr);
+    for (auto [name, value] : {std::pair{L"SortFlg", m.sortFlg}, {L"AskFlg", m.askFlg}, {L"ChkFindStr", m.chkFindStr}})
+        SetSettingDword(name, value);
     WriteFileBytes(L"list.dat", ListFileBytes(m.lines));
     Start();
     for (int number = 1; number <= run.steps && !HasFailure(); ++number) {
         Command command = PickCommand(rng, m);
         std::vector<ListItem> items = m.Items();
         int sel = SelectRandomItem(items, command);
-        expect = Expectation();
-        what.str("");
-        what << number << ": " << kCommands[static_cast<size_t>(command)].name << " with "
+        std::ostringstream what;
+        what << "seed " << run.seed << ", " << number << ": " << kCommands[static_cast<size_t>(command)].name << " with "
              << (sel < 0 ? std::string("nothing") : "line " + std::to_string(items[static_cast<size_t>(sel)].line) + " \"" +
-                                                      NarrowForLog(items[static_cast<size_t>(sel)].shown.text) + "\"")
-             << " selected";
-        Apply(command, items, sel);
+                                                      NarrowForLog(items[static_cast<size_t>(sel)].shown.text) + "\"");
         if (std::getenv("LARKIT_RANDOM_LOG")) std::printf("%s\n", what.str().c_str());
-        SCOPED_TRACE("seed " + std::to_string(run.seed) + ", " + what.str());
+        SCOPED_TRACE(what.str());
+        expect = Expectation();
+        Apply(command, items, sel);
         g_shownMessages.clear();
         ScriptDialogs(expect.steps);
         if (command == Command::SaveAndReload) {
@@ -512,8 +461,6 @@ TEST_P(RandomCommandsTest, EveryCommandKeepsListTreeAndClipboardInStep)
         EXPECT_EQ(SaveListFile(g_paths.listFile).result, ListSaveResult::Saved);
         EXPECT_EQ(ReadFileBytes(L"list.dat"), ListFileBytes(m.lines));
         m.file = m.lines;
-        EXPECT_EQ(LoadListFile(g_paths.listFile), ListLoad::Loaded);
-        EXPECT_EQ(ListLines(), m.lines) << "the list read back";
     }
     if (!HasFailure()) ExpectTreeMatchesRebuild();
 }
