@@ -194,8 +194,7 @@ struct Expectation {
     std::optional<std::string> shownUntilRebuild;   // a new entry below depth 9, shown as this title
 };
 
-// One seeded sequence; `kept` marks the seed of a past failure.
-struct SeedRun { uint64_t seed; int steps; bool kept; };
+struct SeedRun { uint64_t seed; int steps; bool kept; };   // kept: the seed of a past failure
 
 struct RandomCommandsTest : AppTest, ::testing::WithParamInterface<SeedRun> {
     Rng rng{0};
@@ -234,8 +233,8 @@ struct RandomCommandsTest : AppTest, ::testing::WithParamInterface<SeedRun> {
             if (url && (oldUrl.empty() || rng.Chance(60))) step.url = (address = TypedUrl(rng, oldUrl)).Wide();
             expect.steps.push_back(step);
             std::string t = title.bytes, u = address.bytes;
-            bool taken = title.representable && (!url || address.representable) &&
-                         (url ? CompleteUrlEntry(t, u, oldTitle, oldUrl, Cp932ToUtf8) : CheckFolderTitle(t, oldTitle)) == EntryProblem::None;
+            EntryProblem problem = url ? CompleteUrlEntry(t, u, oldTitle, oldUrl, Cp932ToUtf8) : CheckFolderTitle(t, oldTitle);
+            bool taken = title.representable && (!url || address.representable) && problem == EntryProblem::None;
             if (taken && t != oldTitle) t = FirstClaimedTitle(t, [&](const std::string& c) { return siblings.insert(c).second; });
             if (taken && t.size() <= kFieldBytes) return std::pair(t, u);
             expect.messages.emplace_back();   // refused, or no room for the "(n)"
@@ -335,12 +334,13 @@ void RandomCommandsTest::Apply(Command command, const std::vector<ListItem>& ite
         if (command == Command::Find) {
             bool checked = rng.Chance(50);
             std::string text = FindText();
+            DialogStep typed = DialogStep().Text(IDC_FIND_TEXT, Widen(text)).Check(IDC_FIND_IGNORECASE, checked);
             if (rng.Chance(10)) {   // a character without a CP932 form: refused, the dialog stays
-                expect.steps.push_back(DialogStep().Text(IDC_FIND_TEXT, L"\u20AC").Check(IDC_FIND_IGNORECASE, checked));
+                expect.steps.push_back(DialogStep(typed).Text(IDC_FIND_TEXT, L"\u20AC"));
                 expect.messages.emplace_back();
             }
             bool cancel = rng.Chance(10);
-            expect.steps.push_back(cancel ? Cancel() : DialogStep().Text(IDC_FIND_TEXT, Widen(text)).Check(IDC_FIND_IGNORECASE, checked));
+            expect.steps.push_back(cancel ? Cancel() : typed);
             m.findStart = 0;
             if (cancel) return;
             m.chkFindStr = checked ? 1 : 0;
