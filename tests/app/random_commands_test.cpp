@@ -1,10 +1,8 @@
-// Random lists and command sequences in the real window, checked after every command against a model
-// built on the core's line functions. LARKIT_RANDOM_SEEDS=N, LARKIT_RANDOM_STEPS=M run N seeds of M
-// commands; LARKIT_RANDOM_SEED=S one; LARKIT_RANDOM_LOG=1 prints each command. Keep every draw in its order.
+// Random lists and commands in the real window, checked after each against a model on the core's line functions.
+// LARKIT_RANDOM_SEED=S, LARKIT_RANDOM_STEPS=M, LARKIT_RANDOM_SEEDS=N, LARKIT_RANDOM_LOG=1. Keep every draw in order.
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
-#include <map>
 #include <optional>
 #include <set>
 #include <sstream>
@@ -12,7 +10,6 @@
 #include "core/clip_lines.h"
 #include "core/cp932.h"
 #include "core/line_search.h"
-#include "edit/find.h"
 #include "list/list_file.h"
 #include "platform/text.h"
 #include "res/resource.h"
@@ -30,8 +27,7 @@ namespace {
 using Lines = std::vector<std::string>;
 using Rng = SeededRandom;
 
-// Titles that collide: case variants, a numbered one, trail bytes that are a backslash (表, ソ, 能, 予) or
-// a letter (カ), and marks the sort may weigh alike (ー, 々, ヽ).
+// Titles that collide: case variants, "(2)", trail bytes 0x5C (表ソ能予) or a letter (カ), marks weighed alike.
 const Lines kTitles = {"News", "news", "News(2)", "Tools", "tools", "a", "A", "Java", "java", "2024",
                        Cp932("表計算"), Cp932("ソフト"), Cp932("予定表"), Cp932("能力"), Cp932("カタログ"), Cp932("ｱｲｳ"),
                        Cp932("日本語のタイトル"), Cp932("表"), Cp932("ソ"), Cp932("aー"), Cp932("a々"), Cp932("aヽ"), Cp932("ー")};
@@ -71,8 +67,7 @@ std::string EntryLine(char depth, const std::string& title, bool url, const std:
     return url ? MakeUrlLine(depth, title, address) : MakeFolderLine(depth, title);
 }
 
-// A well-formed list (sibling titles unique, deep ones reach depth 9), some edited by hand: empty lines
-// between books and lines one deeper than a depth-9 group change nothing the tree shows.
+// A well-formed list, some edited by hand: empty lines between books, lines below a depth-9 group.
 Lines RandomList(Rng& rng, size_t count)
 {
     bool deep = rng.Chance(30);
@@ -130,20 +125,11 @@ int ItemOfLine(const std::vector<ListItem>& items, size_t line)
     return it == items.end() ? -1 : static_cast<int>(it - items.begin());
 }
 
-std::string Readable(const std::string& bytes) { return NarrowForLog(Widen(bytes)); }
-
 // A field's text as typed: CP932 bytes, or text that has no CP932 form.
 struct Typed {
     std::string bytes;
     bool representable = true;
     std::wstring Wide() const { return representable ? Widen(bytes) : Widen(bytes) + L"\u20AC"; }
-};
-
-struct DialogPlan {
-    std::vector<DialogStep> steps;
-    int refusals = 0;
-    bool accepted = false;
-    std::string title, url;   // what the dialog hands back when accepted
 };
 
 Typed TypedTitle(Rng& rng, bool folder, const std::string& original, const std::set<std::string>& siblings)
@@ -172,45 +158,10 @@ Typed TypedUrl(Rng& rng, const std::string& original)
     }
 }
 
-// Types into an entry dialog until the core's entry rules accept it or it is cancelled; each refused
-// try is told with a message and keeps the dialog open with what was typed.
-DialogPlan PlanEntryDialog(Rng& rng, bool url, const std::string& originalTitle, const std::string& originalUrl,
-                           const std::set<std::string>& siblings)
-{
-    DialogPlan plan;
-    Typed title{originalTitle}, address{originalUrl};
-    for (int attempt = 0; attempt < 3; ++attempt) {
-        if (attempt == 2 || rng.Chance(8)) {
-            plan.steps.push_back(Cancel());
-            return plan;
-        }
-        DialogStep step;
-        if (attempt > 0 || rng.Chance(85)) step.title = (title = TypedTitle(rng, !url, originalTitle, siblings)).Wide();
-        if (url && (originalUrl.empty() || rng.Chance(60))) step.url = (address = TypedUrl(rng, originalUrl)).Wide();
-        plan.steps.push_back(step);
-        std::string t = title.bytes, u = address.bytes;
-        bool refused = !title.representable || (url && !address.representable) ||
-                       (url ? CompleteUrlEntry(t, u, originalTitle, originalUrl, Cp932ToUtf8)
-                            : CheckFolderTitle(t, originalTitle)) != EntryProblem::None;
-        if (!refused) {
-            plan.accepted = true;
-            plan.title = t;
-            plan.url = u;
-            return plan;
-        }
-        ++plan.refusals;
-    }
-    return plan;
-}
+enum class Command { NewBook, NewGroup, NewUrl, Edit, Delete, DeleteLevel, Copy, CopyAdd, CopyLevel, Cut, CutAdd,
+                     CutLevel, Paste, PasteRoot, Find, FindNext, SaveAndReload, Reload };
 
-enum class Command {
-    NewBook, NewGroup, NewUrl, Edit, Delete, DeleteLevel, Copy, CopyAdd, CopyLevel, Cut, CutAdd, CutLevel,
-    Paste, PasteRoot, Find, FindNext, SaveAndReload, Reload
-};
-
-struct CommandInfo { const char* name; WORD id; int weight; };
-
-// In the order of Command.
+struct CommandInfo { const char* name; WORD id; int weight; };   // in kCommands in the order of Command
 const std::vector<CommandInfo> kCommands = {
     {"new book", IDM_NEWBOOK, 4}, {"new group", IDM_NEWGROUP, 6}, {"new URL", IDM_NEWURL, 8}, {"edit", IDM_EDIT, 10},
     {"delete", IDM_DELETE, 6}, {"delete level", IDM_DELETELEVEL, 2}, {"copy", IDM_COPY, 6}, {"add copy", IDM_COPYADD, 3},
@@ -218,69 +169,39 @@ const std::vector<CommandInfo> kCommands = {
     {"paste", IDM_PASTE, 8}, {"paste root", IDM_PASTEROOT, 3}, {"find", IDM_FIND, 6}, {"find next", IDM_FINDNEXT, 5},
     {"save and reload", IDM_RELOAD, 3}, {"reload", IDM_RELOAD, 1}};
 
-// The list stays small enough for every check after every command to stay quick.
-constexpr size_t kMostLines = 100;
-
+// A command by weight; the list stays at 100 lines or so for every check after every command to stay quick.
 Command PickCommand(Rng& rng, const Model& m)
 {
     if (m.lines.empty()) {   // little else does anything now
         size_t roll = rng.Below(10);
         return roll < 5 ? Command::NewBook : roll < 8 ? Command::PasteRoot : Command::Reload;
     }
-    int total = 0;
-    for (const CommandInfo& c : kCommands) total += c.weight;
     for (;;) {
-        int roll = static_cast<int>(rng.Below(static_cast<size_t>(total)));
-        for (size_t i = 0; i < kCommands.size(); ++i) {
-            if ((roll -= kCommands[i].weight) >= 0) continue;
-            auto c = static_cast<Command>(i);
-            bool grows = c == Command::Paste || c == Command::PasteRoot || c == Command::NewBook;
-            if (grows && m.lines.size() + m.clip.size() > kMostLines) break;   // pick again
-            return c;
-        }
+        int roll = static_cast<int>(rng.Below(83));   // the weights' sum
+        size_t i = 0;
+        while ((roll -= kCommands[i].weight) >= 0) ++i;
+        auto c = static_cast<Command>(i);
+        bool grows = c == Command::Paste || c == Command::PasteRoot || c == Command::NewBook;
+        if (!grows || m.lines.size() + m.clip.size() <= 100) return c;
     }
 }
-
-const wchar_t* const kDeleteQuestion = L"削除してよろしいですか？";
 
 // What the checks after a command expect besides the model's lines.
 struct Expectation {
     std::vector<DialogStep> steps;        // the answers, one per dialog shown
-    std::wstring caption;                 // of every dialog shown
-    std::map<int, std::wstring> fields;   // what the dialog's fields and check boxes show first
-    std::map<int, bool> checks;
     std::vector<std::wstring> messages;   // texts in order; empty text: any message
     std::optional<long> caretLine;        // -1: nothing selected; unset: any item
     std::optional<std::string> shownUntilRebuild;   // a new entry below depth 9, shown as this title
 };
 
-// One seeded sequence; `kept` marks the seed of a past failure.
-struct SeedRun { uint64_t seed; int steps; bool kept; };
+struct SeedRun { uint64_t seed; int steps; bool kept; };   // kept: the seed of a past failure
 
-class RandomCommandsTest : public AppTest, public ::testing::WithParamInterface<SeedRun> {
-protected:
+struct RandomCommandsTest : AppTest, ::testing::WithParamInterface<SeedRun> {
     Rng rng{0};
     Model m;
-    std::vector<std::string> log;
+    Expectation expect;
 
-    void StartWith(uint64_t seed)
-    {
-        rng = Rng{seed};
-        m.sortFlg = rng.Chance(60) ? 1 : 0;
-        m.askFlg = rng.Chance(60) ? 1 : 0;
-        m.chkFindStr = static_cast<DWORD>(rng.Below(3));
-        m.lines = m.file = RandomList(rng, 8 + rng.Below(40));
-        SetSettingDword(L"SortFlg", m.sortFlg);
-        SetSettingDword(L"AskFlg", m.askFlg);
-        SetSettingDword(L"ChkFindStr", m.chkFindStr);
-        WriteFileBytes(L"list.dat", ListFileBytes(m.lines));
-        log.push_back("SortFlg " + std::to_string(m.sortFlg) + ", AskFlg " + std::to_string(m.askFlg) + ", ChkFindStr " +
-                      std::to_string(m.chkFindStr) + ", " + std::to_string(m.lines.size()) + " lines");
-        Start();
-    }
-
-    // Selects a random shown item or nothing, mostly a folder for the commands that add below one and an
-    // item below the top for the level commands; the display index, or -1.
+    // Selects a shown item (mostly a folder to add into, an inner one for the levels) or nothing; its index or -1.
     int SelectRandomItem(const std::vector<ListItem>& items, Command command)
     {
         std::vector<HTREEITEM> handles = ShownItemHandles();
@@ -300,261 +221,143 @@ protected:
         return item ? pick : -1;
     }
 
-    void Step(int number)
+    // Types into an entry dialog until the core's entry rules take it or it is cancelled (at the latest on the
+    // third try), each refusal told; the title and URL handed back, the title made unique among `siblings`.
+    std::optional<std::pair<std::string, std::string>> EntryDialog(bool url, const std::string& oldTitle,
+                                                                   const std::string& oldUrl, std::set<std::string> siblings)
     {
-        Command command = PickCommand(rng, m);
-        const CommandInfo& info = kCommands[static_cast<size_t>(command)];
-        std::vector<ListItem> items = m.Items();
-        int sel = SelectRandomItem(items, command);
-        std::ostringstream what;
-        what << number << ": " << info.name << " with "
-             << (sel < 0 ? std::string("nothing") : "line " + std::to_string(items[static_cast<size_t>(sel)].line) + " \"" +
-                                                      NarrowForLog(items[static_cast<size_t>(sel)].shown.text) + "\"")
-             << " selected";
-        Expectation expect;
-        Apply(command, items, sel, &expect, what);
-        log.push_back(what.str());
-        if (std::getenv("LARKIT_RANDOM_LOG")) std::printf("%s\n", what.str().c_str());
-        SCOPED_TRACE(what.str());
-        g_shownMessages.clear();
-        ScriptDialogs(expect.steps);
-        if (command == Command::SaveAndReload) {
-            ASSERT_EQ(SaveListFile(g_paths.listFile).result, ListSaveResult::Saved);
+        Typed title{oldTitle}, address{oldUrl};
+        for (int refusals = 0; refusals < 2 && !rng.Chance(8); ++refusals) {
+            DialogStep step;
+            if (refusals > 0 || rng.Chance(85)) step.title = (title = TypedTitle(rng, !url, oldTitle, siblings)).Wide();
+            if (url && (oldUrl.empty() || rng.Chance(60))) step.url = (address = TypedUrl(rng, oldUrl)).Wide();
+            expect.steps.push_back(step);
+            std::string t = title.bytes, u = address.bytes;
+            EntryProblem problem = url ? CompleteUrlEntry(t, u, oldTitle, oldUrl, Cp932ToUtf8) : CheckFolderTitle(t, oldTitle);
+            bool taken = title.representable && (!url || address.representable) && problem == EntryProblem::None;
+            if (taken && t != oldTitle) t = FirstClaimedTitle(t, [&](const std::string& c) { return siblings.insert(c).second; });
+            if (taken && t.size() <= kFieldBytes) return std::pair(t, u);
+            expect.messages.emplace_back();   // refused, or no room for the "(n)"
+            if (taken) return std::nullopt;
         }
-        RunCommand(info.id);
-        g_queuedAnswers.clear();
-        Check(expect);
+        expect.steps.push_back(Cancel());
+        return std::nullopt;
     }
 
-    // Works out what the command does to the model and how to answer it.
-    void Apply(Command command, const std::vector<ListItem>& items, int sel, Expectation* expect, std::ostringstream& what);
-    void Check(const Expectation& expect);
-    void CheckItemsAndLinesFindEachOther(bool everyLine);
+    // A find text: fixed ones, or a piece of a line with its letters sometimes raised.
+    std::string FindText()
+    {
+        static const Lines fixed = {"", "\\", ",", Cp932("ソ"), "j"};   // "" is in every line; "j" is カ's trail byte
+        size_t kind = rng.Below(8);
+        if (kind < fixed.size()) return fixed[kind];
+        std::string from = m.lines.empty() ? std::string("x") : rng.Pick(m.lines), text;
+        std::vector<std::string> chars;
+        for (size_t i = 0; i < from.size(); i += chars.back().size()) chars.push_back(from.substr(i, CharLength932(from, i)));
+        bool raise = rng.Chance(40);
+        size_t first = rng.Below(chars.size());
+        for (size_t i = first; i < chars.size() && i < first + 1 + rng.Below(6); ++i)
+            text += raise && chars[i].size() == 1 && chars[i][0] >= 'a' && chars[i][0] <= 'z'
+                        ? std::string(1, static_cast<char>(chars[i][0] - 'a' + 'A')) : chars[i];
+        return text;
+    }
+
+    void Apply(Command command, const std::vector<ListItem>& items, int sel);
+
+    void CheckItemsAndLinesFindEachOther(bool everyLine)
+    {
+        std::vector<ListItem> items = m.Items();
+        std::vector<HTREEITEM> handles = ShownItemHandles();
+        ASSERT_EQ(handles.size(), items.size());
+        for (size_t k = 0; k < items.size(); ++k) EXPECT_EQ(FindLineOfItem(handles[k]), static_cast<long>(items[k].line)) << k;
+        HTREEITEM caret = CaretItem();   // selecting is slow: every line now and then, a few lines otherwise
+        for (size_t n = 0; n < (everyLine ? items.size() : std::min<size_t>(items.size(), 4)); ++n) {
+            size_t k = everyLine ? n : rng.Below(items.size());
+            EXPECT_EQ(SelectItemOfLine(static_cast<long>(items[k].line)), handles[k]) << "line " << items[k].line;
+        }
+        SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(caret));
+    }
 };
 
-void RandomCommandsTest::Apply(Command command, const std::vector<ListItem>& items, int sel, Expectation* expect,
-                               std::ostringstream& what)
+// Works out what the command does to the model and how to answer it; the commands in groups of Command's order.
+void RandomCommandsTest::Apply(Command command, const std::vector<ListItem>& items, int sel)
 {
     const ListItem* s = sel < 0 ? nullptr : &items[static_cast<size_t>(sel)];
-    expect->caretLine = s ? static_cast<long>(s->line) : -1;
+    expect.caretLine = s ? static_cast<long>(s->line) : -1;
     bool folder = s && s->shown.data == kFolderItemData;
     long parentLine = !s || s->parent < 0 ? kTopLevel : static_cast<long>(items[static_cast<size_t>(s->parent)].line);
-    // Runs an entry dialog; the title it hands back, made unique among `siblings`, or nothing.
-    auto entryDialog = [&](bool url, const std::string& title, const std::string& address,
-                           std::set<std::string> siblings) -> std::optional<DialogPlan> {
-        expect->caption = url ? L"URL" : L"ﾌﾞｯｸ/ｸﾞﾙｰﾌﾟ";
-        expect->fields[IDC_ENTRY_TITLE] = Widen(title);
-        if (url) expect->fields[IDC_ENTRY_URL] = Widen(address);
-        DialogPlan plan = PlanEntryDialog(rng, url, title, address, siblings);
-        expect->steps = plan.steps;
-        expect->messages.assign(static_cast<size_t>(plan.refusals), std::wstring());
-        what << " answering " << plan.steps.size() << " time(s)"
-             << (plan.accepted ? " with \"" + Readable(plan.title) + "\" \"" + Readable(plan.url) + "\"" : std::string(", cancelled"));
-        if (!plan.accepted) return std::nullopt;
-        if (plan.title == title) return plan;
-        plan.title = FirstClaimedTitle(plan.title, [&](const std::string& t) { return siblings.insert(t).second; });
-        if (plan.title.size() <= kFieldBytes) return plan;
-        expect->messages.emplace_back();   // no room for the "(n)"
-        return std::nullopt;
-    };
-    auto confirmDelete = [&]() {
-        if (m.askFlg != 1) return true;
-        bool yes = rng.Chance(75);
-        g_queuedAnswers = {yes ? IDYES : IDNO};
-        expect->messages.push_back(kDeleteQuestion);
-        what << (yes ? ", answered yes" : ", answered no");
-        return yes;
-    };
-    auto take = [&](LineRange range, unsigned char top, bool cut) {
-        if (cut) expect->caretLine.reset();
-        return cut ? CutClipLines(m, range, top) : ClipLinesOf(m, range, top);
-    };
-    auto paste = [&](size_t at, int shift, int parent) {
-        std::set<std::string> taken = m.ChildTitles(parent);
-        std::optional<Lines> lines = MakePasteLines(m.clip, shift, [&](const std::string& t) { return taken.insert(t).second; });
-        if (!lines) {
-            expect->messages.emplace_back();   // too deep
-            return;
+    if (command <= Command::Edit) {
+        bool edit = command == Command::Edit, book = command == Command::NewBook;
+        bool url = edit ? s && s->shown.data == kUrlItemData : command == Command::NewUrl;
+        if (edit ? !s : !book && !folder) return;
+        std::string old = edit ? m.lines[s->line] : std::string();
+        auto entry = EntryDialog(url, edit ? std::string(LineTitle(old)) : "", edit ? std::string(LineUrl(old)) : "",
+                                 m.ChildTitles(edit ? s->parent : book ? -1 : sel));
+        if (entry && edit) m.lines[s->line] = EntryLine(old[0], entry->first, url, entry->second);
+        if (!entry || edit) return;
+        size_t at = book ? m.lines.size() : s->line + 1;
+        char depth = book ? '0' : static_cast<char>(DepthCharOf(m.lines[s->line]) + 1);
+        if (depth > '9') expect.shownUntilRebuild = entry->first;
+        InsertLine(m, at, EntryLine(depth, entry->first, url, entry->second));
+        expect.caretLine = static_cast<long>(at);
+    } else if (command <= Command::CutLevel) {
+        bool level = command == Command::DeleteLevel || command == Command::CopyLevel || command == Command::CutLevel;
+        bool del = command == Command::Delete || command == Command::DeleteLevel;
+        bool cut = del || command == Command::Cut || command == Command::CutAdd || command == Command::CutLevel;
+        if (!s && (del || !level)) return;
+        LineRange range = level ? LevelRange(m, parentLine) : EntryRange(m, s->line);
+        if (cut && range.empty()) return;   // an empty level asks nothing
+        if (del && m.askFlg == 1) {
+            bool yes = rng.Chance(75);
+            g_queuedAnswers = {yes ? IDYES : IDNO};
+            expect.messages.push_back(L"削除してよろしいですか？");
+            if (!yes) return;
         }
+        unsigned char top = del ? '0' : level ? LevelTopDepth(m, parentLine) : EntryTopDepth(m, s->line);
+        if (cut) expect.caretLine.reset();
+        Lines taken = cut ? CutClipLines(m, range, top) : ClipLinesOf(m, range, top);
+        if (del) return;
+        if (command != Command::CopyAdd && command != Command::CutAdd) m.clip.clear();
+        m.clip.insert(m.clip.end(), taken.begin(), taken.end());
+    } else if (command <= Command::PasteRoot) {
+        bool root = command == Command::PasteRoot;
+        if (!root && !folder) return;
+        size_t at = root ? m.lines.size() : s->line + 1;
+        std::set<std::string> taken = m.ChildTitles(root ? -1 : sel);
+        std::optional<Lines> lines = MakePasteLines(m.clip, root ? 0 : DepthCharOf(m.lines[s->line]) + 1 - '0',
+                                                    [&](const std::string& t) { return taken.insert(t).second; });
+        if (!lines) return expect.messages.push_back(L"");   // too deep
         InsertLines(m, at, *lines);
         std::vector<ListItem> after = m.Items();
         int caret = ItemOfLine(after, at + lines->size() - 1);
-        expect->caretLine = caret < 0 ? -1 : static_cast<long>(after[static_cast<size_t>(caret)].line);
-    };
-    auto search = [&]() {
+        expect.caretLine = caret < 0 ? -1 : static_cast<long>(after[static_cast<size_t>(caret)].line);
+    } else if (command <= Command::FindNext) {
+        if (command == Command::Find) {
+            bool checked = rng.Chance(50);
+            std::string text = FindText();
+            DialogStep typed = DialogStep().Text(IDC_FIND_TEXT, Widen(text)).Check(IDC_FIND_IGNORECASE, checked);
+            if (rng.Chance(10)) {   // a character without a CP932 form: refused, the dialog stays
+                expect.steps.push_back(DialogStep(typed).Text(IDC_FIND_TEXT, L"\u20AC"));
+                expect.messages.emplace_back();
+            }
+            bool cancel = rng.Chance(10);
+            expect.steps.push_back(cancel ? Cancel() : typed);
+            m.findStart = 0;
+            if (cancel) return;
+            m.chkFindStr = checked ? 1 : 0;
+            m.findText = checked ? LowerAscii(text) : text;
+        }
         long found = FindLineContaining(m, static_cast<size_t>(std::max(m.findStart, 0L)), m.findText, m.chkFindStr == 1);
-        if (found < 0) return expect->messages.push_back(L"最後まで検索しました");
-        if (ItemOfLine(items, static_cast<size_t>(found)) >= 0) expect->caretLine = found;
+        if (found < 0) return expect.messages.push_back(L"最後まで検索しました");
+        if (ItemOfLine(items, static_cast<size_t>(found)) >= 0) expect.caretLine = found;
         m.findStart = found + 1;
-        what << ", found line " << found;
-    };
-
-    switch (command) {
-    case Command::NewBook:
-    case Command::NewGroup:
-    case Command::NewUrl: {
-        bool book = command == Command::NewBook, url = command == Command::NewUrl;
-        if (!book && !folder) return;
-        std::optional<DialogPlan> plan = entryDialog(url, "", "", m.ChildTitles(book ? -1 : sel));
-        if (!plan) return;
-        size_t at = book ? m.lines.size() : s->line + 1;
-        std::string line = EntryLine(book ? '0' : static_cast<char>(DepthCharOf(m.lines[s->line]) + 1), plan->title, url, plan->url);
-        if (DepthCharOf(line) > '9') expect->shownUntilRebuild = plan->title;
-        InsertLine(m, at, line);
-        expect->caretLine = static_cast<long>(at);
-        return;
-    }
-    case Command::Edit: {
-        if (!s) return;
-        std::string& line = m.lines[s->line];
-        bool url = s->shown.data == kUrlItemData;
-        std::optional<DialogPlan> plan =
-            entryDialog(url, std::string(LineTitle(line)), std::string(LineUrl(line)), m.ChildTitles(s->parent));
-        if (plan) line = EntryLine(line[0], plan->title, url, plan->url);
-        return;
-    }
-    case Command::Delete:
-    case Command::DeleteLevel: {
-        if (!s) return;
-        LineRange range = command == Command::Delete ? EntryRange(m, s->line) : LevelRange(m, parentLine);
-        if (range.empty() || !confirmDelete()) return;   // an empty level asks nothing
-        take(range, '0', true);
-        return;
-    }
-    case Command::Copy:
-    case Command::CopyAdd:
-    case Command::Cut:
-    case Command::CutAdd: {
-        if (!s) return;
-        if (command == Command::Copy || command == Command::Cut) m.clip.clear();
-        Lines taken = take(EntryRange(m, s->line), EntryTopDepth(m, s->line), command == Command::Cut || command == Command::CutAdd);
-        m.clip.insert(m.clip.end(), taken.begin(), taken.end());
-        return;
-    }
-    case Command::CopyLevel:
-    case Command::CutLevel: {
-        bool cut = command == Command::CutLevel;
-        LineRange level = LevelRange(m, parentLine);
-        if (cut && level.empty()) return;
-        m.clip = take(level, LevelTopDepth(m, parentLine), cut);
-        return;
-    }
-    case Command::Paste:
-        if (folder) paste(s->line + 1, DepthCharOf(m.lines[s->line]) + 1 - '0', sel);
-        return;
-    case Command::PasteRoot:
-        return paste(m.lines.size(), 0, -1);
-    case Command::Find: {
-        bool checked = rng.Chance(50);
-        std::string text;
-        switch (rng.Below(8)) {
-        case 0: break;                               // the empty text is in every line
-        case 1: text = "\\"; break;
-        case 2: text = ","; break;
-        case 3: text = Cp932("ソ"); break;
-        case 4: text = "j"; break;                   // the trail byte of カ, never a match
-        default: {                                   // a piece of a line, its letters sometimes raised
-            std::string from = m.lines.empty() ? std::string("x") : rng.Pick(m.lines);
-            std::vector<std::string> chars;
-            for (size_t i = 0; i < from.size(); i += chars.back().size()) chars.push_back(from.substr(i, CharLength932(from, i)));
-            bool raise = rng.Chance(40);
-            size_t first = rng.Below(chars.size());
-            for (size_t i = first; i < chars.size() && i < first + 1 + rng.Below(6); ++i)
-                text += raise && chars[i].size() == 1 && chars[i][0] >= 'a' && chars[i][0] <= 'z'
-                            ? std::string(1, static_cast<char>(chars[i][0] - 'a' + 'A'))
-                            : chars[i];
+    } else {
+        if (command == Command::SaveAndReload) {
+            ASSERT_EQ(SaveListFile(g_paths.listFile).result, ListSaveResult::Saved);
+            m.file = m.lines;
         }
-        }
-        if (rng.Chance(10)) {   // a character without a CP932 form: refused, the dialog stays
-            expect->steps.push_back(DialogStep().Text(IDC_FIND_TEXT, L"\u20AC").Check(IDC_FIND_IGNORECASE, checked));
-            expect->messages.emplace_back();
-        }
-        bool cancel = rng.Chance(10);
-        expect->steps.push_back(cancel ? Cancel() : DialogStep().Text(IDC_FIND_TEXT, Widen(text)).Check(IDC_FIND_IGNORECASE, checked));
-        expect->caption = L"検索";
-        expect->fields[IDC_FIND_TEXT] = L"";   // empty every time
-        expect->checks[IDC_FIND_IGNORECASE] = m.chkFindStr != 0;
-        m.findStart = 0;
-        what << (cancel ? ", cancelled" : ", looking for \"" + Readable(text) + "\"") << (checked ? " in any case" : "");
-        if (cancel) return;
-        m.chkFindStr = checked ? 1 : 0;
-        m.findText = checked ? LowerAscii(text) : text;
-        return search();
-    }
-    case Command::FindNext:
-        return search();
-    case Command::SaveAndReload:
-    case Command::Reload: {
-        if (command == Command::SaveAndReload) m.file = m.lines;
         m.lines = m.file;
-        std::vector<ListItem> after = m.Items();
-        expect->caretLine = after.empty() ? -1 : static_cast<long>(after[0].line);
-        return;
+        expect.caretLine = m.Items().empty() ? -1 : static_cast<long>(m.Items()[0].line);
     }
-    }
-}
-
-void RandomCommandsTest::Check(const Expectation& expect)
-{
-    EXPECT_EQ(ListLines(), m.lines) << "the list";
-    EXPECT_EQ(g_clip.lines, m.clip) << "the clipboard";
-    if (HasFailure()) return;
-    EXPECT_EQ(static_cast<size_t>(EntryCount(g_bookmarks)), LineCount(g_bookmarks));
-    EXPECT_EQ(g_find.text, m.findText);
-    EXPECT_EQ(g_find.start, m.findStart);
-    EXPECT_EQ(StoredDword(L"ChkFindStr"), m.chkFindStr);
-    EXPECT_EQ(g_unplannedDialogs, 0);
-    ASSERT_EQ(g_seenDialogs.size(), expect.steps.size()) << "dialog steps taken";
-    // Each dialog shows its caption and, after a refusal, the texts that were refused.
-    std::map<int, std::wstring> fields = expect.fields;
-    std::map<int, bool> checks = expect.checks;
-    for (size_t k = 0; k < g_seenDialogs.size(); ++k) {
-        const SeenDialog& seen = g_seenDialogs[k];
-        EXPECT_EQ(seen.caption, expect.caption);
-        for (const auto& [id, text] : fields) EXPECT_EQ(seen.texts.at(id), text) << "field " << id << ", dialog " << k;
-        for (const auto& [id, on] : checks) EXPECT_EQ(seen.checks.at(id), on) << "check box " << id << ", dialog " << k;
-        const DialogStep& step = expect.steps[k];
-        if (step.title) fields[IDC_ENTRY_TITLE] = *step.title;
-        if (step.url) fields[IDC_ENTRY_URL] = *step.url;
-        for (const auto& [id, text] : step.texts) fields[id] = text;
-        for (const auto& [id, on] : step.checks) checks[id] = on;
-    }
-    ASSERT_EQ(g_shownMessages.size(), expect.messages.size()) << "messages shown";
-    for (size_t i = 0; i < expect.messages.size(); ++i) {
-        const ShownMessage& shown = g_shownMessages[i];
-        EXPECT_EQ(shown.text, expect.messages[i].empty() ? shown.text : expect.messages[i]);
-        EXPECT_EQ(shown.flags & MB_TYPEMASK, UINT(expect.messages[i] == kDeleteQuestion ? MB_YESNO : MB_OK)) << NarrowForLog(shown.text);
-    }
-    if (expect.shownUntilRebuild) {   // a new entry below depth 9 is shown until the next rebuild
-        EXPECT_EQ(ItemText(g_ui.tree, CaretItem()), Widen(*expect.shownUntilRebuild));
-        SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(RebuildTree(0xFFFF)));
-    }
-    ExpectTreeMatchesList();
-    if (HasFailure()) return;
-    if (expect.caretLine && !expect.shownUntilRebuild) {
-        EXPECT_EQ(FindLineOfItem(CaretItem()), *expect.caretLine) << "the caret";
-    }
-    CheckItemsAndLinesFindEachOther(false);
-}
-
-void RandomCommandsTest::CheckItemsAndLinesFindEachOther(bool everyLine)
-{
-    std::vector<ListItem> items = m.Items();
-    std::vector<HTREEITEM> handles = ShownItemHandles();
-    ASSERT_EQ(handles.size(), items.size());
-    std::set<std::pair<int, std::wstring>> siblings;
-    for (size_t k = 0; k < items.size(); ++k) {
-        EXPECT_EQ(FindLineOfItem(handles[k]), static_cast<long>(items[k].line)) << "item " << k;
-        EXPECT_TRUE(siblings.insert({items[k].parent, items[k].shown.text}).second)
-            << "two siblings titled \"" << NarrowForLog(items[k].shown.text) << "\"";
-    }
-    // Selecting is slow in the tree control: every line now and then, a few lines otherwise.
-    HTREEITEM caret = CaretItem();
-    for (size_t n = 0; n < (everyLine ? items.size() : std::min<size_t>(items.size(), 4)); ++n) {
-        size_t k = everyLine ? n : rng.Below(items.size());
-        EXPECT_EQ(SelectItemOfLine(static_cast<long>(items[k].line)), handles[k]) << "line " << items[k].line;
-    }
-    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(caret));
 }
 
 // The kept seeds and a handful more, or as many as asked for.
@@ -564,8 +367,7 @@ std::vector<SeedRun> Seeds()
     const char* steps = std::getenv("LARKIT_RANDOM_STEPS");
     int length = steps ? std::atoi(steps) : 50;
     if (const char* one = std::getenv("LARKIT_RANDOM_SEED")) return {{std::strtoull(one, nullptr, 10), length, false}};
-    // 65 and 135 renamed an entry to a title the collation weighs like a sibling's ("a々" beside "aー"),
-    // and the sorted tree put the two in another order than a rebuild does.
+    // 65, 135: a title weighed like a sibling's ("a々", "aー") stood in the sorted tree unlike a rebuild.
     std::vector<SeedRun> runs = {{65, 17, true}, {135, 49, true}};
     for (int i = 1; i <= (seeds ? std::atoi(seeds) : 6); ++i) runs.push_back({static_cast<uint64_t>(i), length, false});
     return runs;
@@ -574,29 +376,56 @@ std::vector<SeedRun> Seeds()
 TEST_P(RandomCommandsTest, EveryCommandKeepsListTreeAndClipboardInStep)
 {
     const SeedRun& run = GetParam();
-    StartWith(run.seed);
+    rng = Rng{run.seed};
+    m.sortFlg = rng.Chance(60) ? 1 : 0;
+    m.askFlg = rng.Chance(60) ? 1 : 0;
+    m.chkFindStr = static_cast<DWORD>(rng.Below(3));
+    m.lines = m.file = RandomList(rng, 8 + rng.Below(40));
+    for (auto [name, value] : {std::pair{L"SortFlg", m.sortFlg}, {L"AskFlg", m.askFlg}, {L"ChkFindStr", m.chkFindStr}})
+        SetSettingDword(name, value);
+    WriteFileBytes(L"list.dat", ListFileBytes(m.lines));
+    Start();
     for (int number = 1; number <= run.steps && !HasFailure(); ++number) {
-        Step(number);
+        Command command = PickCommand(rng, m);
+        std::vector<ListItem> items = m.Items();
+        int sel = SelectRandomItem(items, command);
+        std::ostringstream what;
+        what << "seed " << run.seed << ", " << number << ": " << kCommands[static_cast<size_t>(command)].name
+             << (sel < 0 ? std::string(" with nothing") : " with line " + std::to_string(items[static_cast<size_t>(sel)].line));
+        if (std::getenv("LARKIT_RANDOM_LOG")) std::printf("%s\n", what.str().c_str());
+        SCOPED_TRACE(what.str());
+        expect = Expectation();
+        Apply(command, items, sel);
+        g_shownMessages.clear();
+        ScriptDialogs(expect.steps);
+        RunCommand(kCommands[static_cast<size_t>(command)].id);
+        g_queuedAnswers.clear();
+        EXPECT_EQ(ListLines(), m.lines) << "the list";
+        EXPECT_EQ(g_clip.lines, m.clip) << "the clipboard";
+        EXPECT_EQ(StoredDword(L"ChkFindStr"), m.chkFindStr);
+        if (HasFailure()) break;
+        ASSERT_TRUE(g_unplannedDialogs == 0 && g_seenDialogs.size() == expect.steps.size() &&
+                    g_shownMessages.size() == expect.messages.size()) << "dialogs or messages";
+        for (size_t i = 0; i < expect.messages.size(); ++i)
+            EXPECT_TRUE(expect.messages[i].empty() || g_shownMessages[i].text == expect.messages[i]) << i;
+        if (expect.shownUntilRebuild) {   // a new entry below depth 9 is shown until the next rebuild
+            EXPECT_EQ(ItemText(g_ui.tree, CaretItem()), Widen(*expect.shownUntilRebuild));
+            SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(RebuildTree(0xFFFF)));
+        }
+        ExpectTreeMatchesList();
+        EXPECT_TRUE(!expect.caretLine || expect.shownUntilRebuild || FindLineOfItem(CaretItem()) == *expect.caretLine);
+        if (!HasFailure()) CheckItemsAndLinesFindEachOther(false);
         if (HasFailure() || number % 10 != 0) continue;
         CheckItemsAndLinesFindEachOther(true);   // now and then: the saved list reads back
         EXPECT_EQ(SaveListFile(g_paths.listFile).result, ListSaveResult::Saved);
         EXPECT_EQ(ReadFileBytes(L"list.dat"), ListFileBytes(m.lines));
         m.file = m.lines;
-        EXPECT_EQ(LoadListFile(g_paths.listFile), ListLoad::Loaded);
-        EXPECT_EQ(ListLines(), m.lines) << "the list read back";
     }
     if (!HasFailure()) ExpectTreeMatchesRebuild();
-    if (HasFailure()) {
-        std::ostringstream trail;
-        for (size_t i = log.size() > 12 ? log.size() - 12 : 0; i < log.size(); ++i) trail << "\n  " << log[i];
-        ADD_FAILURE() << "seed " << run.seed << " failed (rerun: LARKIT_RANDOM_SEED=" << run.seed
-                      << " LARKIT_RANDOM_STEPS=" << run.steps << "); the last commands:" << trail.str();
-    }
 }
 
-INSTANTIATE_TEST_SUITE_P(Seeded, RandomCommandsTest, ::testing::ValuesIn(Seeds()),
-                         [](const ::testing::TestParamInfo<SeedRun>& info) {
-                             return (info.param.kept ? "Kept" : "Seed") + std::to_string(info.param.seed);
-                         });
+INSTANTIATE_TEST_SUITE_P(Seeded, RandomCommandsTest, ::testing::ValuesIn(Seeds()), [](const auto& info) {
+    return (info.param.kept ? "Kept" : "Seed") + std::to_string(info.param.seed);
+});
 
 }  // namespace
