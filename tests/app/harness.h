@@ -1,7 +1,8 @@
 // The real main window in the test process: a fresh folder and settings key for each test, the
-// window started and stopped as the program does, and views of the tree and files.
+// window started and stopped as the program does, and views of the tree, files and screen.
 #pragma once
 #include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,7 @@
 struct ShownItem {
     int depth;
     std::wstring text;
-    int image;
-    int selectedImage;
+    int image, selectedImage;
     LPARAM data;
     bool operator==(const ShownItem& o) const;
 };
@@ -28,18 +28,16 @@ protected:
     void TearDown() override;
 
 public:   // the row runners' hooks use these too
-    // Files in the test's own folder (the program directory); Exit sends IDM_EXIT and drains the
-    // queue up to WM_QUIT.
+    // Files in the test's own folder (the program directory).
     std::wstring PathOf(const std::wstring& name) const { return folder_ + L"\\" + name; }
     void WriteFileBytes(const std::wstring& name, const std::string& bytes) const;
-    std::string ReadFileBytes(const std::wstring& name) const;
+    std::string ReadFileBytes(const std::wstring& name) const;   // "<missing>" when unreadable
     void Start();
-    void Exit();
+    void Exit();   // IDM_EXIT, then the queue drained up to WM_QUIT
     const std::wstring& folder() const { return folder_; }
 
 private:
-    std::wstring folder_;
-    std::wstring previousDir_;
+    std::wstring folder_, previousDir_;
 };
 
 // The settings key under HKCU, as the program stores it.
@@ -50,38 +48,39 @@ bool ReadSettingDword(const wchar_t* name, DWORD* value);
 bool ReadSettingString(const wchar_t* name, std::wstring* value);
 DWORD StoredDword(const wchar_t* name);   // 0xDEADBEEF (and a test failure) when not stored
 
-// The whole tree in display order (depth-first, as shown).
+// The tree in display order (depth-first), and the item reached by following titles from the
+// top level (null when one is missing); Select makes it the caret item.
 std::vector<ShownItem> ShownTree();
+std::vector<HTREEITEM> ShownItemHandles();
 HTREEITEM CaretItem();
-// The item reached by following titles from the top level; null when one is missing.
 HTREEITEM ItemAtPath(const std::vector<std::wstring>& titles);
+HTREEITEM Select(const std::vector<std::wstring>& titles);
 
 // UTF-8 test text to the CP932 bytes of the list file.
 std::string Cp932(const char* utf8);
 
-// The check after every command: the tree shows exactly what a rebuild from the list shows
-// (shape, texts, images, item data). Rebuilds the tree, so the selection is reset.
+// The check after every command: the tree shows exactly what a rebuild from the list shows.
+// Rebuilds the tree, so the selection is reset.
 void ExpectTreeMatchesRebuild();
 
 // An item a rebuild makes from a list: the line it shows, its parent among the items (-1 for the
-// top level) and how it looks. ItemsOfList works them out from the lines alone, in display order
-// (siblings in list order, or sorted as the tree sorts them).
+// top level) and how it looks, worked out from the lines alone, in display order.
 struct ListItem {
     size_t line;
     int parent;
     ShownItem shown;
 };
 std::vector<ListItem> ItemsOfList(const std::vector<std::string>& lines, bool sorted);
+void ExpectTreeMatchesList();   // the tree against ItemsOfList of the bookmark list
 
-// ExpectTreeMatchesRebuild against ItemsOfList of the bookmark list; leaves the tree alone.
-void ExpectTreeMatchesList();
-
-// The handles of the shown items, in display order (as ShownTree lists them).
-std::vector<HTREEITEM> ShownItemHandles();
-
-// The list as text lines, and the bytes of a list file holding `lines`.
 std::vector<std::string> ListLines();
 std::string ListFileBytes(const std::vector<std::string>& lines);
 
-// Makes the item at `titles` the caret item; fails the test when it does not exist.
-HTREEITEM Select(const std::vector<std::wstring>& titles);
+// The main window's rectangle on the 1024 x 768 test desktop.
+constexpr LONG kScreenWidth = 1024, kScreenHeight = 768;
+inline bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+inline std::ostream& operator<<(std::ostream& out, const RECT& r)
+{
+    return out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+RECT MainWindowRect();

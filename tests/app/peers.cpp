@@ -1,17 +1,13 @@
 // Starting and stopping the helper programs, and the App Paths entries of the tests.
 #include "tests/app/peers.h"
 
-#include <gtest/gtest.h>
-
-static std::wstring Quoted(const std::wstring& arg) { return L"\"" + arg + L"\""; }
-
 bool Peer::Start(const wchar_t* program, const std::vector<std::wstring>& args)
 {
     static int s_started = 0;
     std::wstring readyName = L"larkit-peer-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++s_started);
     HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
-    std::wstring commandLine = Quoted(BesideTests(program)) + L" " + Quoted(readyName);
-    for (const std::wstring& arg : args) commandLine += L" " + Quoted(arg);
+    std::wstring commandLine = L"\"" + BesideTests(program) + L"\" \"" + readyName + L"\"";
+    for (const std::wstring& arg : args) commandLine += L" \"" + arg + L"\"";
     bool started = StartProgram(commandLine, nullptr, &process_);
     HANDLE waits[2] = {ready, process_.hProcess};
     bool serving = started && WaitForMultipleObjects(2, waits, FALSE, 10000) == WAIT_OBJECT_0;
@@ -45,12 +41,12 @@ void AppPathsEntries::Set(const wchar_t* keyName, const std::optional<std::wstri
             place == AppPathsPlace::User ? 0u : place == AppPathsPlace::Machine64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY,
             std::wstring(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\") + keyName, false, {}};
     HKEY key = nullptr;
-    DWORD disposition = 0, size = 0, type = 0;
+    DWORD disposition = 0, type = 0;
     ASSERT_EQ(RegCreateKeyExW(s.root, s.key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | s.view, nullptr, &key, &disposition),
               ERROR_SUCCESS);
     s.existed = disposition == REG_OPENED_EXISTING_KEY;
     wchar_t value[1024];
-    size = sizeof value;
+    DWORD size = sizeof value;
     if (RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS &&
         type == REG_SZ && size >= sizeof(wchar_t))
         s.value = std::wstring(value, size / sizeof(wchar_t) - 1);
@@ -61,9 +57,8 @@ void AppPathsEntries::Set(const wchar_t* keyName, const std::optional<std::wstri
 
 void AppPathsEntries::Clear()
 {
-    for (; !saved_.empty(); saved_.pop_back()) {
+    for (HKEY key = nullptr; !saved_.empty(); saved_.pop_back()) {
         const Saved& s = saved_.back();
-        HKEY key = nullptr;
         if (!s.existed) RegDeleteKeyExW(s.root, s.key.c_str(), s.view, 0);
         else if (RegOpenKeyExW(s.root, s.key.c_str(), 0, KEY_ALL_ACCESS | s.view, &key) == ERROR_SUCCESS) {
             WriteDefault(key, s.value);

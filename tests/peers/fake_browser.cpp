@@ -1,9 +1,8 @@
 // Plays a browser's DDE interface for the tests, logging every request it receives.
 //   fake_browser READY_EVENT SERVICE LOG [--reply FILE] [--refuse TOPIC] [--late MS] [--caption TEXT]
-// Serves WWW_Activate, WWW_OpenURL and WWW_GetWindowInfo under SERVICE, appending "topic<TAB>item"
-// per request to LOG. WWW_GetWindowInfo answers the bytes of FILE, the others "1". --refuse declines
-// TOPIC; --late holds the WWW_Activate answer MS ms; --caption shows a frame with that caption and a
-// child. Sets READY_EVENT once it serves; ends on WM_QUIT to its thread.
+// Appends "topic<TAB>item" per request to LOG; WWW_GetWindowInfo answers the bytes of FILE, the
+// others "1". --refuse declines TOPIC; --late holds the WWW_Activate answer MS ms; --caption shows
+// a frame with that caption and a child. Sets READY_EVENT once it serves; ends on WM_QUIT.
 #include <windows.h>
 #include <ddeml.h>
 
@@ -22,28 +21,24 @@ static std::string Ansi(const wchar_t* wide)
     return text;
 }
 
-static std::string NameText(HSZ name)
-{
-    char text[256] = "";
-    DdeQueryStringA(s_instance, name, text, sizeof text, CP_WINANSI);
-    return text;
-}
-
 static HDDEDATA CALLBACK Serve(UINT type, UINT format, HCONV, HSZ topic, HSZ item, HDDEDATA, ULONG_PTR, ULONG_PTR)
 {
-    std::string t = NameText(topic);
+    char t[256] = "", i[256] = "";
+    DdeQueryStringA(s_instance, topic, t, sizeof t, CP_WINANSI);
+    DdeQueryStringA(s_instance, item, i, sizeof i, CP_WINANSI);
+    std::string name = t;
     if (type == XTYP_CONNECT)
         return reinterpret_cast<HDDEDATA>(static_cast<ULONG_PTR>(
-            t != s_refusedTopic && (t == "WWW_Activate" || t == "WWW_OpenURL" || t == "WWW_GetWindowInfo")));
+            name != s_refusedTopic && (name == "WWW_Activate" || name == "WWW_OpenURL" || name == "WWW_GetWindowInfo")));
     if (type != XTYP_REQUEST) return nullptr;
-    std::string line = t + "\t" + NameText(item) + "\n";
-    HANDLE log = CreateFileW(s_log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                             OPEN_ALWAYS, 0, nullptr);
+    std::string line = name + "\t" + i + "\n";
+    HANDLE log = CreateFileW(s_log.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, 0,
+                             nullptr);
     DWORD done = 0;
     WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &done, nullptr);
     CloseHandle(log);
-    if (t == "WWW_Activate") Sleep(s_lateMs);
-    std::string answer = t == "WWW_GetWindowInfo" ? s_reply : "1";
+    if (name == "WWW_Activate") Sleep(s_lateMs);
+    std::string answer = name == "WWW_GetWindowInfo" ? s_reply : "1";
     return DdeCreateDataHandle(s_instance, reinterpret_cast<BYTE*>(answer.data()), static_cast<DWORD>(answer.size() + 1),
                                0, item, format, 0);
 }
@@ -74,10 +69,9 @@ int wmain(int argc, wchar_t** argv)
                                      nullptr, nullptr, nullptr);
         CreateWindowExW(0, L"STATIC", L"page", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, frame, nullptr, nullptr, nullptr);
     }
-    if (HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, argv[1])) {
-        SetEvent(ready);
-        CloseHandle(ready);
-    }
+    HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, argv[1]);
+    SetEvent(ready);
+    CloseHandle(ready);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
     DdeNameService(s_instance, service, nullptr, DNS_UNREGISTER);
