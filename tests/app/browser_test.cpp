@@ -16,6 +16,7 @@ const std::string kAct = "WWW_Activate\t-1", kInfo = "WWW_GetWindowInfo\t0xFFFFF
 std::string Open(const std::string& url) { return "WWW_OpenURL\t\"" + url + "\",,0xFFFFFFFF"; }
 const wchar_t* const kTooLong = L"URLが長すぎるため、ﾌﾞﾗｳｻﾞに渡せません。\nURLを短くしてください。";
 const std::wstring kUnstorable = UnstorableUrlText(1);
+const char* const kFakeSettings[] = {"FAKE_SERVICE", "FAKE_REFUSE", "FAKE_LATE", "FAKE_CAPTION", "FAKE_REPLY"};
 
 struct Act {
     std::vector<std::wstring> select;   // {} keeps the selection
@@ -27,57 +28,55 @@ struct Row {
     const char* name;
     Lines list;
     std::vector<Act> acts;
-    const wchar_t* service = nullptr;       // the fake browser's DDE service; none when null
+    std::vector<const char*> fake{};   // kFakeSettings in order; no fake browser when empty
     Lines dde{};
-    DWORD web = 1;                          // SelectWeb
-    std::vector<std::wstring> options{};    // fake_browser's --refuse, --late, --caption
-    std::string reply{};                    // its WWW_GetWindowInfo answer
+    DWORD web = 1;                     // SelectWeb
     std::vector<const wchar_t*> messages{};
-    Lines after{};                          // the list afterwards; {} = unchanged
+    Lines after{};                     // the list afterwards; {} = unchanged
 };
 void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
 
 const Lines kBook = {"0Book\\"};
 const std::vector<Act> kCapture = {{{L"Book"}, IDM_GETFROMBROWSER}};
+const std::string kLongUrl = "\"http://l/" + std::string(300, 'u') + "\",\"T\",\"W\"";
 
 const Row kRows[] = {
-    {"ActivatesThenOpensTheUrlAfterTheFirstComma", {"0A\\", "1Ti,tle,xyz"}, {{{L"A", L"Ti"}}}, L"IEXPLORE",
+    {"ActivatesThenOpensTheUrlAfterTheFirstComma", {"0A\\", "1Ti,tle,xyz"}, {{{L"A", L"Ti"}}}, {"IEXPLORE"},
      {kAct, Open("tle,xyz")}},
-    {"NoneChosenOpensNothingUntilAButton", {"0A\\", "1u,http://u"},
-     {{{L"A", L"u"}}, {{}, IDM_BROWSER_IE}, {{L"A", L"u"}}}, L"IEXPLORE", {kAct, Open("http://u")}, 4},
+    {"NoneChosenOpensNothingUntilAButton", {"0A\\", "1u,http://u"}, {{{L"A", L"u"}}, {{}, IDM_BROWSER_IE}, {{L"A", L"u"}}},
+     {"IEXPLORE"}, {kAct, Open("http://u")}, 4},
     {"NextAndPreviousPassCollapsedFoldersAndStayAtTheEnds",
      {"0A\\", "1a1,http://a1", "1G\\", "2g,http://g", "1a2,http://a2", "0last,http://last"},
-     {{{L"A", L"a1"}, IDM_OPENNEXT, nullptr, L"G"}, {{}, IDM_OPENNEXT, nullptr, L"a2"}, {{}, IDM_OPENNEXT, nullptr, L"last"},
-      {{}, IDM_OPENNEXT, nullptr, L"last"}, {{}, IDM_OPENPREV, nullptr, L"a2"}, {{L"A", L"a1"}, IDM_OPENPREV, nullptr, L"A"}},
-     L"IEXPLORE", {kAct, Open("http://a2"), kAct, Open("http://last"), kAct, Open("http://last"), kAct, Open("http://a2")}},
+     {{{L"A", L"a1"}, IDM_OPENNEXT, nullptr, L"G"}, {{}, IDM_OPENNEXT, nullptr, L"a2"},
+      {{}, IDM_OPENNEXT, nullptr, L"last"}, {{}, IDM_OPENNEXT, nullptr, L"last"}, {{}, IDM_OPENPREV, nullptr, L"a2"},
+      {{L"A", L"a1"}, IDM_OPENPREV, nullptr, L"A"}},
+     {"IEXPLORE"}, {kAct, Open("http://a2"), kAct, Open("http://last"), kAct, Open("http://last"), kAct, Open("http://a2")}},
     {"StartedBrowserGetsTheUrlAsOneArgument", {"0A\\", "1t,http://x/a b\"c -new \"d"},
      {{{L"A", L"t"}, IDM_OPEN, "http://x/a b%22c -new %22d"}}},
-    {"SwitchIsRefused", {"0A\\", "1s, /nohome"}, {{{L"A", L"s"}}}, nullptr, {}, 1, {}, {},
+    {"SwitchIsRefused", {"0A\\", "1s, /nohome"}, {{{L"A", L"s"}}}, {}, {}, 1,
      {L"URLが「-」または「/」で始まるため、ﾌﾞﾗｳｻﾞに渡せません。\nURLを確認してください。"}},
     // Opera is given a file URL, whichever way it gets it; the list keeps the path.
     {"RefusedActivationStartsTheBrowser", {"0A\\", "1p,C:\\My Docs\\a.htm"},
-     {{{L"A", L"p"}, IDM_OPEN, "file:///C|/My Docs/a.htm"}}, L"OPERA", {}, 3, {L"--refuse", L"WWW_Activate"}},
+     {{{L"A", L"p"}, IDM_OPEN, "file:///C|/My Docs/a.htm"}}, {"OPERA", "WWW_Activate"}, {}, 3},
     // The answer comes 1.5 s after the time-out; ending the conversation waits for the browser.
     {"LateAnswerIsGivenUpAndTheBrowserStarted", {"0A\\", "1u,http://u"}, {{{L"A", L"u"}, IDM_OPEN, "http://u"}},
-     L"IEXPLORE", {kAct}, 1, {L"--late", L"5500"}},
-    {"UrlTooLongForTheRequestIsRefusedNotCut", {"0A\\", "1l,http://" + std::string(235, 'l')}, {{{L"A", L"l"}}},
-     L"IEXPLORE", {kAct}, 1, {}, {}, {kTooLong}},
-    {"UrlTooLongForTheCommandLineIsRefused", {"0A\\", "1h,http://" + std::string(40000, 'h')}, {{{L"A", L"h"}}},
-     nullptr, {}, 1, {}, {}, {kTooLong}},
+     {"IEXPLORE", "", "5500"}, {kAct}},
+    {"UrlTooLongForTheCommandLineIsRefused", {"0A\\", "1h,http://" + std::string(40000, 'h')}, {{{L"A", L"h"}}}, {}, {}, 1,
+     {kTooLong}},
     // Capture: the title cut from the caption of the browser's real window, made unique.
-    {"ExplorerCaptionGivesAUniqueFirstChild", {"0Book\\", "1Example Page ,http://old"}, kCapture, L"IEXPLORE",
-     {kAct, kInfo}, 1, {L"--caption", L"Example Page - Microsoft Internet Explorer"}, R"("http://a/?x=1,2","R","W")",
+    {"ExplorerCaptionGivesAUniqueFirstChild", {"0Book\\", "1Example Page ,http://old"}, kCapture,
+     {"IEXPLORE", "", "", "Example Page - Microsoft Internet Explorer", R"("http://a/?x=1,2","R","W")"}, {kAct, kInfo}, 1,
      {}, {"0Book\\", "1Example Page (2),http://a/?x=1,2", "1Example Page ,http://old"}},
     // No window carries the mark: the reply's title, its separators made full-width.
-    {"WithoutTheWindowTheReplyTitleIsMadeStorable", {"0Book\\"}, kCapture, L"NETSCAPE", {kAct, kInfo}, 2,
-     {L"--caption", L"Some other window"}, "\"http://n/\",\"Mail, news\\\\x\",\"W\"", {},
+    {"WithoutTheWindowTheReplyTitleIsMadeStorable", kBook, kCapture,
+     {"NETSCAPE", "", "", "Some other window", "\"http://n/\",\"Mail, news\\\\x\",\"W\""}, {kAct, kInfo}, 2, {},
      {"0Book\\", "1Mail" + Cp932("，") + " news" + Cp932("＼") + "x,http://n/"}},
     {"CaptureWithoutABrowserStartsNone", kBook, kCapture},
     {"CaptureRefusedOrOnAUrlAddsNothing", {"0Book\\", "1u,http://u"}, {{{L"Book", L"u"}, IDM_GETFROMBROWSER}, kCapture[0]},
-     L"IEXPLORE", {kAct}, 1, {L"--refuse", L"WWW_GetWindowInfo"}, "\"http://a/\",\"T\",\"W\""},
-    {"UrlLongerThanAFieldIsRefused", kBook, kCapture, L"IEXPLORE", {kAct, kInfo}, 1, {},
-     "\"http://l/" + std::string(300, 'u') + "\",\"T\",\"W\"", {L"ﾌﾞﾗｳｻﾞのURLが長すぎるため追加できません。\nURLは255バイトまでです。"}},
-    {"UnstorableUrlIsLeftOut", kBook, kCapture, L"IEXPLORE", {kAct, kInfo}, 1, {}, R"("ftp://f\\","T","W")",
+     {"IEXPLORE", "WWW_GetWindowInfo"}, {kAct}},
+    {"UrlLongerThanAFieldIsRefused", kBook, kCapture, {"IEXPLORE", "", "", "", kLongUrl.c_str()}, {kAct, kInfo}, 1,
+     {L"ﾌﾞﾗｳｻﾞのURLが長すぎるため追加できません。\nURLは255バイトまでです。"}},
+    {"UnstorableUrlIsLeftOut", kBook, kCapture, {"IEXPLORE", "", "", "", R"("ftp://f\\","T","W")"}, {kAct, kInfo}, 1,
      {kUnstorable.c_str()}},
 };
 
@@ -102,6 +101,7 @@ protected:
         browser_.Stop();
         if (g_ui.main && IsWindow(g_ui.main)) Exit();
         appPaths_.Clear();
+        for (const char* name : kFakeSettings) SetEnvironmentVariableA(name, nullptr);
         SetEnvironmentVariableW(L"LARKIT_STAND_IN_LOG", nullptr);
         AppTest::TearDown();
     }
@@ -130,12 +130,8 @@ TEST_P(BrowserRows, Row)
 {
     const Row& row = GetParam();
     Show(row.list, row.web);
-    if (row.service) {
-        std::vector<std::wstring> args{row.service, PathOf(L"dde.log"), L"--reply", PathOf(L"reply.txt")};
-        args.insert(args.end(), row.options.begin(), row.options.end());
-        WriteFileBytes(L"reply.txt", row.reply);
-        ASSERT_TRUE(browser_.Start(L"fake_browser.exe", args));
-    }
+    for (size_t i = 0; i < row.fake.size(); ++i) SetEnvironmentVariableA(kFakeSettings[i], row.fake[i]);
+    ASSERT_TRUE(row.fake.empty() || browser_.Start(L"fake_browser.exe", {PathOf(L"dde.log")}));
     const std::string exe = NarrowForLog(standIn_);
     Lines started;
     for (const Act& act : row.acts) {
@@ -145,7 +141,7 @@ TEST_P(BrowserRows, Row)
             started.insert(started.end(), {"\"" + exe + "\" \"" + act.started + "\"", exe, act.started});
             EXPECT_EQ(Started(started.size()), started);
         }
-        if (act.caret) EXPECT_EQ(ItemText(g_ui.tree, CaretItem()), act.caret);
+        EXPECT_TRUE(!act.caret || ItemText(g_ui.tree, CaretItem()) == act.caret) << NarrowForLog(act.caret);
     }
     EXPECT_EQ(Started(0), started);
     EXPECT_EQ(LogLines(PathOf(L"dde.log")), row.dde);
@@ -160,7 +156,8 @@ INSTANTIATE_TEST_SUITE_P(Browser, BrowserRows, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // Per-user entries first, then the machine's 64-bit view, then its 32-bit view; an empty value
-// names nothing. With none, each command reports the browser missing once.
+// names nothing. With none, the command reports the browser missing. Where the prefix shares the
+// machine views, the preferred place is written last.
 TEST_F(BrowserTest, AppPathsAreReadForTheUserThenThe64BitThenThe32BitView)
 {
     const struct { const wchar_t *user, *m64, *m32, *started; } rows[] = {
@@ -171,7 +168,7 @@ TEST_F(BrowserTest, AppPathsAreReadForTheUserThenThe64BitThenThe32BitView)
     for (const auto& row : rows) {
         const std::pair<AppPathsPlace, const wchar_t*> places[] = {
             {AppPathsPlace::Machine32, row.m32}, {AppPathsPlace::Machine64, row.m64}, {AppPathsPlace::User, row.user}};
-        AppPathsEntries entries;   // where the prefix shares the machine views, the preferred place is written last
+        AppPathsEntries entries;
         for (const auto& [place, name] : places) entries.Set(L"Netscape.exe", std::nullopt, place);
         for (const auto& [place, name] : places)
             if (name) entries.Set(L"Netscape.exe", *name ? PathOf(name) : L"", place);
@@ -181,12 +178,11 @@ TEST_F(BrowserTest, AppPathsAreReadForTheUserThenThe64BitThenThe32BitView)
         Lines started = Started(row.started ? 3 : 0);
         EXPECT_EQ(started.size() > 1 ? started[1] : "", row.started ? NarrowForLog(PathOf(row.started)) : "");
         ASSERT_EQ(g_shownMessages.size(), row.started ? 0u : 1u);
-        for (const ShownMessage& message : g_shownMessages)
-            EXPECT_TRUE(message.caption == L"ﾌﾞﾗｳｻﾞ起動ｴﾗｰ" && message.text.find(L"ｲﾝｽﾄｰﾙ") != std::wstring::npos);
+        for (const ShownMessage& message : g_shownMessages) EXPECT_EQ(message.caption, L"ﾌﾞﾗｳｻﾞ起動ｴﾗｰ");
     }
 }
 
-// The button pressed after each message or command (-1: none; 0 and 4 are outside).
+// The button pressed after the registered message or a command (0 is outside: no change).
 TEST_F(BrowserTest, ButtonsAndTheRegisteredMessageChooseAndExitStoresTheChoice)
 {
     Show({"0A\\"}, 1);

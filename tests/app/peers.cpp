@@ -4,14 +4,14 @@
 bool Peer::Start(const wchar_t* program, const std::vector<std::wstring>& args)
 {
     static int s_started = 0;
-    std::wstring readyName = L"larkit-peer-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++s_started);
-    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
-    std::wstring commandLine = L"\"" + BesideTests(program) + L"\" \"" + readyName + L"\"";
+    std::wstring ready = L"larkit-peer-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++s_started);
+    HANDLE waits[2] = {CreateEventW(nullptr, TRUE, FALSE, ready.c_str()), nullptr};
+    std::wstring commandLine = L"\"" + BesideTests(program) + L"\" \"" + ready + L"\"";
     for (const std::wstring& arg : args) commandLine += L" \"" + arg + L"\"";
     bool started = StartProgram(commandLine, nullptr, &process_);
-    HANDLE waits[2] = {ready, process_.hProcess};
+    waits[1] = process_.hProcess;
     bool serving = started && WaitForMultipleObjects(2, waits, FALSE, 10000) == WAIT_OBJECT_0;
-    CloseHandle(ready);
+    CloseHandle(waits[0]);
     if (!serving) Stop();
     return serving;
 }
@@ -27,7 +27,6 @@ void Peer::Stop()
     process_ = PROCESS_INFORMATION{};
 }
 
-// The default value of the key (set, or removed for nullopt).
 static void WriteDefault(HKEY key, const std::optional<std::wstring>& value)
 {
     if (!value) RegDeleteValueW(key, nullptr);
@@ -41,15 +40,11 @@ void AppPathsEntries::Set(const wchar_t* keyName, const std::optional<std::wstri
             place == AppPathsPlace::User ? 0u : place == AppPathsPlace::Machine64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY,
             std::wstring(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\") + keyName, false, {}};
     HKEY key = nullptr;
-    DWORD disposition = 0, type = 0;
-    ASSERT_EQ(RegCreateKeyExW(s.root, s.key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | s.view, nullptr, &key, &disposition),
-              ERROR_SUCCESS);
-    s.existed = disposition == REG_OPENED_EXISTING_KEY;
+    DWORD made = 0, size = 2048;
+    ASSERT_EQ(RegCreateKeyExW(s.root, s.key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | s.view, nullptr, &key, &made), 0);
+    s.existed = made == REG_OPENED_EXISTING_KEY;
     wchar_t value[1024];
-    DWORD size = sizeof value;
-    if (RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS &&
-        type == REG_SZ && size >= sizeof(wchar_t))
-        s.value = std::wstring(value, size / sizeof(wchar_t) - 1);
+    if (RegGetValueW(key, nullptr, nullptr, RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS) s.value = value;
     WriteDefault(key, exe);
     RegCloseKey(key);
     saved_.push_back(s);

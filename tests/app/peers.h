@@ -5,15 +5,13 @@
 #include <string>
 #include <vector>
 
-#include <windows.h>
-
 #include "tests/app/harness.h"
 
 inline std::wstring BesideTests(const wchar_t* name) { return BesideProgram(name); }
 inline std::vector<std::string> LogLines(const std::wstring& path) { return SplitLines(ReadBytes(path).value_or("")); }
 
-// A started helper program. Its first argument is an event it sets once it serves; Start waits
-// for that. Stop (also when the object goes) posts WM_QUIT to its thread, then terminates it.
+// A started helper program: its first argument is an event it sets once it serves, which Start
+// waits for. Stop (also when the object goes) posts WM_QUIT to its thread, then terminates it.
 class Peer {
 public:
     ~Peer() { Stop(); }
