@@ -80,8 +80,8 @@ const Row kRows[] = {
      {kUnstorable.c_str()}},
 };
 
-// A stand-in browser under the App Paths keys of all three browsers, in a folder whose name has a
-// blank; it appends its command line and arguments to started.log.
+// A stand-in browser under the user's App Paths keys of all three browsers, in a folder whose name
+// has a blank; it appends its command line and arguments to started.log.
 class BrowserTest : public AppTest {
 protected:
     void SetUp() override
@@ -94,13 +94,11 @@ protected:
             ASSERT_TRUE(CopyFileW(BesideTests(L"stand_in_browser.exe").c_str(), exe.c_str(), FALSE));
         SetEnvironmentVariableW(L"LARKIT_STAND_IN_LOG", PathOf(L"started.log").c_str());
         for (const wchar_t* key : {L"IEXPLORE.EXE", L"Netscape.exe", L"Opera.exe"})
-            appPaths_.Set(key, standIn_, AppPathsPlace::Machine64);
+            appPaths_.Set(key, standIn_.c_str(), AppPathsPlace::User);
     }
     void TearDown() override
     {
         browser_.Stop();
-        if (g_ui.main && IsWindow(g_ui.main)) Exit();
-        appPaths_.Clear();
         for (const char* name : kFakeSettings) SetEnvironmentVariableA(name, nullptr);
         SetEnvironmentVariableW(L"LARKIT_STAND_IN_LOG", nullptr);
         AppTest::TearDown();
@@ -160,18 +158,18 @@ INSTANTIATE_TEST_SUITE_P(Browser, BrowserRows, ::testing::ValuesIn(kRows),
 // machine views, the preferred place is written last.
 TEST_F(BrowserTest, AppPathsAreReadForTheUserThenThe64BitThenThe32BitView)
 {
-    const struct { const wchar_t *user, *m64, *m32, *started; } rows[] = {
-        {L"user.exe", L"m64.exe", L"m32.exe", L"user.exe"}, {nullptr, L"m64.exe", L"m32.exe", L"m64.exe"},
-        {L"", nullptr, L"m32.exe", L"m32.exe"}, {nullptr, nullptr, nullptr, nullptr}};
+    const struct { const wchar_t *m32, *m64, *user, *started; } rows[] = {
+        {L"m32.exe", L"m64.exe", L"user.exe", L"user.exe"}, {L"m32.exe", L"m64.exe", nullptr, L"m64.exe"},
+        {L"m32.exe", nullptr, L"", L"m32.exe"}, {nullptr, nullptr, nullptr, nullptr}};
     Show({"0A\\", "1u,http://u"}, 2);
     Select({L"A", L"u"});
     for (const auto& row : rows) {
-        const std::pair<AppPathsPlace, const wchar_t*> places[] = {
-            {AppPathsPlace::Machine32, row.m32}, {AppPathsPlace::Machine64, row.m64}, {AppPathsPlace::User, row.user}};
-        AppPathsEntries entries;
-        for (const auto& [place, name] : places) entries.Set(L"Netscape.exe", std::nullopt, place);
-        for (const auto& [place, name] : places)
-            if (name) entries.Set(L"Netscape.exe", *name ? PathOf(name) : L"", place);
+        const wchar_t* const names[] = {row.m32, row.m64, row.user};
+        for (int i = 0; i < 3; ++i) appPaths_.Set(L"Netscape.exe", nullptr, AppPathsPlace(i));
+        for (int i = 0; i < 3; ++i) {
+            std::wstring exe = names[i] && *names[i] ? PathOf(names[i]) : L"";
+            if (names[i]) appPaths_.Set(L"Netscape.exe", exe.c_str(), AppPathsPlace(2 - i));
+        }
         DeleteFileW(PathOf(L"started.log").c_str());
         g_shownMessages.clear();
         SendMessageW(g_ui.main, WM_COMMAND, IDM_OPEN, 0);
@@ -182,16 +180,12 @@ TEST_F(BrowserTest, AppPathsAreReadForTheUserThenThe64BitThenThe32BitView)
     }
 }
 
-// The button pressed after the registered message or a command (0 is outside: no change).
-TEST_F(BrowserTest, ButtonsAndTheRegisteredMessageChooseAndExitStoresTheChoice)
+// The registered message chooses the browser (0 is outside: no change); the exit stores it.
+TEST_F(BrowserTest, RegisteredMessageChoosesAndExitStoresTheChoice)
 {
     Show({"0A\\"}, 1);
-    for (auto [web, command, pressed] : {std::tuple{2, 0, 1}, {0, 0, 1}, {-1, IDM_BROWSER_OPERA, 2}}) {
-        if (web >= 0) SendMessageW(g_ui.main, g_ui.msgSelectBrowser, web, 0);
-        if (command) SendMessageW(g_ui.main, WM_COMMAND, command, 0);
-        for (int i = 0; i < 3; ++i)
-            EXPECT_EQ(SendMessageW(g_ui.toolbar, TB_ISBUTTONCHECKED, IDM_BROWSER_IE + i, 0) != 0, i == pressed) << web;
-    }
+    for (WPARAM web : {3, 0}) SendMessageW(g_ui.main, g_ui.msgSelectBrowser, web, 0);
+    EXPECT_NE(SendMessageW(g_ui.toolbar, TB_ISBUTTONCHECKED, IDM_BROWSER_OPERA, 0), 0);
     Exit();
     EXPECT_EQ(StoredDword(L"SelectWeb"), 3u);
 }

@@ -70,17 +70,16 @@ void SetSettingString(const wchar_t* name, const std::wstring& value)
     RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, name, value);
 }
 
-static bool ReadSetting(const wchar_t* name, DWORD type, void* data, DWORD size)
+bool ReadSettingDword(const wchar_t* name, DWORD* value)
 {
-    DWORD got = 0;
-    return RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &got, data, &size) == ERROR_SUCCESS &&
-           got == type;
+    DWORD size = sizeof *value;
+    return RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, value, &size) == ERROR_SUCCESS;
 }
-bool ReadSettingDword(const wchar_t* name, DWORD* value) { return ReadSetting(name, REG_DWORD, value, sizeof *value); }
 bool ReadSettingString(const wchar_t* name, std::wstring* value)
 {
     wchar_t text[2048];
-    if (!ReadSetting(name, REG_SZ, text, sizeof text)) return false;
+    DWORD size = sizeof text;
+    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr, text, &size)) return false;
     *value = text;
     return true;
 }
@@ -90,11 +89,6 @@ DWORD StoredDword(const wchar_t* name)
     DWORD value = 0xDEADBEEF;
     EXPECT_TRUE(ReadSettingDword(name, &value)) << "missing " << name;
     return value;
-}
-
-bool ShownItem::operator==(const ShownItem& o) const
-{
-    return depth == o.depth && text == o.text && image == o.image && selectedImage == o.selectedImage && data == o.data;
 }
 
 void PrintTo(const ShownItem& item, std::ostream* out)

@@ -1,7 +1,6 @@
 // The real main window in the test process: a fresh folder and settings key for each test, the
 // window started and stopped as the program does, and views of the tree, files and screen.
 #pragma once
-#include <functional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -12,13 +11,12 @@
 
 #include "tests/support/support.h"
 
-// One shown item, in display order.
-struct ShownItem {
+struct ShownItem {   // one shown item, in display order
     int depth;
     std::wstring text;
     int image, selectedImage;
     LPARAM data;
-    bool operator==(const ShownItem& o) const;
+    bool operator==(const ShownItem&) const = default;
 };
 void PrintTo(const ShownItem& item, std::ostream* out);
 
@@ -27,8 +25,7 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-public:   // the row runners' hooks use these too
-    // Files in the test's own folder (the program directory).
+public:   // the row runners' hooks use these too; the files are the test folder's (the program's)
     std::wstring PathOf(const std::wstring& name) const { return folder_ + L"\\" + name; }
     void WriteFileBytes(const std::wstring& name, const std::string& bytes) const;
     std::string ReadFileBytes(const std::wstring& name) const;   // "<missing>" when unreadable
@@ -48,23 +45,21 @@ bool ReadSettingDword(const wchar_t* name, DWORD* value);
 bool ReadSettingString(const wchar_t* name, std::wstring* value);
 DWORD StoredDword(const wchar_t* name);   // 0xDEADBEEF (and a test failure) when not stored
 
-// The tree in display order (depth-first), and the item reached by following titles from the
-// top level (null when one is missing); Select makes it the caret item.
+// The tree depth-first as shown; the item at a path of titles from the top (null when missing),
+// which Select makes the caret item.
 std::vector<ShownItem> ShownTree();
 std::vector<HTREEITEM> ShownItemHandles();
 HTREEITEM CaretItem();
 HTREEITEM ItemAtPath(const std::vector<std::wstring>& titles);
 HTREEITEM Select(const std::vector<std::wstring>& titles);
 
-// UTF-8 test text to the CP932 bytes of the list file.
-std::string Cp932(const char* utf8);
+std::string Cp932(const char* utf8);   // UTF-8 test text to the list file's CP932 bytes
 
-// The check after every command: the tree shows exactly what a rebuild from the list shows.
-// Rebuilds the tree, so the selection is reset.
+// The check after every command: the tree shows what a rebuild shows (which resets the selection).
 void ExpectTreeMatchesRebuild();
 
-// An item a rebuild makes from a list: the line it shows, its parent among the items (-1 for the
-// top level) and how it looks, worked out from the lines alone, in display order.
+// An item a rebuild makes, worked out from the lines alone: the line it shows, its parent among
+// the items (-1 at the top) and how it looks, in display order.
 struct ListItem {
     size_t line;
     int parent;

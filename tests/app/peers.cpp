@@ -27,37 +27,20 @@ void Peer::Stop()
     process_ = PROCESS_INFORMATION{};
 }
 
-static void WriteDefault(HKEY key, const std::optional<std::wstring>& value)
+void AppPathsEntries::Set(const wchar_t* keyName, const wchar_t* exe, AppPathsPlace place)
 {
-    if (!value) RegDeleteValueW(key, nullptr);
-    else RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value->c_str()),
-                        static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t)));
-}
-
-void AppPathsEntries::Set(const wchar_t* keyName, const std::optional<std::wstring>& exe, AppPathsPlace place)
-{
-    Saved s{place == AppPathsPlace::User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE,
-            place == AppPathsPlace::User ? 0u : place == AppPathsPlace::Machine64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY,
-            std::wstring(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\") + keyName, false, {}};
-    HKEY key = nullptr;
-    DWORD made = 0, size = 2048;
-    ASSERT_EQ(RegCreateKeyExW(s.root, s.key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | s.view, nullptr, &key, &made), 0);
-    s.existed = made == REG_OPENED_EXISTING_KEY;
-    wchar_t value[1024];
-    if (RegGetValueW(key, nullptr, nullptr, RRF_RT_REG_SZ, nullptr, value, &size) == ERROR_SUCCESS) s.value = value;
-    WriteDefault(key, exe);
+    HKEY root = place == AppPathsPlace::User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, key = nullptr;
+    REGSAM view = place == AppPathsPlace::User ? 0 : place == AppPathsPlace::Machine64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
+    std::wstring name = std::wstring(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\") + keyName;
+    RegDeleteKeyExW(root, name.c_str(), view, 0);
+    if (!exe) return;
+    ASSERT_EQ(RegCreateKeyExW(root, name.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &key, nullptr), 0);
+    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(exe), DWORD((wcslen(exe) + 1) * sizeof *exe));
     RegCloseKey(key);
-    saved_.push_back(s);
+    made_.emplace_back(root, view, name);
 }
 
-void AppPathsEntries::Clear()
+AppPathsEntries::~AppPathsEntries()
 {
-    for (HKEY key = nullptr; !saved_.empty(); saved_.pop_back()) {
-        const Saved& s = saved_.back();
-        if (!s.existed) RegDeleteKeyExW(s.root, s.key.c_str(), s.view, 0);
-        else if (RegOpenKeyExW(s.root, s.key.c_str(), 0, KEY_ALL_ACCESS | s.view, &key) == ERROR_SUCCESS) {
-            WriteDefault(key, s.value);
-            RegCloseKey(key);
-        }
-    }
+    for (const auto& [root, view, name] : made_) RegDeleteKeyExW(root, name.c_str(), view, 0);
 }

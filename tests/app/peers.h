@@ -1,8 +1,8 @@
 // The helper programs the tests start (built beside win_tests.exe) and the App Paths entries that
-// lead to them. Every wait is bounded; nothing outlives the object that started it.
+// lead to them. Every wait is bounded; nothing outlives the object that started or made it.
 #pragma once
-#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/app/harness.h"
@@ -22,18 +22,15 @@ private:
     PROCESS_INFORMATION process_{};
 };
 
-// For the current user only, or in HKEY_LOCAL_MACHINE's 64-bit or 32-bit view.
+// App Paths keys for the current user only, or in HKEY_LOCAL_MACHINE's 64-bit or 32-bit view,
+// none of them the prefix's own: Set makes one with the default value `exe` (null deletes it),
+// and the object deletes what it made when it goes.
 enum class AppPathsPlace { User, Machine64, Machine32 };
-
-// Sets the default values of App Paths keys (nullopt removes one); Clear, also when the object
-// goes, puts back in reverse order what was there (two entries may be one key).
 class AppPathsEntries {
 public:
-    ~AppPathsEntries() { Clear(); }
-    void Set(const wchar_t* keyName, const std::optional<std::wstring>& exe, AppPathsPlace place);
-    void Clear();
+    ~AppPathsEntries();
+    void Set(const wchar_t* keyName, const wchar_t* exe, AppPathsPlace place);
 
 private:
-    struct Saved { HKEY root; REGSAM view; std::wstring key; bool existed; std::optional<std::wstring> value; };
-    std::vector<Saved> saved_;
+    std::vector<std::tuple<HKEY, REGSAM, std::wstring>> made_;
 };
