@@ -1,8 +1,6 @@
 // Docking on the real 1024 x 768 test screen: drags through the move loop's messages with real
 // pointer positions, the auto-hide timer, the desktop-bar service and the screen changes. The zone
 // borders and held rectangles are core rules (tests/core/bar_test.cpp).
-#include <optional>
-
 #include "app/docking.h"
 #include "res/resource.h"
 #include "tests/app/dialog_driver.h"
@@ -32,19 +30,16 @@ bool IsRegisteredBar(HWND hwnd)
 void Tick() { SendMessageW(g_ui.main, WM_TIMER, IDT_HIDE, 0); }
 void Place(LONG left) { SetWindowPos(g_ui.main, nullptr, left, 100, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE); }
 
-// A move with the pointer from `from` to `to` (WM_MOVING), or a resize to `frame`.
-void Move(POINT from, POINT to, std::optional<RECT> frame = std::nullopt)
+// A move with the pointer from `from` to `to`, proposed through WM_MOVING.
+void Move(POINT from, POINT to)
 {
     PointAt(from.x, from.y);
     SendMessageW(g_ui.main, WM_ENTERSIZEMOVE, 0, 0);
-    RECT r = frame.value_or(MainWindowRect());
-    if (!frame) {
-        PointAt(to.x, to.y);
-        OffsetRect(&r, to.x - from.x, to.y - from.y);
-        SendMessageW(g_ui.main, WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&r));
-    }
-    SetWindowPos(g_ui.main, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT r = MainWindowRect();
+    OffsetRect(&r, to.x - from.x, to.y - from.y);
     PointAt(to.x, to.y);
+    SendMessageW(g_ui.main, WM_MOVING, WMSZ_LEFT, reinterpret_cast<LPARAM>(&r));
+    SetWindowPos(g_ui.main, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(g_ui.main, WM_EXITSIZEMOVE, 0, 0);
     PumpMessages();
 }
@@ -83,7 +78,9 @@ TEST_F(DockingTest, DragsDockAndUndockAndTheExitStoresThePlaces)
     SendMessageW(g_ui.main, WM_DISPLAYCHANGE, 32, MAKELPARAM(kW, kH));
     EXPECT_EQ(MainWindowRect(), (RECT{0, 100, 300, 600}));
     Move({100, 300}, {kW - 1, 300});
-    Move({kW - 200, 300}, {700, 300}, RECT{700, 0, kW, kH});
+    SendMessageW(g_ui.main, WM_ENTERSIZEMOVE, 0, 0);   // a resize by the frame
+    SetWindowPos(g_ui.main, nullptr, 700, 0, kW - 700, kH, SWP_NOZORDER | SWP_NOACTIVATE);
+    SendMessageW(g_ui.main, WM_EXITSIZEMOVE, 0, 0);
     EXPECT_EQ(MainWindowRect(), (RECT{700, 0, kW, kH}));
     HWND main = g_ui.main;
     Exit();
