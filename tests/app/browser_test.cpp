@@ -3,7 +3,6 @@
 // through a real window caption, and the refusals. The URL and reply text rules: browser_text_test.
 #include "edit/entry_commands.h"
 #include "res/resource.h"
-#include "tests/app/harness.h"
 #include "tests/app/peers.h"
 #include "tests/app/scripted_message_box.h"
 #include "tree/state.h"

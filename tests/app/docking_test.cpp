@@ -95,7 +95,8 @@ TEST_F(DockingTest, DragsDockAndUndockAndTheExitStoresThePlaces)
 // window hears of it at once. Either comes back at its width, which is what the exit stores.
 TEST_F(DockingTest, AutoHideHidesToAStripAndComesBackUnderThePointer)
 {
-    const struct { DWORD edge; LONG strip; POINT back; } rows[] = {{kEdgeLeft, -4, {0, 500}}, {kEdgeRight, kW - 1, {kW - 1, 300}}};
+    const struct { DWORD edge; LONG strip; POINT back; } rows[] = {{kEdgeLeft, -4, {0, 500}},
+                                                                    {kEdgeRight, kW - 1, {kW - 1, 300}}};
     for (const auto& row : rows) {
         StartAs(0, row.edge, 1);
         EXPECT_FALSE(IsRegisteredBar(g_ui.main));

@@ -9,7 +9,6 @@
 #include "core/lines.h"
 #include "core/list_bytes.h"
 #include "edit/find.h"
-#include "platform/file.h"
 #include "platform/registry.h"
 #include "platform/text.h"
 #include "tests/app/faulty_file.h"
@@ -34,9 +33,6 @@ void AppTest::SetUp()
     g_paths = Paths();
     g_dock = Dock();
     g_fileFaults = FileFaults();
-    wchar_t dir[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, dir);
-    previousDir_ = dir;
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string("larkit-tests-") + info->test_suite_name() + "." + info->name();
     std::replace(name.begin(), name.end(), '/', '_');
@@ -49,7 +45,7 @@ void AppTest::TearDown()
 {
     g_fileFaults = FileFaults();
     if (g_ui.main && IsWindow(g_ui.main)) Exit();
-    SetCurrentDirectoryW(previousDir_.c_str());
+    SetCurrentDirectoryW(TemporaryFolder().c_str());   // the test's folder can then go
     RemoveFolder(folder_);
     ClearSettings();
 }
@@ -79,7 +75,8 @@ bool ReadSettingString(const wchar_t* name, std::wstring* value)
 {
     wchar_t text[2048];
     DWORD size = sizeof text;
-    if (RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr, text, &size)) return false;
+    LSTATUS got = RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr, text, &size);
+    if (got != ERROR_SUCCESS) return false;
     *value = text;
     return true;
 }
@@ -91,10 +88,10 @@ DWORD StoredDword(const wchar_t* name)
     return value;
 }
 
-void PrintTo(const ShownItem& item, std::ostream* out)
+void PrintTo(const ShownItem& i, std::ostream* out)
 {
-    *out << "{" << item.depth << ", \"" << NarrowForLog(item.text) << "\", " << item.image << "/" << item.selectedImage
-         << ", " << item.data << "}";
+    *out << "{" << i.depth << ", \"" << NarrowForLog(i.text) << "\", " << i.image << "/" << i.selectedImage << ", "
+         << i.data << "}";
 }
 
 // Every item from `first` on, depth-first, with its depth.

@@ -34,7 +34,7 @@ public:   // the row runners' hooks use these too; the files are the test folder
     const std::wstring& folder() const { return folder_; }
 
 private:
-    std::wstring folder_, previousDir_;
+    std::wstring folder_;
 };
 
 // The settings key under HKCU, as the program stores it.

@@ -1,13 +1,11 @@
 // Saves ended part of the way through, as by a kill, in a process of their own (win_tests.exe as
 // a helper): the list file holds its old bytes or the new ones, never a mix; a failed save never
 // replaces the backup, and the next start settles what was left.
-#include "core/lines.h"
 #include "platform/file.h"
 #include "tests/app/faulty_file.h"
 #include "tests/app/harness.h"
 #include "tests/app/helper_process.h"
 #include "tests/app/scripted_message_box.h"
-#include "tree/state.h"
 
 namespace {
 
