@@ -154,8 +154,9 @@ INSTANTIATE_TEST_SUITE_P(Browser, BrowserRows, ::testing::ValuesIn(kRows),
 
 // Per-user entries first, then the machine's 64-bit view, then its 32-bit view; an empty value
 // names nothing. With none, the command reports the browser missing. Where the prefix shares the
-// machine views, the preferred place is written last.
-TEST_F(BrowserTest, AppPathsAreReadForTheUserThenThe64BitThenThe32BitView)
+// machine views, the preferred place is written last. Then the registered message chooses the
+// browser (0 is outside: no change), and the exit stores the choice.
+TEST_F(BrowserTest, AppPathsOrderAndTheRegisteredMessage)
 {
     const struct { const wchar_t *m32, *m64, *user, *started; } rows[] = {
         {L"m32.exe", L"m64.exe", L"user.exe", L"user.exe"}, {L"m32.exe", L"m64.exe", nullptr, L"m64.exe"},
@@ -177,12 +178,6 @@ TEST_F(BrowserTest, AppPathsAreReadForTheUserThenThe64BitThenThe32BitView)
         ASSERT_EQ(g_shownMessages.size(), row.started ? 0u : 1u);
         for (const ShownMessage& message : g_shownMessages) EXPECT_EQ(message.caption, L"ﾌﾞﾗｳｻﾞ起動ｴﾗｰ");
     }
-}
-
-// The registered message chooses the browser (0 is outside: no change); the exit stores it.
-TEST_F(BrowserTest, RegisteredMessageChoosesAndExitStoresTheChoice)
-{
-    Show({"0A\\"}, 1);
     for (WPARAM web : {3, 0}) SendMessageW(g_ui.main, g_ui.msgSelectBrowser, web, 0);
     EXPECT_NE(SendMessageW(g_ui.toolbar, TB_ISBUTTONCHECKED, IDM_BROWSER_OPERA, 0), 0);
     Exit();
