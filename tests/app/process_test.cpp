@@ -28,7 +28,8 @@ TEST_F(ProcessTest, OfTwoStartsAtOnceExactlyOneRuns)
         HWND main = nullptr;
         DWORD owner = 0;
         for (int waited = 0; !owner && waited < 20000; waited += 20, Sleep(20)) {
-            GetWindowThreadProcessId(main = FindWindowW(L"LARKIT", nullptr), &owner);
+            main = FindWindowW(L"LARKIT", nullptr);
+            GetWindowThreadProcessId(main, &owner);
             if (owner != pair[0].dwProcessId && owner != pair[1].dwProcessId) owner = 0;
         }
         size_t runs = owner == pair[1].dwProcessId;

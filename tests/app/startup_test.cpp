@@ -100,7 +100,7 @@ TEST_F(StartupExitTest, HandEditsAreKeptAsideBeforeTheListReplacesThem)
     for (const char* edit : {"0First edit\\\r\n", "0Second edit\\\r\n"}) {
         WriteFileBytes(L"list.dat", edit);
         AddLine(g_bookmarks, "0More\\");
-        if (edit[1] == 'S') Exit();
+        if (edit[1] == 'S') Exit();   // the second edit meets the exit, the first the session's end
         else SendMessageW(g_ui.main, WM_ENDSESSION, TRUE, 0);
         EXPECT_EQ(ReadFileBytes(L"list.dat"), ListFileBytes(g_bookmarks.lines));
     }
