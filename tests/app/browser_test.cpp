@@ -1,6 +1,4 @@
-// The browser side through real peers: the DDE requests a running browser (tests/peers/fake_browser)
-// receives, the argv of a browser started from App Paths (stand_in_browser), the page captured
-// through a real window caption, and the refusals. The URL and reply text rules: browser_text_test.
+// The browser side through real peers (fake_browser, stand_in_browser); the text rules: browser_text_test.
 #include "edit/entry_commands.h"
 #include "res/resource.h"
 #include "tests/app/peers.h"
@@ -79,8 +77,7 @@ const Row kRows[] = {
      {kUnstorable.c_str()}},
 };
 
-// A stand-in browser under the user's App Paths keys of all three browsers, in a folder whose name
-// has a blank; it appends its command line and arguments to started.log.
+// A stand-in browser under the user's App Paths keys, in a folder whose name has a blank.
 class BrowserTest : public AppTest {
 protected:
     void SetUp() override
@@ -152,10 +149,8 @@ TEST_P(BrowserRows, Row)
 INSTANTIATE_TEST_SUITE_P(Browser, BrowserRows, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Per-user entries first, then the machine's 64-bit view, then its 32-bit view; an empty value
-// names nothing. With none, the command reports the browser missing. Where the prefix shares the
-// machine views, the preferred place is written last. Then the registered message chooses the
-// browser (0 is outside: no change), and the exit stores the choice.
+// App Paths: the user's, then the 64-bit, then the 32-bit view (written in reverse: views may be one);
+// then the registered message chooses (0 is outside) and the exit stores the choice.
 TEST_F(BrowserTest, AppPathsOrderAndTheRegisteredMessage)
 {
     const struct { const wchar_t *m32, *m64, *user, *started; } rows[] = {

@@ -1,6 +1,4 @@
-// Docking on the real 1024 x 768 test screen: drags through the move loop's messages with real
-// pointer positions, the auto-hide timer, the desktop-bar service and the screen changes. The zone
-// borders and held rectangles are core rules (tests/core/bar_test.cpp).
+// Docking on the real 1024 x 768 test screen; the zone and rectangle rules are core tables (bar_test).
 #include "app/docking.h"
 #include "res/resource.h"
 #include "tests/app/dialog_driver.h"
@@ -58,9 +56,7 @@ protected:
     }
 };
 
-// Floating into the left zone docks; dragged away it floats at the stored size and comes back
-// on the screen after a change; into the right zone it docks again, and a frame resize sets the
-// width. The exit takes the bar out of the service and stores the edge, width and floating place.
+// Dock left, float at the stored size, back on the screen, dock right, resize; the exit stores all.
 TEST_F(DockingTest, DragsDockAndUndockAndTheExitStoresThePlaces)
 {
     SetSettingDword(L"Width", 300);
@@ -90,9 +86,7 @@ TEST_F(DockingTest, DragsDockAndUndockAndTheExitStoresThePlaces)
     for (auto [name, value] : stored) EXPECT_EQ(StoredDword(name), value) << name;
 }
 
-// The first tick outside after start-up hides at once, later ones at the second. The left strip
-// lies off the screen, so only the tick sees the pointer at the edge; over the right one, the
-// window hears of it at once. Either comes back at its width, which is what the exit stores.
+// Hides at the first tick outside; back under the pointer at the edge (left: at the tick).
 TEST_F(DockingTest, AutoHideHidesToAStripAndComesBackUnderThePointer)
 {
     const struct { DWORD edge; LONG strip; POINT back; } rows[] = {{kEdgeLeft, -4, {0, 500}},
@@ -117,8 +111,7 @@ TEST_F(DockingTest, AutoHideHidesToAStripAndComesBackUnderThePointer)
     }
 }
 
-// As the system delivers them: the display change posted, the others sent; a hidden bar is placed
-// again shown, with a taskbar measured there. The settings dialog turning auto-hide off registers it.
+// Changes as the system delivers them (the display change posted) place a hidden bar again, shown.
 TEST_F(DockingTest, CommandsNotificationsScreenChangesAndSettingsPlaceTheBarAgain)
 {
     StartAs(0, kEdgeRight, 1);

@@ -160,9 +160,8 @@ void ExpectTreeMatchesRebuild()
 
 std::vector<ListItem> ItemsOfList(const std::vector<std::string>& lines, bool sorted)
 {
-    // Each shown line goes under the item made last one level up; then each item's children are
-    // laid out depth-first. Images in the order the image list adds its bitmaps: DIR_O, GRP_C,
-    // GRP_O, DIR_C, URL_S, URL_NS.
+    // Each shown line goes under the item made last one level up. Images in the order the image list
+    // adds its bitmaps: DIR_O, GRP_C, GRP_O, DIR_C, URL_S, URL_NS.
     std::vector<ListItem> made;
     std::vector<std::vector<int>> children(1);   // [0]: the top level; [k + 1]: item k
     int lastAtDepth[10] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};

@@ -1,5 +1,4 @@
-// The real main window in the test process: a fresh folder and settings key for each test, the
-// window started and stopped as the program does, and views of the tree, files and screen.
+// The real main window in the test process, a fresh folder and settings key per test, and views.
 #pragma once
 #include <ostream>
 #include <string>
@@ -45,8 +44,7 @@ bool ReadSettingDword(const wchar_t* name, DWORD* value);
 bool ReadSettingString(const wchar_t* name, std::wstring* value);
 DWORD StoredDword(const wchar_t* name);   // 0xDEADBEEF (and a test failure) when not stored
 
-// The tree depth-first as shown; the item at a path of titles from the top (null when missing),
-// which Select makes the caret item.
+// The tree depth-first as shown; the item at a path of titles (null when missing), or made the caret.
 std::vector<ShownItem> ShownTree();
 std::vector<HTREEITEM> ShownItemHandles();
 HTREEITEM CaretItem();
@@ -58,8 +56,7 @@ std::string Cp932(const char* utf8);   // UTF-8 test text to the list file's CP9
 // The check after every command: the tree shows what a rebuild shows (which resets the selection).
 void ExpectTreeMatchesRebuild();
 
-// An item a rebuild makes, worked out from the lines alone: the line it shows, its parent among
-// the items (-1 at the top) and how it looks, in display order.
+// An item a rebuild makes from the lines alone: its line, parent among the items (-1: top) and looks.
 struct ListItem {
     size_t line;
     int parent;

@@ -1,5 +1,4 @@
-// The helper programs the tests start (built beside win_tests.exe) and the App Paths entries that
-// lead to them. Every wait is bounded; nothing outlives the object that started or made it.
+// The helper programs the tests start and the App Paths entries that lead to them; waits are bounded.
 #pragma once
 #include <string>
 #include <tuple>
@@ -10,8 +9,8 @@
 inline std::wstring BesideTests(const wchar_t* name) { return BesideProgram(name); }
 inline std::vector<std::string> LogLines(const std::wstring& path) { return SplitLines(ReadBytes(path).value_or("")); }
 
-// A started helper program: its first argument is an event it sets once it serves, which Start
-// waits for. Stop (also when the object goes) posts WM_QUIT to its thread, then terminates it.
+// A helper program that sets the event named by its first argument once it serves; Start waits for
+// that. Stop (also when the object goes) posts WM_QUIT to its thread, then terminates it.
 class Peer {
 public:
     ~Peer() { Stop(); }
@@ -22,9 +21,8 @@ private:
     PROCESS_INFORMATION process_{};
 };
 
-// App Paths keys for the current user only, or in HKEY_LOCAL_MACHINE's 64-bit or 32-bit view,
-// none of them the prefix's own: Set makes one with the default value `exe` (null deletes it),
-// and the object deletes what it made when it goes.
+// App Paths keys (none the prefix's own) for the user or in a machine view: Set makes one with the
+// default value `exe` (null deletes it); the object deletes what it made when it goes.
 enum class AppPathsPlace { User, Machine64, Machine32 };
 class AppPathsEntries {
 public:

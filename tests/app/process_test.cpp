@@ -1,5 +1,4 @@
-// The program as a user starts it: its own process in its own folder, ended from outside.
-// (IDM_EXIT posted from another program: tests/release/start_from_zip.sh.)
+// The program in its own process (IDM_EXIT from another program: tests/release/start_from_zip.sh).
 #include "res/resource.h"
 #include "tests/app/harness.h"
 
@@ -12,9 +11,8 @@ DWORD ExitCodeOf(HANDLE process)   // 12345: not ended within 20 s
     return code;
 }
 
-// Each pair starts while the instance before it may still be in its exit save, its window
-// already hidden: one of the pair runs then, never both, never neither. Ended from outside by
-// both routes, the last by closing its window, which saves the list, its backup and the settings.
+// Each pair starts while the last instance may still be saving, its window hidden: exactly one of
+// the pair runs. Ended by both routes; the last close saves the list, its backup and the settings.
 using ProcessTest = AppTest;
 TEST_F(ProcessTest, OfTwoStartsAtOnceExactlyOneRuns)
 {

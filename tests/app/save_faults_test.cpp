@@ -1,6 +1,5 @@
-// Saves ended part of the way through, as by a kill, in a process of their own (win_tests.exe as
-// a helper): the list file holds its old bytes or the new ones, never a mix; a failed save never
-// replaces the backup, and the next start settles what was left.
+// Saves ended part of the way, as by a kill, in a helper process: the list file holds the old or the
+// new bytes, never a mix; the backup stays; the next start settles what was left.
 #include "platform/file.h"
 #include "tests/app/faulty_file.h"
 #include "tests/app/harness.h"
@@ -11,8 +10,7 @@ namespace {
 
 using SaveFaultTest = AppTest;
 
-// The step the save ends at; whether the list file holds the new list afterwards (the next start
-// then only removes the temporary file, else it keeps it aside and tells).
+// Per step: is the list new afterwards (the next start removes the temporary file, else keeps it aside).
 TEST_F(SaveFaultTest, EndedSaveLeavesOneWholeListAndTheNextStartSettlesTheRest)
 {
     const std::string old = "0Old\\\r\n1a,http://a/\r\n", oldBackup = "0Backup of an earlier run\\\r\n";

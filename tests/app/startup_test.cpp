@@ -1,6 +1,4 @@
-// Start-up and exit as only real runs show them: settings no run of the program wrote still give a
-// usable window that shows and saves the list; list file names the system refuses; hand edits of
-// the list file kept aside.
+// Start-up and exit as only real runs show them: bad settings, refused list names, hand edits.
 #include <algorithm>
 
 #include "app/docking.h"
@@ -19,9 +17,7 @@ const std::string kSample = "0Work\\\r\n1Tools\\\r\n2Editor,http://e\r\n0Home\\\
 
 using StartupExitTest = AppTest;
 
-// Numbers far out of range, values of the wrong type or size, strings of 100 KB. The window comes
-// up visible, within the screen (a shown auto-hide bar reaches 2 below the taskbar's top) and big
-// enough to use, once a bar that auto-hid is brought back as the pointer at the edge does.
+// Out-of-range numbers, wrong types and sizes, 100 KB strings: a usable window on the screen.
 TEST_F(StartupExitTest, BadSettingsStillStartOnTheScreenShowTheListAndSaveIt)
 {
     struct Value { const wchar_t* name; DWORD type; std::vector<BYTE> data; };
@@ -61,9 +57,7 @@ TEST_F(StartupExitTest, BadSettingsStillStartOnTheScreenShowTheListAndSaveIt)
     }
 }
 
-// Names the system refuses: list.dat stays untouched, and the edits of the run are saved under the
-// name when the system takes it, else in a side file the user is told about. unreadable: the name
-// opens no file that can be read, and the user is told at the start.
+// Refused names: list.dat untouched; the edits saved there or aside, and the user told (unreadable: at start).
 TEST_F(StartupExitTest, EditsAreSavedUnderTheDataFileNameOrAside)
 {
     const struct { const wchar_t* datafile; bool unreadable; } rows[] = {
@@ -90,9 +84,7 @@ TEST_F(StartupExitTest, EditsAreSavedUnderTheDataFileNameOrAside)
     }
 }
 
-// The list file edited by hand while the program runs, and the list changed too: the edited file
-// is kept aside before the list replaces it, without a word while the session ends and with one
-// message at the exit, and no copy replaces another.
+// Hand edits of the list file are kept aside, one copy each, told once at the exit.
 TEST_F(StartupExitTest, HandEditsAreKeptAsideBeforeTheListReplacesThem)
 {
     WriteFileBytes(L"list.dat", kSample);

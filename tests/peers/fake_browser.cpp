@@ -1,8 +1,6 @@
-// Plays a browser's DDE interface for the tests: fake_browser READY_EVENT LOG. Serves under
-// FAKE_SERVICE (from the environment) and appends "topic<TAB>item" per request to LOG; answers
-// WWW_GetWindowInfo with FAKE_REPLY, the others with "1"; declines the topic FAKE_REFUSE; holds the
-// WWW_Activate answer FAKE_LATE ms; shows a frame captioned FAKE_CAPTION, with a child. Sets
-// READY_EVENT once it serves; ends on WM_QUIT to its thread.
+// A browser's DDE side for the tests: fake_browser READY_EVENT LOG, set up from the environment:
+// serves as FAKE_SERVICE, logs "topic<TAB>item" per request, answers WWW_GetWindowInfo with FAKE_REPLY (others "1"),
+// declines FAKE_REFUSE, holds WWW_Activate FAKE_LATE ms, and shows a frame captioned FAKE_CAPTION.
 #include <windows.h>
 #include <ddeml.h>
 

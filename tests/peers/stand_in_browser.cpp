@@ -1,6 +1,5 @@
-// Stands in for a browser started from its App Paths entry: appends its command line and then each
-// argument as the system splits it, one a line in UTF-8, in one write, to the file named by the
-// environment variable LARKIT_STAND_IN_LOG.
+// Stands in for a browser started from App Paths: appends its command line, then each argument as
+// the system splits it, one a line in UTF-8, to the file named by LARKIT_STAND_IN_LOG.
 #include <windows.h>
 #include <shellapi.h>
 
