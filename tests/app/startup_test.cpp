@@ -1,6 +1,4 @@
-// Start-up and exit as only real runs show them: bad settings, refused list names, hand edits.
-#include <algorithm>
-
+// Start-up and exit as only real runs show them: settings no run wrote, list names the system refuses.
 #include "app/docking.h"
 #include "core/lines.h"
 #include "core/list_path.h"
@@ -82,29 +80,6 @@ TEST_F(StartupExitTest, EditsAreSavedUnderTheDataFileNameOrAside)
         EXPECT_TRUE(found.find("0Added") != std::string::npos && found.find("0Added") == found.rfind("0Added")) << found;
         EXPECT_EQ(g_shownMessages.size(), (row.unreadable ? 1u : 0u) + (aside.empty() ? 0u : 1u));
     }
-}
-
-// Hand edits of the list file are kept aside, one copy each, told once at the exit.
-TEST_F(StartupExitTest, HandEditsAreKeptAsideBeforeTheListReplacesThem)
-{
-    WriteFileBytes(L"list.dat", kSample);
-    Start();
-    for (const char* edit : {"0First edit\\\r\n", "0Second edit\\\r\n"}) {
-        WriteFileBytes(L"list.dat", edit);
-        AddLine(g_bookmarks, "0More\\");
-        if (edit[1] == 'S') Exit();   // the second edit meets the exit, the first the session's end
-        else SendMessageW(g_ui.main, WM_ENDSESSION, TRUE, 0);
-        EXPECT_EQ(ReadFileBytes(L"list.dat"), ListFileBytes(g_bookmarks.lines));
-    }
-    std::vector<std::wstring> copies;   // in name order: the order they were made
-    for (const std::wstring& name : NamesInFolder(folder()))
-        if (name.rfind(L"list_edited_", 0) == 0) copies.push_back(name);
-    std::sort(copies.begin(), copies.end());
-    ASSERT_EQ(copies.size(), 2u);
-    EXPECT_EQ(ReadFileBytes(copies[0]), "0First edit\\\r\n");
-    EXPECT_EQ(ReadFileBytes(copies[1]), "0Second edit\\\r\n");
-    ASSERT_EQ(g_shownMessages.size(), 1u);
-    EXPECT_NE(g_shownMessages[0].text.find(PathOf(copies[1])), std::wstring::npos);
 }
 
 }  // namespace
