@@ -9,10 +9,8 @@
 #include "core/lines.h"
 #include "core/list_bytes.h"
 #include "edit/find.h"
-#include "platform/file.h"
 #include "platform/registry.h"
 #include "platform/text.h"
-#include "res/resource.h"
 #include "tests/app/faulty_file.h"
 #include "tests/app/recorded_shell.h"
 #include "tests/app/scripted_message_box.h"
@@ -35,9 +33,6 @@ void AppTest::SetUp()
     g_paths = Paths();
     g_dock = Dock();
     g_fileFaults = FileFaults();
-    wchar_t dir[MAX_PATH];
-    GetCurrentDirectoryW(MAX_PATH, dir);
-    previousDir_ = dir;
     const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
     std::string name = std::string("larkit-tests-") + info->test_suite_name() + "." + info->name();
     std::replace(name.begin(), name.end(), '/', '_');
@@ -50,7 +45,7 @@ void AppTest::TearDown()
 {
     g_fileFaults = FileFaults();
     if (g_ui.main && IsWindow(g_ui.main)) Exit();
-    SetCurrentDirectoryW(previousDir_.c_str());
+    SetCurrentDirectoryW(TemporaryFolder().c_str());   // the test's folder can then go
     RemoveFolder(folder_);
     ClearSettings();
 }
@@ -61,7 +56,6 @@ void AppTest::WriteFileBytes(const std::wstring& name, const std::string& bytes)
 }
 
 std::string AppTest::ReadFileBytes(const std::wstring& name) const { return ReadBytes(PathOf(name)).value_or("<missing>"); }
-
 void AppTest::Start() { ASSERT_NE(StartMainWindow(), nullptr); }
 void AppTest::Exit() { ExitMainWindow(); }
 
@@ -72,19 +66,17 @@ void SetSettingString(const wchar_t* name, const std::wstring& value)
     RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, name, value);
 }
 
-static bool ReadSetting(const wchar_t* name, DWORD type, void* data, DWORD size)
+bool ReadSettingDword(const wchar_t* name, DWORD* value)
 {
-    DWORD got = 0;
-    return RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, &got, data, &size) == ERROR_SUCCESS &&
-           got == type;
+    DWORD size = sizeof *value;
+    return RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, value, &size) == ERROR_SUCCESS;
 }
-
-bool ReadSettingDword(const wchar_t* name, DWORD* value) { return ReadSetting(name, REG_DWORD, value, sizeof *value); }
-
 bool ReadSettingString(const wchar_t* name, std::wstring* value)
 {
     wchar_t text[2048];
-    if (!ReadSetting(name, REG_SZ, text, sizeof text)) return false;
+    DWORD size = sizeof text;
+    LSTATUS got = RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr, text, &size);
+    if (got != ERROR_SUCCESS) return false;
     *value = text;
     return true;
 }
@@ -96,9 +88,10 @@ DWORD StoredDword(const wchar_t* name)
     return value;
 }
 
-bool ShownItem::operator==(const ShownItem& o) const
+void PrintTo(const ShownItem& i, std::ostream* out)
 {
-    return depth == o.depth && text == o.text && image == o.image && selectedImage == o.selectedImage && data == o.data;
+    *out << "{" << i.depth << ", \"" << NarrowForLog(i.text) << "\", " << i.image << "/" << i.selectedImage << ", "
+         << i.data << "}";
 }
 
 // Every item from `first` on, depth-first, with its depth.
@@ -136,11 +129,18 @@ HTREEITEM ItemAtPath(const std::vector<std::wstring>& titles)
 {
     HTREEITEM item = nullptr;
     for (const std::wstring& title : titles) {
-        HTREEITEM child = item ? RelatedItem(g_ui.tree, item, TVGN_CHILD) : RelatedItem(g_ui.tree, nullptr, TVGN_ROOT);
-        while (child && ItemText(g_ui.tree, child) != title) child = RelatedItem(g_ui.tree, child, TVGN_NEXT);
-        if (!child) return nullptr;
-        item = child;
+        item = RelatedItem(g_ui.tree, item, item ? TVGN_CHILD : TVGN_ROOT);
+        while (item && ItemText(g_ui.tree, item) != title) item = RelatedItem(g_ui.tree, item, TVGN_NEXT);
+        if (!item) return nullptr;
     }
+    return item;
+}
+
+HTREEITEM Select(const std::vector<std::wstring>& titles)
+{
+    HTREEITEM item = ItemAtPath(titles);
+    EXPECT_NE(item, nullptr);
+    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
     return item;
 }
 
@@ -151,57 +151,33 @@ std::string Cp932(const char* utf8)
     return bytes;
 }
 
-void PrintTo(const ShownItem& item, std::ostream* out)
-{
-    *out << "{depth " << item.depth << ", \"" << NarrowForLog(item.text) << "\", images " << item.image << "/"
-         << item.selectedImage << ", data " << item.data << "}";
-}
-
-static void ExpectSameItems(const std::vector<ShownItem>& shown, const std::vector<ShownItem>& rebuilt)
-{
-    ASSERT_EQ(shown.size(), rebuilt.size()) << "items shown";
-    for (size_t i = 0; i < shown.size(); ++i)
-        EXPECT_EQ(shown[i], rebuilt[i]) << "item " << i << " shown as \"" << NarrowForLog(shown[i].text)
-                                        << "\", a rebuild shows \"" << NarrowForLog(rebuilt[i].text) << "\"";
-}
-
 void ExpectTreeMatchesRebuild()
 {
     std::vector<ShownItem> before = ShownTree();
     RebuildTree(0xFFFF);
-    ExpectSameItems(before, ShownTree());
-}
-
-// Image indices in the order the tree's image list adds its bitmaps: DIR_O, GRP_C, GRP_O,
-// DIR_C, URL_S, URL_NS (every bitmap loads in the tests).
-static ShownItem LooksOf(int depth, const std::string& line)
-{
-    bool url = !IsFolderLine(line);
-    int image = url ? 5 : depth == 0 ? 1 : 3;
-    int selected = url ? 4 : depth == 0 ? 2 : 0;
-    return {depth, Widen(LineTitle(line)), image, selected, url ? kUrlItemData : kFolderItemData};
+    EXPECT_EQ(before, ShownTree());
 }
 
 std::vector<ListItem> ItemsOfList(const std::vector<std::string>& lines, bool sorted)
 {
-    // Each shown line goes under the item made last one level up; then each item's children are
-    // laid out depth-first.
+    // Each shown line goes under the item made last one level up. Images in the order the image list
+    // adds its bitmaps: DIR_O, GRP_C, GRP_O, DIR_C, URL_S, URL_NS.
     std::vector<ListItem> made;
     std::vector<std::vector<int>> children(1);   // [0]: the top level; [k + 1]: item k
     int lastAtDepth[10] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};
     for (size_t i = 0; i < lines.size() && i < 65535; ++i) {
         if (!HasShownDepth(lines[i])) continue;
-        int depth = ShownDepthOf(lines[i]);
-        int parent = depth == 0 ? -1 : lastAtDepth[depth - 1];
-        int index = static_cast<int>(made.size());
-        made.push_back({i, parent, LooksOf(depth, lines[i])});
-        made.back().shown.depth = parent < 0 ? 0 : made[static_cast<size_t>(parent)].shown.depth + 1;   // where it is shown
-        children[static_cast<size_t>(parent + 1)].push_back(index);
+        int depth = ShownDepthOf(lines[i]), parent = depth == 0 ? -1 : lastAtDepth[depth - 1];
+        int shownDepth = parent < 0 ? 0 : made[static_cast<size_t>(parent)].shown.depth + 1;
+        bool url = !IsFolderLine(lines[i]);
+        ShownItem looks{shownDepth, Widen(LineTitle(lines[i])), url ? 5 : depth == 0 ? 1 : 3,
+                        url ? 4 : depth == 0 ? 2 : 0, url ? kUrlItemData : kFolderItemData};
+        lastAtDepth[depth] = static_cast<int>(made.size());
+        made.push_back({i, parent, looks});
+        children[static_cast<size_t>(parent + 1)].push_back(lastAtDepth[depth]);
         children.emplace_back();
-        lastAtDepth[depth] = index;
     }
     std::vector<ListItem> shown;
-    std::vector<int> shownIndex(made.size());
     std::function<void(int, int)> layOut = [&](int parent, int shownParent) {
         std::vector<int>& siblings = children[static_cast<size_t>(parent + 1)];
         if (sorted)
@@ -209,9 +185,8 @@ std::vector<ListItem> ItemsOfList(const std::vector<std::string>& lines, bool so
                 return CompareItemTitles(made[a].shown.text.c_str(), made[b].shown.text.c_str()) < 0;
             });
         for (int k : siblings) {
-            shownIndex[k] = static_cast<int>(shown.size());
             shown.push_back({made[k].line, shownParent, made[k].shown});
-            layOut(k, shownIndex[k]);
+            layOut(k, static_cast<int>(shown.size()) - 1);
         }
     };
     layOut(-1, -1);
@@ -222,16 +197,15 @@ void ExpectTreeMatchesList()
 {
     std::vector<ShownItem> expected;
     for (const ListItem& item : ItemsOfList(g_bookmarks.lines, g_set.sortFlg == 1)) expected.push_back(item.shown);
-    ExpectSameItems(ShownTree(), expected);
+    EXPECT_EQ(ShownTree(), expected);
 }
 
 std::vector<std::string> ListLines() { return g_bookmarks.lines; }
 std::string ListFileBytes(const std::vector<std::string>& lines) { return FormatListBytes(lines); }
 
-HTREEITEM Select(const std::vector<std::wstring>& titles)
+RECT MainWindowRect()
 {
-    HTREEITEM item = ItemAtPath(titles);
-    EXPECT_NE(item, nullptr);
-    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
-    return item;
+    RECT rect{};
+    GetWindowRect(g_ui.main, &rect);
+    return rect;
 }

@@ -1,7 +1,6 @@
-// The real main window in the test process: a fresh folder and settings key for each test, the
-// window started and stopped as the program does, and views of the tree and files.
+// The real main window in the test process, a fresh folder and settings key per test, and views.
 #pragma once
-#include <functional>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -11,14 +10,12 @@
 
 #include "tests/support/support.h"
 
-// One shown item, in display order.
-struct ShownItem {
+struct ShownItem {   // one shown item, in display order
     int depth;
     std::wstring text;
-    int image;
-    int selectedImage;
+    int image, selectedImage;
     LPARAM data;
-    bool operator==(const ShownItem& o) const;
+    bool operator==(const ShownItem&) const = default;
 };
 void PrintTo(const ShownItem& item, std::ostream* out);
 
@@ -27,19 +24,16 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-public:   // the row runners' hooks use these too
-    // Files in the test's own folder (the program directory); Exit sends IDM_EXIT and drains the
-    // queue up to WM_QUIT.
+public:   // the row runners' hooks use these too; the files are the test folder's (the program's)
     std::wstring PathOf(const std::wstring& name) const { return folder_ + L"\\" + name; }
     void WriteFileBytes(const std::wstring& name, const std::string& bytes) const;
-    std::string ReadFileBytes(const std::wstring& name) const;
+    std::string ReadFileBytes(const std::wstring& name) const;   // "<missing>" when unreadable
     void Start();
-    void Exit();
+    void Exit();   // IDM_EXIT, then the queue drained up to WM_QUIT
     const std::wstring& folder() const { return folder_; }
 
 private:
     std::wstring folder_;
-    std::wstring previousDir_;
 };
 
 // The settings key under HKCU, as the program stores it.
@@ -50,38 +44,35 @@ bool ReadSettingDword(const wchar_t* name, DWORD* value);
 bool ReadSettingString(const wchar_t* name, std::wstring* value);
 DWORD StoredDword(const wchar_t* name);   // 0xDEADBEEF (and a test failure) when not stored
 
-// The whole tree in display order (depth-first, as shown).
+// The tree depth-first as shown; the item at a path of titles (null when missing), or made the caret.
 std::vector<ShownItem> ShownTree();
+std::vector<HTREEITEM> ShownItemHandles();
 HTREEITEM CaretItem();
-// The item reached by following titles from the top level; null when one is missing.
 HTREEITEM ItemAtPath(const std::vector<std::wstring>& titles);
+HTREEITEM Select(const std::vector<std::wstring>& titles);
 
-// UTF-8 test text to the CP932 bytes of the list file.
-std::string Cp932(const char* utf8);
+std::string Cp932(const char* utf8);   // UTF-8 test text to the list file's CP932 bytes
 
-// The check after every command: the tree shows exactly what a rebuild from the list shows
-// (shape, texts, images, item data). Rebuilds the tree, so the selection is reset.
+// The check after every command: the tree shows what a rebuild shows (which resets the selection).
 void ExpectTreeMatchesRebuild();
 
-// An item a rebuild makes from a list: the line it shows, its parent among the items (-1 for the
-// top level) and how it looks. ItemsOfList works them out from the lines alone, in display order
-// (siblings in list order, or sorted as the tree sorts them).
+// An item a rebuild makes from the lines alone: its line, parent among the items (-1: top) and looks.
 struct ListItem {
     size_t line;
     int parent;
     ShownItem shown;
 };
 std::vector<ListItem> ItemsOfList(const std::vector<std::string>& lines, bool sorted);
+void ExpectTreeMatchesList();   // the tree against ItemsOfList of the bookmark list
 
-// ExpectTreeMatchesRebuild against ItemsOfList of the bookmark list; leaves the tree alone.
-void ExpectTreeMatchesList();
-
-// The handles of the shown items, in display order (as ShownTree lists them).
-std::vector<HTREEITEM> ShownItemHandles();
-
-// The list as text lines, and the bytes of a list file holding `lines`.
 std::vector<std::string> ListLines();
 std::string ListFileBytes(const std::vector<std::string>& lines);
 
-// Makes the item at `titles` the caret item; fails the test when it does not exist.
-HTREEITEM Select(const std::vector<std::wstring>& titles);
+// The main window's rectangle on the 1024 x 768 test desktop.
+constexpr LONG kScreenWidth = 1024, kScreenHeight = 768;
+inline bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
+inline std::ostream& operator<<(std::ostream& out, const RECT& r)
+{
+    return out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
+}
+RECT MainWindowRect();

@@ -1,14 +1,16 @@
-// The helper role of win_tests.exe and the starting of it. Every wait is bounded.
+// The helper role of win_tests.exe.
 #include "tests/app/helper_process.h"
 
+#include <windows.h>
 #include <shellapi.h>
+
+#include <string>
 
 #include "app/exit_save.h"
 #include "core/lines.h"
 #include "core/list_bytes.h"
 #include "list/list_file.h"
 #include "tests/app/faulty_file.h"
-#include "tests/support/support.h"
 #include "tree/state.h"
 
 bool RunAsHelper(int* exitCode)
@@ -17,33 +19,18 @@ bool RunAsHelper(int* exitCode)
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     bool helper = argv && argc == 4 && std::wstring(argv[1]) == L"--helper";
     if (helper) {
-        std::wstring folder = argv[2], step = argv[3];
-        SetCurrentDirectoryW(folder.c_str());
-        g_paths.programDir = folder;
-        g_paths.listFile = folder + L"\\list.dat";
+        SetCurrentDirectoryW(argv[2]);
+        g_paths.programDir = argv[2];
+        g_paths.listFile = g_paths.programDir + L"\\list.dat";
         (void)LoadListFile(g_paths.listFile);
         AddLine(g_bookmarks, kHelperAddedLine);
-        long long listBytes = static_cast<long long>(FormatListBytes(g_bookmarks.lines).size());
-        g_fileFaults.diskRoom = step == L"writing" ? listBytes / 2 : step == L"backup" ? listBytes * 3 / 2 : -1;
+        bool backup = std::wstring(argv[3]) == L"backup";
+        g_fileFaults.diskRoom = backup ? static_cast<long long>(FormatListBytes(g_bookmarks.lines).size()) * 3 / 2 : -1;
         g_fileFaults.endWhenDiskFull = true;
-        g_fileFaults.endBeforeReplacing = step == L"replacing";
+        g_fileFaults.endBeforeReplacing = !backup;
         RunExitSave(SaveUi::None);
         *exitCode = 0;   // not ended: the test sees exit code 0
     }
     if (argv) LocalFree(argv);
     return helper;
-}
-
-DWORD SaveUntilEnded(const std::wstring& folder, const std::wstring& step)
-{
-    PROCESS_INFORMATION p{};
-    DWORD code = 1;
-    if (!StartProgram(L"\"" + BesideProgram(L"win_tests.exe") + L"\" --helper \"" + folder + L"\" \"" + step + L"\"",
-                      nullptr, &p))
-        return code;
-    if (WaitForSingleObject(p.hProcess, 30000) == WAIT_OBJECT_0) GetExitCodeProcess(p.hProcess, &code);
-    else TerminateProcess(p.hProcess, 99);
-    CloseHandle(p.hProcess);
-    CloseHandle(p.hThread);
-    return code;
 }

@@ -1,16 +1,8 @@
-// win_tests.exe started again as a helper in a process of its own, to save and be ended part of
-// the way through, as by a kill.
+// win_tests.exe started again as a helper, to save and be ended part of the way, as by a kill.
 #pragma once
-#include <string>
 
-#include <windows.h>
-
-// True when this process was started as a helper; `exitCode` is then its result.
+// True when started as win_tests --helper FOLDER STEP: adds kHelperAddedLine to FOLDER's list and
+// runs the exit save set to end the process at STEP ("replacing" or "backup").
 bool RunAsHelper(int* exitCode);
-
-// Runs a helper that loads the list file of `folder`, adds kHelperAddedLine and runs the exit
-// save set to end the process at `step` ("writing", "replacing" or "backup"). Returns its exit
-// code (kEndedByFault when it ended there), waiting up to 30 seconds.
-DWORD SaveUntilEnded(const std::wstring& folder, const std::wstring& step);
 
 constexpr const char* kHelperAddedLine = "0Added by the helper\\";

@@ -1,21 +1,17 @@
 // Starting and stopping the helper programs, and the App Paths entries of the tests.
 #include "tests/app/peers.h"
 
-#include <gtest/gtest.h>
-
-static std::wstring Quoted(const std::wstring& arg) { return L"\"" + arg + L"\""; }
-
 bool Peer::Start(const wchar_t* program, const std::vector<std::wstring>& args)
 {
     static int s_started = 0;
-    std::wstring readyName = L"larkit-peer-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++s_started);
-    HANDLE ready = CreateEventW(nullptr, TRUE, FALSE, readyName.c_str());
-    std::wstring commandLine = Quoted(BesideTests(program)) + L" " + Quoted(readyName);
-    for (const std::wstring& arg : args) commandLine += L" " + Quoted(arg);
+    std::wstring ready = L"larkit-peer-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++s_started);
+    HANDLE waits[2] = {CreateEventW(nullptr, TRUE, FALSE, ready.c_str()), nullptr};
+    std::wstring commandLine = L"\"" + BesideTests(program) + L"\" \"" + ready + L"\"";
+    for (const std::wstring& arg : args) commandLine += L" \"" + arg + L"\"";
     bool started = StartProgram(commandLine, nullptr, &process_);
-    HANDLE waits[2] = {ready, process_.hProcess};
+    waits[1] = process_.hProcess;
     bool serving = started && WaitForMultipleObjects(2, waits, FALSE, 10000) == WAIT_OBJECT_0;
-    CloseHandle(ready);
+    CloseHandle(waits[0]);
     if (!serving) Stop();
     return serving;
 }
@@ -31,43 +27,20 @@ void Peer::Stop()
     process_ = PROCESS_INFORMATION{};
 }
 
-// The default value of the key (set, or removed for nullopt).
-static void WriteDefault(HKEY key, const std::optional<std::wstring>& value)
+void AppPathsEntries::Set(const wchar_t* keyName, const wchar_t* exe, AppPathsPlace place)
 {
-    if (!value) RegDeleteValueW(key, nullptr);
-    else RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(value->c_str()),
-                        static_cast<DWORD>((value->size() + 1) * sizeof(wchar_t)));
-}
-
-void AppPathsEntries::Set(const wchar_t* keyName, const std::optional<std::wstring>& exe, AppPathsPlace place)
-{
-    Saved s{place == AppPathsPlace::User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE,
-            place == AppPathsPlace::User ? 0u : place == AppPathsPlace::Machine64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY,
-            std::wstring(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\") + keyName, false, {}};
-    HKEY key = nullptr;
-    DWORD disposition = 0, size = 0, type = 0;
-    ASSERT_EQ(RegCreateKeyExW(s.root, s.key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS | s.view, nullptr, &key, &disposition),
-              ERROR_SUCCESS);
-    s.existed = disposition == REG_OPENED_EXISTING_KEY;
-    wchar_t value[1024];
-    size = sizeof value;
-    if (RegQueryValueExW(key, nullptr, nullptr, &type, reinterpret_cast<BYTE*>(value), &size) == ERROR_SUCCESS &&
-        type == REG_SZ && size >= sizeof(wchar_t))
-        s.value = std::wstring(value, size / sizeof(wchar_t) - 1);
-    WriteDefault(key, exe);
+    HKEY root = place == AppPathsPlace::User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, key = nullptr;
+    REGSAM view = place == AppPathsPlace::User ? 0 : place == AppPathsPlace::Machine64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
+    std::wstring name = std::wstring(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\") + keyName;
+    RegDeleteKeyExW(root, name.c_str(), view, 0);
+    if (!exe) return;
+    ASSERT_EQ(RegCreateKeyExW(root, name.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &key, nullptr), 0);
+    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(exe), DWORD((wcslen(exe) + 1) * sizeof *exe));
     RegCloseKey(key);
-    saved_.push_back(s);
+    made_.emplace_back(root, view, name);
 }
 
-void AppPathsEntries::Clear()
+AppPathsEntries::~AppPathsEntries()
 {
-    for (; !saved_.empty(); saved_.pop_back()) {
-        const Saved& s = saved_.back();
-        HKEY key = nullptr;
-        if (!s.existed) RegDeleteKeyExW(s.root, s.key.c_str(), s.view, 0);
-        else if (RegOpenKeyExW(s.root, s.key.c_str(), 0, KEY_ALL_ACCESS | s.view, &key) == ERROR_SUCCESS) {
-            WriteDefault(key, s.value);
-            RegCloseKey(key);
-        }
-    }
+    for (const auto& [root, view, name] : made_) RegDeleteKeyExW(root, name.c_str(), view, 0);
 }

@@ -1,22 +1,18 @@
-// The helper programs the tests start (built beside win_tests.exe) and the App Paths entries that
-// lead to them. Every wait is bounded; nothing outlives the object that started it.
+// The helper programs the tests start and the App Paths entries that lead to them; waits are bounded.
 #pragma once
-#include "tests/app/harness.h"
-#include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
-#include <windows.h>
+#include "tests/app/harness.h"
 
 inline std::wstring BesideTests(const wchar_t* name) { return BesideProgram(name); }
+inline std::vector<std::string> LogLines(const std::wstring& path) { return SplitLines(ReadBytes(path).value_or("")); }
 
-// A started helper program. Its first argument is an event it sets once it serves; Start waits
-// for that. Stop (also when the object goes) posts WM_QUIT to its thread, then terminates it.
+// A helper program that sets the event named by its first argument once it serves; Start waits for
+// that. Stop (also when the object goes) posts WM_QUIT to its thread, then terminates it.
 class Peer {
 public:
-    Peer() = default;
-    Peer(const Peer&) = delete;
-    Peer& operator=(const Peer&) = delete;
     ~Peer() { Stop(); }
     bool Start(const wchar_t* program, const std::vector<std::wstring>& args);
     void Stop();
@@ -25,25 +21,14 @@ private:
     PROCESS_INFORMATION process_{};
 };
 
-// A log file's lines (without line ends); none when it does not exist.
-inline std::vector<std::string> LogLines(const std::wstring& path) { return SplitLines(ReadBytes(path).value_or("")); }
-
-// For the current user only, or in HKEY_LOCAL_MACHINE's 64-bit or 32-bit view (one where the
-// Wine prefix shares the views).
+// App Paths keys (none the prefix's own) for the user or in a machine view: Set makes one with the
+// default value `exe` (null deletes it); the object deletes what it made when it goes.
 enum class AppPathsPlace { User, Machine64, Machine32 };
-
-// Sets the default values of App Paths keys (nullopt removes one) and puts back, in reverse
-// order, what was there (two entries may be one key).
 class AppPathsEntries {
 public:
-    AppPathsEntries() = default;
-    AppPathsEntries(const AppPathsEntries&) = delete;
-    AppPathsEntries& operator=(const AppPathsEntries&) = delete;
-    ~AppPathsEntries() { Clear(); }
-    void Set(const wchar_t* keyName, const std::optional<std::wstring>& exe, AppPathsPlace place);
-    void Clear();
+    ~AppPathsEntries();
+    void Set(const wchar_t* keyName, const wchar_t* exe, AppPathsPlace place);
 
 private:
-    struct Saved { HKEY root; REGSAM view; std::wstring key; bool existed; std::optional<std::wstring> value; };
-    std::vector<Saved> saved_;
+    std::vector<std::tuple<HKEY, REGSAM, std::wstring>> made_;
 };

@@ -1,69 +1,52 @@
-// The program as a user starts it: its own process in its own folder, ended from outside.
-// (IDM_EXIT posted from another program: tests/release/start_from_zip.sh.)
+// The program in its own process (IDM_EXIT from another program: tests/release/start_from_zip.sh).
 #include "res/resource.h"
 #include "tests/app/harness.h"
-#include "tests/app/peers.h"
 
 namespace {
 
-class ProcessTest : public AppTest {
-protected:
-    void TearDown() override
-    {
-        for (PROCESS_INFORMATION& p : started_) {
-            if (WaitForSingleObject(p.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(p.hProcess, 99);
-            CloseHandle(p.hProcess);
-            CloseHandle(p.hThread);
-        }
-        AppTest::TearDown();
-    }
-    HANDLE Launch()
-    {
-        started_.emplace_back();
-        EXPECT_TRUE(StartProgram(L"\"" + BesideTests(L"larkit.exe") + L"\"", folder().c_str(), &started_.back()));
-        return started_.back().hProcess;
-    }
-    std::vector<PROCESS_INFORMATION> started_;
-};
-
-DWORD WaitForExit(HANDLE process)
+DWORD ExitCodeOf(HANDLE process)   // 12345: not ended within 20 s
 {
-    DWORD code = 12345;   // not ended within 20 s
+    DWORD code = 12345;
     if (WaitForSingleObject(process, 20000) == WAIT_OBJECT_0) GetExitCodeProcess(process, &code);
     return code;
 }
 
-// Each pair starts while the instance before it may still be in its exit save, its window
-// already hidden: one of the pair runs then, never both, never neither. Ended from outside by
-// both routes, the last by closing its window, which saves the list, its backup and the settings.
+// Each pair starts while the last instance may still be saving, its window hidden: exactly one of
+// the pair runs. Ended by both routes; the last close saves the list, its backup and the settings.
+using ProcessTest = AppTest;
 TEST_F(ProcessTest, OfTwoStartsAtOnceExactlyOneRuns)
 {
     const std::string list = Cp932("0仕事\\\r\n1表計算,http://x/\r\n");
     WriteFileBytes(L"list.dat", list);
+    std::vector<PROCESS_INFORMATION> started(20);
     HANDLE running = nullptr;
     for (int round = 0; round < 10; ++round) {
-        SCOPED_TRACE(round);
-        HANDLE pair[2] = {Launch(), Launch()};
+        PROCESS_INFORMATION* pair = &started[round * 2];
+        for (int i = 0; i < 2; ++i) StartProgram(L"\"" + BesideProgram(L"larkit.exe") + L"\"", folder().c_str(), &pair[i]);
         HWND main = nullptr;
         DWORD owner = 0;
         for (int waited = 0; !owner && waited < 20000; waited += 20, Sleep(20)) {
             main = FindWindowW(L"LARKIT", nullptr);
             GetWindowThreadProcessId(main, &owner);
-            if (owner != GetProcessId(pair[0]) && owner != GetProcessId(pair[1])) owner = 0;
+            if (owner != pair[0].dwProcessId && owner != pair[1].dwProcessId) owner = 0;
         }
-        ASSERT_NE(owner, 0u);
-        size_t runs = owner == GetProcessId(pair[1]);
-        EXPECT_EQ(WaitForExit(pair[1 - runs]), 0u);
-        EXPECT_TRUE(IsWindowVisible(main));
-        EXPECT_EQ(running ? WaitForExit(running) : 0u, 0u);
-        running = pair[runs];
+        size_t runs = owner == pair[1].dwProcessId;
+        EXPECT_EQ(ExitCodeOf(pair[1 - runs].hProcess), 0u) << round;
+        EXPECT_TRUE(owner && IsWindowVisible(main)) << round;
+        EXPECT_EQ(running ? ExitCodeOf(running) : 0u, 0u) << round;
+        running = pair[runs].hProcess;
         PostMessageW(main, round % 2 ? WM_CLOSE : WM_COMMAND, IDM_EXIT, 0);
         for (int waited = 0; waited < 5000 && IsWindowVisible(main); waited += 5) Sleep(5);
     }
-    EXPECT_EQ(WaitForExit(running), 0u);
+    EXPECT_EQ(ExitCodeOf(running), 0u);
     EXPECT_EQ(ReadFileBytes(L"list.dat"), list);
     EXPECT_EQ(ReadFileBytes(L"_backup.dat"), list);
     EXPECT_EQ(StoredDword(L"FloatMode"), 1u);
+    for (PROCESS_INFORMATION& p : started) {
+        if (p.hProcess && WaitForSingleObject(p.hProcess, 0) == WAIT_TIMEOUT) TerminateProcess(p.hProcess, 99);
+        CloseHandle(p.hProcess);
+        CloseHandle(p.hThread);
+    }
 }
 
 }  // namespace

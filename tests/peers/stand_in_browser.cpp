@@ -1,6 +1,5 @@
-// Stands in for a browser started from its App Paths entry: appends its command line and then each
-// argument as the system splits it, one a line in UTF-8, in one write, to the file named by the
-// environment variable LARKIT_STAND_IN_LOG, and ends.
+// Stands in for a browser started from App Paths: appends its command line, then each argument as
+// the system splits it, one a line in UTF-8, to the file named by LARKIT_STAND_IN_LOG.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -14,11 +13,11 @@ int wmain()
     wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
     std::string text;
     for (int i = -1; i < argc; ++i) {
-        char line[65536 * 3];
+        static char line[65536 * 3];
         WideCharToMultiByte(CP_UTF8, 0, i < 0 ? GetCommandLineW() : argv[i], -1, line, sizeof line, nullptr, nullptr);
         text += std::string(line) + "\n";
     }
     HANDLE file = CreateFileW(log, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr);
     DWORD written = 0;
-    return file != INVALID_HANDLE_VALUE && WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ? 0 : 3;
+    return WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ? 0 : 3;
 }
