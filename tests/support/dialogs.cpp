@@ -11,7 +11,6 @@ int g_unplannedDialogs = 0;
 
 static std::deque<DialogStep> s_steps;
 static UINT_PTR s_timer = 0;
-static HHOOK s_initHook = nullptr;
 
 static std::wstring WindowText(HWND hwnd)
 {
@@ -23,17 +22,14 @@ static std::wstring WindowText(HWND hwnd)
 static BOOL CALLBACK RecordControl(HWND control, LPARAM seenDialog)
 {
     auto* seen = reinterpret_cast<SeenDialog*>(seenDialog);
-    wchar_t cls[16] = {};
-    GetClassNameW(control, cls, 16);
     LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
     seen->texts[GetDlgCtrlID(control)] = WindowText(control);
-    if (_wcsicmp(cls, L"Button") == 0 && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX))
+    if ((SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX))
         seen->checks[GetDlgCtrlID(control)] = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
     return TRUE;
 }
 
-// Records `dlg` and takes the next step there; the button is posted while the dialog is being made.
-static void Answer(HWND dlg, bool post)
+void AnswerDialog(HWND dlg, bool post)
 {
     SeenDialog seen;
     seen.caption = WindowText(dlg);
@@ -68,19 +64,11 @@ static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
 {
     HWND dlg = nullptr;
     EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dlg));
-    if (dlg) Answer(dlg, false);
+    if (dlg) AnswerDialog(dlg, false);
 }
 
-static LRESULT CALLBACK OnDialogReady(int code, WPARAM wp, LPARAM lp)
+void ScriptDialogs(std::vector<DialogStep> steps)
 {
-    auto* sent = reinterpret_cast<CWPRETSTRUCT*>(lp);
-    if (code == HC_ACTION && sent->message == WM_INITDIALOG) Answer(sent->hwnd, true);
-    return CallNextHookEx(s_initHook, code, wp, lp);
-}
-
-void ScriptDialogs(std::vector<DialogStep> steps, bool atOnce)
-{
-    if (atOnce && !s_initHook) s_initHook = SetWindowsHookExW(WH_CALLWNDPROCRET, OnDialogReady, nullptr, GetCurrentThreadId());
     s_steps.assign(steps.begin(), steps.end());
     g_seenDialogs.clear();
     g_unplannedDialogs = 0;
@@ -90,9 +78,7 @@ void ScriptDialogs(std::vector<DialogStep> steps, bool atOnce)
 void StopDialogScript()
 {
     if (s_timer) KillTimer(nullptr, s_timer);
-    if (s_initHook) UnhookWindowsHookEx(s_initHook);
     s_timer = 0;
-    s_initHook = nullptr;
     s_steps.clear();
 }
 

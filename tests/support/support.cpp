@@ -1,6 +1,8 @@
 // Test and benchmark support.
 #include "tests/support/support.h"
 
+#include <cstring>
+
 #include "app/main_window.h"
 #include "res/resource.h"
 #include "tree/state.h"
@@ -9,12 +11,9 @@
 static bool PumpOne()
 {
     MSG msg;
-    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
-    if (msg.message != WM_QUIT) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return true;
+    bool got = PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);
+    if (got && msg.message != WM_QUIT) DispatchMessageW(&msg);
+    return got;
 }
 
 void PumpMessages() { while (PumpOne()) {} }
@@ -81,14 +80,14 @@ bool WriteBytes(const std::wstring& path, const std::string& bytes)
 }
 
 HeldOpen::HeldOpen(const std::wstring& path)
-    : handle_(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
+    : handle(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
 {
 }
 
 void HeldOpen::Release()
 {
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
+    if (held()) CloseHandle(handle);
+    handle = INVALID_HANDLE_VALUE;
 }
 
 std::vector<std::wstring> NamesInFolder(const std::wstring& folder)
@@ -154,33 +153,15 @@ bool StartProgram(std::wstring commandLine, const wchar_t* dir, PROCESS_INFORMAT
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     *started = PROCESS_INFORMATION{};
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, dir, &startup, started)) return true;
-    *started = PROCESS_INFORMATION{};
-    return false;
-}
-
-HWND WindowOfProcess(DWORD pid, DWORD ms)
-{
-    HWND found = nullptr;
-    PumpUntil([&] {
-        for (HWND main = nullptr; !found && (main = FindWindowExW(nullptr, main, L"LARKIT", nullptr));) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(main, &owner);
-            if (owner == pid) found = main;
-        }
-        return found != nullptr;
-    }, ms);
-    return found;
+    return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, dir, &startup, started);
 }
 
 HWND StartMainWindow()
 {
-    static bool registered = false;
     HINSTANCE inst = GetModuleHandleW(nullptr);
-    if (!registered) registered = RegisterMainClass(inst);
+    static bool registered = RegisterMainClass(inst);
     HWND main = registered ? CreateMainWindow(inst) : nullptr;
-    if (!main) return nullptr;
-    ShowWindow(main, SW_SHOWNOACTIVATE);
+    if (main) ShowWindow(main, SW_SHOWNOACTIVATE);
     PumpMessages();   // WM_LOADLIST: the list is loaded and the tree built here
     return main;
 }
@@ -189,23 +170,19 @@ void ExitMainWindow()
 {
     if (g_ui.main && IsWindow(g_ui.main)) SendMessageW(g_ui.main, WM_COMMAND, IDM_EXIT, 0);
     PumpMessages();
-    g_ui.main = nullptr;
-    g_ui.tree = nullptr;
+    g_ui.main = g_ui.tree = nullptr;
 }
 
 std::string NarrowForLog(const std::wstring& text)
 {
-    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), n, nullptr, nullptr);
+    std::string utf8(text.size() * 3, '\0');
+    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), utf8.data(), int(utf8.size()), nullptr, nullptr));
     return utf8;
 }
 
 std::wstring WideFromUtf8(const char* utf8)
 {
-    int n = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide.data(), n);
-    wide.resize(static_cast<size_t>(n - 1));
+    std::wstring wide(strlen(utf8), L'\0');
+    wide.resize(MultiByteToWideChar(CP_UTF8, 0, utf8, int(wide.size()), wide.data(), int(wide.size())));
     return wide;
 }

@@ -22,17 +22,13 @@ std::vector<std::string> SplitLines(const std::string& bytes);
 bool WriteBytes(const std::wstring& path, const std::string& bytes);
 
 // Holds a file open without sharing, as another program might, while the object lives.
-class HeldOpen {
-public:
+struct HeldOpen {
+    HANDLE handle;
     explicit HeldOpen(const std::wstring& path);
-    ~HeldOpen() { Release(); }
     HeldOpen(const HeldOpen&) = delete;
-    HeldOpen& operator=(const HeldOpen&) = delete;
-    bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
+    ~HeldOpen() { Release(); }
+    bool held() const { return handle != INVALID_HANDLE_VALUE; }
     void Release();
-
-private:
-    HANDLE handle_;
 };
 
 // Names in a folder (no "." and ".."); the temporary folder (no backslash at the end); a new
@@ -49,10 +45,9 @@ struct SideFile {
 };
 std::vector<SideFile> SideFiles(const std::wstring& folder, bool take);
 
-// A program beside this one, started; the main window of a process, waited for up to `ms`.
+// A program beside this one; started.
 std::wstring BesideProgram(const wchar_t* name);
 bool StartProgram(std::wstring commandLine, const wchar_t* dir, PROCESS_INFORMATION* started);
-HWND WindowOfProcess(DWORD pid, DWORD ms);
 
 // The main window in this process with its list loaded (null when it cannot be made); ended by IDM_EXIT.
 HWND StartMainWindow();
