@@ -6,9 +6,7 @@
 #include <windows.h>
 
 struct ShellRequest {
-    enum Kind { Open, Help } kind;
-    HWND owner;
     std::wstring file;
-    DWORD context;   // help topic; 0 for Open
+    DWORD context;   // help topic; 0 for a file opened
 };
 extern std::vector<ShellRequest> g_shellRequests;
