@@ -2,6 +2,8 @@
 #include "tests/support/support.h"
 
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 
 #include "app/main_window.h"
 #include "res/resource.h"
@@ -49,16 +51,9 @@ bool PointAt(LONG x, LONG y)
 
 std::optional<std::string> ReadBytes(const std::wstring& path)
 {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes;
-    static char buffer[1 << 16];
-    DWORD got = 0;   // read to the end: files under /proc report no size
-    while (bytes.size() < (256u << 20) && ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got)
-        bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});   // to the end: files under /proc report no size
 }
 
 std::vector<std::string> SplitLines(const std::string& bytes)
@@ -79,28 +74,11 @@ bool WriteBytes(const std::wstring& path, const std::string& bytes)
     return CloseHandle(file) && ok;
 }
 
-HeldOpen::HeldOpen(const std::wstring& path)
-    : handle(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
-{
-}
-
-void HeldOpen::Release()
-{
-    if (held()) CloseHandle(handle);
-    handle = INVALID_HANDLE_VALUE;
-}
-
 std::vector<std::wstring> NamesInFolder(const std::wstring& folder)
 {
     std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        std::wstring name = found.cFileName;
-        if (name != L"." && name != L"..") names.push_back(name);
-    } while (FindNextFileW(find, &found));
-    FindClose(find);
+    std::error_code error;   // a missing folder has no names
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) names.push_back(entry.path().filename());
     return names;
 }
 

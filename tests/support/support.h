@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -24,11 +25,12 @@ bool WriteBytes(const std::wstring& path, const std::string& bytes);
 // Holds a file open without sharing, as another program might, while the object lives.
 struct HeldOpen {
     HANDLE handle;
-    explicit HeldOpen(const std::wstring& path);
+    explicit HeldOpen(const std::wstring& path)
+        : handle(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
     HeldOpen(const HeldOpen&) = delete;
     ~HeldOpen() { Release(); }
     bool held() const { return handle != INVALID_HANDLE_VALUE; }
-    void Release();
+    void Release() { if (held()) CloseHandle(std::exchange(handle, INVALID_HANDLE_VALUE)); }
 };
 
 // Names in a folder (no "." and ".."); the temporary folder (no backslash at the end); a new
