@@ -1,5 +1,4 @@
-// The settings dialog answered as a user would: what it shows, what cancel leaves alone, what OK
-// stores and puts into effect; the version box, usage page and help. (The bar: docking_test.cpp.)
+// The settings dialog as a user answers it; the version box, usage page and help. (The bar: docking_test.cpp.)
 #include "res/resource.h"
 #include "tests/app/dialog_driver.h"
 #include "tests/app/harness.h"
@@ -25,10 +24,8 @@ TEST_F(ConfigDialogTest, ConfigDialogCancelsOrStoresAndAppliesEverything)
     }, 0);
     Select({L"Home"});
     const Settings was = g_set;
-    DialogStep cancel(std::nullopt, std::nullopt, IDCANCEL), ok;
-    cancel.Text(IDC_CONFIG_HIDETIME, L"5").Check(IDC_CONFIG_SORTFLG, true).Check(IDC_CONFIG_TOPMODE, false);
-    ScriptDialogs({{std::nullopt, std::nullopt, IDC_CONFIG_VERSION}, Ok(),
-                   {std::nullopt, std::nullopt, IDC_CONFIG_USAGE}, cancel});
+    ScriptDialogs({{std::nullopt, std::nullopt, IDC_CONFIG_VERSION}, Ok(), {std::nullopt, std::nullopt, IDC_CONFIG_USAGE},
+                   Cancel().Text(IDC_CONFIG_HIDETIME, L"5").Check(IDC_CONFIG_SORTFLG, true).Check(IDC_CONFIG_TOPMODE, false)});
     RunCommand(IDM_CONFIG);
     ASSERT_EQ(g_seenDialogs.size(), 4u);
     EXPECT_EQ(g_seenDialogs[0].caption, L"環境設定");
@@ -45,17 +42,12 @@ TEST_F(ConfigDialogTest, ConfigDialogCancelsOrStoresAndAppliesEverything)
     EXPECT_EQ(g_shellRequests[1].file, folder() + L"\\zendrilo.hlp");
     EXPECT_EQ(g_shellRequests[1].context, 1u);
 
-    ok.Text(IDC_CONFIG_HIDETIME, L"250abc").Check(IDC_CONFIG_TOPMODE, false).Check(IDC_CONFIG_HIDEMODE, false);
-    ok.Check(IDC_CONFIG_ASKFLG, false).Check(IDC_CONFIG_SORTFLG, true);
-    ScriptDialogs({ok});
+    ScriptDialogs({Ok().Text(IDC_CONFIG_HIDETIME, L"250abc").Check(IDC_CONFIG_TOPMODE, false).Check(IDC_CONFIG_HIDEMODE, false)
+                       .Check(IDC_CONFIG_ASKFLG, false).Check(IDC_CONFIG_SORTFLG, true)});
     RunCommand(IDM_CONFIG);
-    const wchar_t* const names[] = {L"TopMode", L"HideMode", L"HideTime", L"AskFlg", L"SortFlg"};
-    const DWORD now[] = {g_set.topMode, g_set.hideMode, g_set.hideTime, g_set.askFlg, g_set.sortFlg};
-    const DWORD want[] = {0, 0, 250, 0, 1};
-    for (int i = 0; i < 5; ++i) {
-        EXPECT_EQ(StoredDword(names[i]), want[i]) << names[i];
-        EXPECT_EQ(now[i], want[i]) << names[i];
-    }
+    for (auto [name, want] : {std::pair{L"TopMode", 0u}, {L"HideMode", 0u}, {L"HideTime", 250u}, {L"AskFlg", 0u},
+                              {L"SortFlg", 1u}})
+        EXPECT_EQ(StoredDword(name), want) << name;
     EXPECT_EQ(GetWindowLongW(g_ui.main, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(ItemText(g_ui.tree, CaretItem()), L"Books");   // sorted again, the first selected
     ExpectTreeMatchesList();

