@@ -9,4 +9,4 @@ struct ShellRequest {
     std::wstring file;
     DWORD context;   // help topic; 0 for a file opened
 };
-extern std::vector<ShellRequest> g_shellRequests;
+inline std::vector<ShellRequest> g_shellRequests;

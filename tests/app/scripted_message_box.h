@@ -11,5 +11,5 @@ struct ShownMessage {
     UINT flags;
     std::wstring caption;
 };
-extern std::vector<ShownMessage> g_shownMessages;
-extern std::deque<int> g_queuedAnswers;
+inline std::vector<ShownMessage> g_shownMessages;
+inline std::deque<int> g_queuedAnswers;

@@ -6,9 +6,6 @@
 #include "res/resource.h"
 #include "tree/state.h"
 
-std::vector<SeenDialog> g_seenDialogs;
-int g_unplannedDialogs = 0;
-
 static std::deque<DialogStep> s_steps;
 static UINT_PTR s_timer = 0;
 
@@ -51,20 +48,12 @@ void AnswerDialog(HWND dlg, bool post)
     else SendMessageW(dlg, WM_COMMAND, static_cast<WPARAM>(step.button), 0);
 }
 
-static BOOL CALLBACK FindDialog(HWND hwnd, LPARAM found)
-{
-    wchar_t cls[16] = {};
-    GetClassNameW(hwnd, cls, 16);
-    if (wcscmp(cls, L"#32770") != 0 || !IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = hwnd;
-    return FALSE;
-}
-
+// Answers this thread's dialog that takes input (the innermost of nested ones).
 static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND dlg = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dlg));
-    if (dlg) AnswerDialog(dlg, false);
+    for (HWND dlg = nullptr; (dlg = FindWindowExW(nullptr, dlg, L"#32770", nullptr));)
+        if (GetWindowThreadProcessId(dlg, nullptr) == GetCurrentThreadId() && IsWindowVisible(dlg) && IsWindowEnabled(dlg))
+            return AnswerDialog(dlg, false);
 }
 
 void ScriptDialogs(std::vector<DialogStep> steps)

@@ -33,8 +33,8 @@ struct SeenDialog {
     std::map<int, std::wstring> texts;   // every control's text by control ID
     std::map<int, bool> checks;          // every check box's state by control ID
 };
-extern std::vector<SeenDialog> g_seenDialogs;
-extern int g_unplannedDialogs;
+inline std::vector<SeenDialog> g_seenDialogs;
+inline int g_unplannedDialogs = 0;
 
 // Queues steps, taken one per timer tick while a dialog is open. A dialog with no step left is
 // cancelled and counted. AnswerDialog takes the next step in `dlg` at once (the benchmarks call it
