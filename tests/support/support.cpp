@@ -30,19 +30,16 @@ bool PumpUntil(const std::function<bool()>& done, DWORD ms)
 
 void PumpFor(DWORD ms) { PumpUntil([] { return false; }, ms); }
 
-void (*g_pointerSlipped)(LONG x, LONG y) = nullptr;
-
 bool PointAt(LONG x, LONG y)
 {
     // Under Wine a stale report of an earlier warp can move the pointer back.
-    SetCursorPos(x, y);
     POINT at{};
     for (int i = 0, steady = 0; i < 200 && steady < 4; ++i) {
+        if (!steady) SetCursorPos(x, y);
         Sleep(2);
         PumpMessages();
         GetCursorPos(&at);
         steady = at.x == x && at.y == y ? steady + 1 : 0;
-        if (!steady) SetCursorPos(x, y);
     }
     bool held = at.x == x && at.y == y;
     if (!held && g_pointerSlipped) g_pointerSlipped(x, y);

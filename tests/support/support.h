@@ -15,7 +15,7 @@ void PumpFor(DWORD ms);
 
 // Moves the real pointer and waits until it stays there; when it does not, calls g_pointerSlipped.
 bool PointAt(LONG x, LONG y);
-extern void (*g_pointerSlipped)(LONG x, LONG y);
+inline void (*g_pointerSlipped)(LONG x, LONG y) = nullptr;
 
 // A whole file (none when it cannot be opened), its text lines; writing one.
 std::optional<std::string> ReadBytes(const std::wstring& path);
@@ -33,18 +33,14 @@ struct HeldOpen {
     void Release() { if (held()) CloseHandle(std::exchange(handle, INVALID_HANDLE_VALUE)); }
 };
 
-// Names in a folder (no "." and ".."); the temporary folder (no backslash at the end); a new
-// empty folder there; removal with all contents.
+// Names in a folder; the temporary folder (no \ at the end); a new empty folder there; removal with all in it.
 std::vector<std::wstring> NamesInFolder(const std::wstring& folder);
 std::wstring TemporaryFolder();
 std::wstring MakeScratchFolder(const std::wstring& name);
 void RemoveFolder(const std::wstring& folder);
 
 // The side files ("*_unsaved_*") of a list that could not be saved; deleted when `take`.
-struct SideFile {
-    std::wstring name;
-    std::string bytes;
-};
+struct SideFile { std::wstring name; std::string bytes; };
 std::vector<SideFile> SideFiles(const std::wstring& folder, bool take);
 
 // A program beside this one; started.
