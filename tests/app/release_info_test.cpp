@@ -1,7 +1,5 @@
 // What Windows reads from larkit.exe's manifest before any of its code runs, parsed by the
 // system's own activation-context code (a setting in the wrong namespace is silently ignored).
-#include <windows.h>
-
 #include <gtest/gtest.h>
 
 #include "tests/app/peers.h"
@@ -25,8 +23,7 @@ TEST(ReleaseInfoTest, ManifestAsksForPixelsRunsAsInvokerAndBringsCommonControls6
     ACTIVATION_CONTEXT_RUN_LEVEL_INFORMATION run{};
     QueryActCtxW(0, context, nullptr, RunlevelInformationInActivationContext, &run, sizeof run, nullptr);
     EXPECT_EQ(run.RunLevel, ACTCTX_RUN_LEVEL_AS_INVOKER);
-    // The version 6 controls come from their side-by-side assembly, which redirects comctl32.dll.
-    ULONG_PTR cookie = 0;
+    ULONG_PTR cookie = 0;   // the version 6 controls' assembly redirects comctl32.dll
     ACTCTX_SECTION_KEYED_DATA found{};
     found.cbSize = sizeof found;
     ActivateActCtx(context, &cookie);

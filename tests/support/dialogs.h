@@ -1,5 +1,5 @@
-// Answers the program's real modal dialogs from a timer that runs inside their message loop:
-// each step fills fields and presses a button of the dialog open at that moment.
+// Answers the program's real modal dialogs from a timer inside their loop: each step fills fields
+// and presses a button of the dialog open at that moment.
 #pragma once
 #include <map>
 #include <optional>
@@ -36,9 +36,8 @@ struct SeenDialog {
 inline std::vector<SeenDialog> g_seenDialogs;
 inline int g_unplannedDialogs = 0;
 
-// Queues steps, taken one per timer tick while a dialog is open. A dialog with no step left is
-// cancelled and counted. AnswerDialog takes the next step in `dlg` at once (the benchmarks call it
-// as a dialog is initialised, with `post`).
+// Queues steps, one per timer tick while a dialog is open; a dialog with no step left is cancelled
+// and counted. AnswerDialog takes the next step in `dlg` now (the benchmarks' hook, with `post`).
 void ScriptDialogs(std::vector<DialogStep> steps);
 void AnswerDialog(HWND dlg, bool post);
 void StopDialogScript();

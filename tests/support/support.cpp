@@ -64,11 +64,8 @@ std::vector<std::string> SplitLines(const std::string& bytes)
 
 bool WriteBytes(const std::wstring& path, const std::string& bytes)
 {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
-    return CloseHandle(file) && ok;
+    std::ofstream out(std::filesystem::path(path), std::ios::binary);
+    return out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush().good();
 }
 
 std::vector<std::wstring> NamesInFolder(const std::wstring& folder)
@@ -96,13 +93,10 @@ std::wstring MakeScratchFolder(const std::wstring& name)
 
 void RemoveFolder(const std::wstring& folder)
 {
-    for (const std::wstring& name : NamesInFolder(folder)) {
-        std::wstring path = folder + L"\\" + name;
-        DWORD attributes = GetFileAttributesW(path.c_str());
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);   // read-only files go too
-        if (attributes & FILE_ATTRIBUTE_DIRECTORY) RemoveFolder(path); else DeleteFileW(path.c_str());
-    }
-    RemoveDirectoryW(folder.c_str());
+    std::error_code error;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, error))
+        SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);   // read-only files go too
+    std::filesystem::remove_all(folder, error);
 }
 
 std::vector<SideFile> SideFiles(const std::wstring& folder, bool take)
