@@ -16,30 +16,22 @@ static std::wstring WindowText(HWND hwnd)
     return text;
 }
 
-static BOOL CALLBACK RecordControl(HWND control, LPARAM seenDialog)
-{
-    auto* seen = reinterpret_cast<SeenDialog*>(seenDialog);
-    LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
-    seen->texts[GetDlgCtrlID(control)] = WindowText(control);
-    if ((SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX))
-        seen->checks[GetDlgCtrlID(control)] = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    return TRUE;
-}
-
 void AnswerDialog(HWND dlg, bool post)
 {
     SeenDialog seen;
     seen.caption = WindowText(dlg);
-    EnumChildWindows(dlg, RecordControl, reinterpret_cast<LPARAM>(&seen));
+    EnumChildWindows(dlg, [](HWND control, LPARAM to) -> BOOL {
+        auto* seen = reinterpret_cast<SeenDialog*>(to);
+        LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+        seen->texts[GetDlgCtrlID(control)] = WindowText(control);
+        if ((SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX))
+            seen->checks[GetDlgCtrlID(control)] = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&seen));
     seen.title = seen.texts[IDC_ENTRY_TITLE];
     g_seenDialogs.push_back(seen);
-    DialogStep step = Cancel();
-    if (s_steps.empty()) {
-        ++g_unplannedDialogs;
-    } else {
-        step = s_steps.front();
-        s_steps.pop_front();
-    }
+    DialogStep step = s_steps.empty() ? Cancel() : s_steps.front();
+    if (s_steps.empty()) ++g_unplannedDialogs; else s_steps.pop_front();
     if (step.title) SetDlgItemTextW(dlg, IDC_ENTRY_TITLE, step.title->c_str());
     if (step.url) SetDlgItemTextW(dlg, IDC_ENTRY_URL, step.url->c_str());
     for (const auto& [id, text] : step.texts) SetDlgItemTextW(dlg, id, text.c_str());
