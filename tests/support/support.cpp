@@ -78,10 +78,7 @@ std::vector<std::wstring> NamesInFolder(const std::wstring& folder)
 
 std::wstring TemporaryFolder()
 {
-    wchar_t temp[MAX_PATH + 1];
-    std::wstring folder(temp, GetTempPathW(MAX_PATH + 1, temp));
-    if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
-    return folder;
+    return (std::filesystem::temp_directory_path() / L"").parent_path();   // with no backslash at the end
 }
 
 std::wstring MakeScratchFolder(const std::wstring& name)
