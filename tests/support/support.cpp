@@ -1,7 +1,6 @@
 // Test and benchmark support.
 #include "tests/support/support.h"
 
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -27,8 +26,6 @@ bool PumpUntil(const std::function<bool()>& done, DWORD ms)
         if (!PumpOne()) MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
     return done();
 }
-
-void PumpFor(DWORD ms) { PumpUntil([] { return false; }, ms); }
 
 bool PointAt(LONG x, LONG y)
 {
@@ -146,9 +143,4 @@ std::string NarrowForLog(const std::wstring& text)
     return utf8;
 }
 
-std::wstring WideFromUtf8(const char* utf8)
-{
-    std::wstring wide(strlen(utf8), L'\0');
-    wide.resize(MultiByteToWideChar(CP_UTF8, 0, utf8, int(wide.size()), wide.data(), int(wide.size())));
-    return wide;
-}
+std::wstring WideFromUtf8(const char* utf8) { return std::filesystem::u8path(utf8).wstring(); }

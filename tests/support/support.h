@@ -11,7 +11,7 @@
 // Message pumps: all that is queued; until `done` holds or `ms` pass (whether it holds); for `ms`.
 void PumpMessages();
 bool PumpUntil(const std::function<bool()>& done, DWORD ms = 1000);
-void PumpFor(DWORD ms);
+inline void PumpFor(DWORD ms) { PumpUntil([] { return false; }, ms); }
 
 // Moves the real pointer and waits until it stays there; when it does not, calls g_pointerSlipped.
 bool PointAt(LONG x, LONG y);
