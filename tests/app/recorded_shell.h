@@ -5,8 +5,5 @@
 
 #include <windows.h>
 
-struct ShellRequest {
-    std::wstring file;
-    DWORD context;   // help topic; 0 for a file opened
-};
+struct ShellRequest { std::wstring file; DWORD context; };   // context: the help topic, 0 for a file opened
 inline std::vector<ShellRequest> g_shellRequests;

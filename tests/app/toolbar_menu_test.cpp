@@ -58,10 +58,8 @@ TEST_F(ToolbarMenuTest, ButtonsCarryTheirCommandsAndTipsAndMenusGreyByKind)
     EXPECT_EQ(ids, (std::vector<int>{40012, 40035, 0, 40042, 40043, 0, 40032, 40033, 40034}));
     for (auto [command, tip] : {std::pair{40012, 5001}, {40032, 5002}, {40033, 5003}, {40034, 5004}, {40035, 5005},
                                 {40042, 5006}, {40043, 5007}}) {
-        NMTTDISPINFOW wide{};
-        NMTTDISPINFOA narrow{};
-        wide.hdr = {nullptr, UINT_PTR(command), TTN_GETDISPINFOW};
-        narrow.hdr = {nullptr, UINT_PTR(command), TTN_GETDISPINFOA};
+        NMTTDISPINFOW wide{{nullptr, UINT_PTR(command), TTN_GETDISPINFOW}, nullptr, {}, nullptr, 0, 0};
+        NMTTDISPINFOA narrow{{nullptr, UINT_PTR(command), TTN_GETDISPINFOA}, nullptr, {}, nullptr, 0, 0};
         SendMessageW(g_ui.toolbarHost, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&wide));
         SendMessageW(g_ui.toolbarHost, WM_NOTIFY, 0, reinterpret_cast<LPARAM>(&narrow));
         std::string bytes;
