@@ -195,7 +195,7 @@ static constexpr int kCommandRuns = 3;
 // Answers this thread's dialogs at once (the test support's answerer, each dialog as it comes
 // up). The time each dialog stood, from its creation to its end, is added up, so that a
 // command's own work can be told from the dialog's.
-static HHOOK s_cbtHook = nullptr;
+static HHOOK s_cbtHook = nullptr, s_initHook = nullptr;
 static double s_dialogOpenedAt = 0, s_dialogMs = 0;
 
 static bool IsDialogWindow(HWND hwnd)
@@ -213,11 +213,20 @@ static LRESULT CALLBACK OnDialogCreatedOrGone(int code, WPARAM wp, LPARAM lp)
     return CallNextHookEx(s_cbtHook, code, wp, lp);
 }
 
+// Answers each dialog as it is initialised, so that no timer period is timed.
+static LRESULT CALLBACK OnDialogReady(int code, WPARAM wp, LPARAM lp)
+{
+    auto* sent = reinterpret_cast<CWPRETSTRUCT*>(lp);
+    if (code == HC_ACTION && sent->message == WM_INITDIALOG) AnswerDialog(sent->hwnd, true);
+    return CallNextHookEx(s_initHook, code, wp, lp);
+}
+
 static void AnswerDialogs(std::map<int, std::wstring> texts)
 {
     DialogStep step;
     step.texts = std::move(texts);
-    ScriptDialogs(std::vector<DialogStep>(kCommandRuns, step), true);
+    ScriptDialogs(std::vector<DialogStep>(kCommandRuns, step));
+    if (!s_initHook) s_initHook = SetWindowsHookExW(WH_CALLWNDPROCRET, OnDialogReady, nullptr, GetCurrentThreadId());
     s_dialogMs = 0;
     if (!s_cbtHook) s_cbtHook = SetWindowsHookExW(WH_CBT, OnDialogCreatedOrGone, nullptr, GetCurrentThreadId());
 }
@@ -226,7 +235,8 @@ static void StopAnsweringDialogs()
 {
     StopDialogScript();
     if (s_cbtHook) UnhookWindowsHookEx(s_cbtHook);
-    s_cbtHook = nullptr;
+    if (s_initHook) UnhookWindowsHookEx(s_initHook);
+    s_cbtHook = s_initHook = nullptr;
 }
 
 // One command's best time, whole and without the time its dialog stood open.

@@ -18,6 +18,21 @@
 
 static constexpr DWORD kIdleMs = 10000;
 
+// The main window of process `pid`, waited for up to `ms`.
+static HWND WindowOfProcess(DWORD pid, DWORD ms)
+{
+    HWND found = nullptr;
+    PumpUntil([&] {
+        for (HWND main = nullptr; !found && (main = FindWindowExW(nullptr, main, L"LARKIT", nullptr));) {
+            DWORD owner = 0;
+            GetWindowThreadProcessId(main, &owner);
+            if (owner == pid) found = main;
+        }
+        return found != nullptr;
+    }, ms);
+    return found;
+}
+
 static bool RunsUnderWine()
 {
     HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");

@@ -3,11 +3,5 @@
 
 #include "platform/shell_open.h"
 
-std::vector<ShellRequest> g_shellRequests;
-
-void OpenWithShell(HWND owner, const std::wstring& file) { g_shellRequests.push_back({ShellRequest::Open, owner, file, 0}); }
-
-void ShowHelpContext(HWND owner, const std::wstring& file, DWORD context)
-{
-    g_shellRequests.push_back({ShellRequest::Help, owner, file, context});
-}
+void OpenWithShell(HWND, const std::wstring& file) { g_shellRequests.push_back({file, 0}); }
+void ShowHelpContext(HWND, const std::wstring& file, DWORD context) { g_shellRequests.push_back({file, context}); }

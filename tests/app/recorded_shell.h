@@ -5,10 +5,5 @@
 
 #include <windows.h>
 
-struct ShellRequest {
-    enum Kind { Open, Help } kind;
-    HWND owner;
-    std::wstring file;
-    DWORD context;   // help topic; 0 for Open
-};
-extern std::vector<ShellRequest> g_shellRequests;
+struct ShellRequest { std::wstring file; DWORD context; };   // context: the help topic, 0 for a file opened
+inline std::vector<ShellRequest> g_shellRequests;

@@ -3,9 +3,6 @@
 
 #include "platform/message_box.h"
 
-std::vector<ShownMessage> g_shownMessages;
-std::deque<int> g_queuedAnswers;
-
 int ShowMessage(HWND, const std::wstring& text, UINT flags, const wchar_t* caption)
 {
     g_shownMessages.push_back({text, flags, caption});

@@ -6,10 +6,6 @@
 
 #include <windows.h>
 
-struct ShownMessage {
-    std::wstring text;
-    UINT flags;
-    std::wstring caption;
-};
-extern std::vector<ShownMessage> g_shownMessages;
-extern std::deque<int> g_queuedAnswers;
+struct ShownMessage { std::wstring text; UINT flags; std::wstring caption; };
+inline std::vector<ShownMessage> g_shownMessages;
+inline std::deque<int> g_queuedAnswers;

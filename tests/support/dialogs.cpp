@@ -6,12 +6,8 @@
 #include "res/resource.h"
 #include "tree/state.h"
 
-std::vector<SeenDialog> g_seenDialogs;
-int g_unplannedDialogs = 0;
-
 static std::deque<DialogStep> s_steps;
 static UINT_PTR s_timer = 0;
-static HHOOK s_initHook = nullptr;
 
 static std::wstring WindowText(HWND hwnd)
 {
@@ -20,33 +16,22 @@ static std::wstring WindowText(HWND hwnd)
     return text;
 }
 
-static BOOL CALLBACK RecordControl(HWND control, LPARAM seenDialog)
-{
-    auto* seen = reinterpret_cast<SeenDialog*>(seenDialog);
-    wchar_t cls[16] = {};
-    GetClassNameW(control, cls, 16);
-    LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
-    seen->texts[GetDlgCtrlID(control)] = WindowText(control);
-    if (_wcsicmp(cls, L"Button") == 0 && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX))
-        seen->checks[GetDlgCtrlID(control)] = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
-    return TRUE;
-}
-
-// Records `dlg` and takes the next step there; the button is posted while the dialog is being made.
-static void Answer(HWND dlg, bool post)
+void AnswerDialog(HWND dlg, bool post)
 {
     SeenDialog seen;
     seen.caption = WindowText(dlg);
-    EnumChildWindows(dlg, RecordControl, reinterpret_cast<LPARAM>(&seen));
+    EnumChildWindows(dlg, [](HWND control, LPARAM to) -> BOOL {
+        auto* seen = reinterpret_cast<SeenDialog*>(to);
+        LONG type = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
+        seen->texts[GetDlgCtrlID(control)] = WindowText(control);
+        if ((SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX))
+            seen->checks[GetDlgCtrlID(control)] = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        return TRUE;
+    }, reinterpret_cast<LPARAM>(&seen));
     seen.title = seen.texts[IDC_ENTRY_TITLE];
     g_seenDialogs.push_back(seen);
-    DialogStep step = Cancel();
-    if (s_steps.empty()) {
-        ++g_unplannedDialogs;
-    } else {
-        step = s_steps.front();
-        s_steps.pop_front();
-    }
+    DialogStep step = s_steps.empty() ? Cancel() : s_steps.front();
+    if (s_steps.empty()) ++g_unplannedDialogs; else s_steps.pop_front();
     if (step.title) SetDlgItemTextW(dlg, IDC_ENTRY_TITLE, step.title->c_str());
     if (step.url) SetDlgItemTextW(dlg, IDC_ENTRY_URL, step.url->c_str());
     for (const auto& [id, text] : step.texts) SetDlgItemTextW(dlg, id, text.c_str());
@@ -55,32 +40,16 @@ static void Answer(HWND dlg, bool post)
     else SendMessageW(dlg, WM_COMMAND, static_cast<WPARAM>(step.button), 0);
 }
 
-static BOOL CALLBACK FindDialog(HWND hwnd, LPARAM found)
-{
-    wchar_t cls[16] = {};
-    GetClassNameW(hwnd, cls, 16);
-    if (wcscmp(cls, L"#32770") != 0 || !IsWindowVisible(hwnd) || !IsWindowEnabled(hwnd)) return TRUE;
-    *reinterpret_cast<HWND*>(found) = hwnd;
-    return FALSE;
-}
-
+// Answers this thread's dialog that takes input (the innermost of nested ones).
 static void CALLBACK OnTick(HWND, UINT, UINT_PTR, DWORD)
 {
-    HWND dlg = nullptr;
-    EnumThreadWindows(GetCurrentThreadId(), FindDialog, reinterpret_cast<LPARAM>(&dlg));
-    if (dlg) Answer(dlg, false);
+    for (HWND dlg = nullptr; (dlg = FindWindowExW(nullptr, dlg, L"#32770", nullptr));)
+        if (GetWindowThreadProcessId(dlg, nullptr) == GetCurrentThreadId() && IsWindowVisible(dlg) && IsWindowEnabled(dlg))
+            return AnswerDialog(dlg, false);
 }
 
-static LRESULT CALLBACK OnDialogReady(int code, WPARAM wp, LPARAM lp)
+void ScriptDialogs(std::vector<DialogStep> steps)
 {
-    auto* sent = reinterpret_cast<CWPRETSTRUCT*>(lp);
-    if (code == HC_ACTION && sent->message == WM_INITDIALOG) Answer(sent->hwnd, true);
-    return CallNextHookEx(s_initHook, code, wp, lp);
-}
-
-void ScriptDialogs(std::vector<DialogStep> steps, bool atOnce)
-{
-    if (atOnce && !s_initHook) s_initHook = SetWindowsHookExW(WH_CALLWNDPROCRET, OnDialogReady, nullptr, GetCurrentThreadId());
     s_steps.assign(steps.begin(), steps.end());
     g_seenDialogs.clear();
     g_unplannedDialogs = 0;
@@ -90,9 +59,7 @@ void ScriptDialogs(std::vector<DialogStep> steps, bool atOnce)
 void StopDialogScript()
 {
     if (s_timer) KillTimer(nullptr, s_timer);
-    if (s_initHook) UnhookWindowsHookEx(s_initHook);
     s_timer = 0;
-    s_initHook = nullptr;
     s_steps.clear();
 }
 

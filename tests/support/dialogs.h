@@ -1,10 +1,9 @@
-// Answers the program's real modal dialogs from a timer that runs inside their message loop:
-// each step fills fields and presses a button of the dialog open at that moment.
+// Answers the program's real modal dialogs from a timer inside their loop: each step fills fields
+// and presses a button of the dialog open at that moment.
 #pragma once
 #include <map>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -15,22 +14,10 @@ struct DialogStep {
     int button = IDOK;
     std::map<int, std::wstring> texts;   // any other field by control ID
     std::map<int, bool> checks;          // check boxes by control ID
-
-    DialogStep(std::optional<std::wstring> title = std::nullopt, std::optional<std::wstring> url = std::nullopt,
-               int button = IDOK)
-        : title(std::move(title)), url(std::move(url)), button(button)
-    {
-    }
-    DialogStep& Text(int id, std::wstring text)
-    {
-        texts[id] = std::move(text);
-        return *this;
-    }
-    DialogStep& Check(int id, bool checked)
-    {
-        checks[id] = checked;
-        return *this;
-    }
+    DialogStep(std::optional<std::wstring> t = {}, std::optional<std::wstring> u = {}, int b = IDOK)
+        : title(std::move(t)), url(std::move(u)), button(b) {}
+    DialogStep& Text(int id, std::wstring text) { return texts[id] = std::move(text), *this; }
+    DialogStep& Check(int id, bool checked) { return checks[id] = checked, *this; }
 };
 
 // OK with the entry fields filled (each left alone when null), and Cancel.
@@ -42,19 +29,18 @@ inline DialogStep Cancel() { return {std::nullopt, std::nullopt, IDCANCEL}; }
 
 // What the driver saw of each dialog before its step changed it.
 struct SeenDialog {
-    std::wstring caption;
-    std::wstring title;                  // the entry dialogs' title field
+    std::wstring caption, title;         // title: the entry dialogs' title field
     std::map<int, std::wstring> texts;   // every control's text by control ID
     std::map<int, bool> checks;          // every check box's state by control ID
 };
+inline std::vector<SeenDialog> g_seenDialogs;
+inline int g_unplannedDialogs = 0;
 
-// Queues steps, taken one per timer tick while a dialog is open (and, `atOnce`, as a dialog is
-// initialised, for the benchmarks). A dialog with no step left is cancelled and counted.
-void ScriptDialogs(std::vector<DialogStep> steps, bool atOnce = false);
+// Queues steps, one per timer tick while a dialog is open; a dialog with no step left is cancelled
+// and counted. AnswerDialog takes the next step in `dlg` now (the benchmarks' hook, with `post`).
+void ScriptDialogs(std::vector<DialogStep> steps);
+void AnswerDialog(HWND dlg, bool post);
 void StopDialogScript();
-
-extern std::vector<SeenDialog> g_seenDialogs;
-extern int g_unplannedDialogs;
 
 // Sends a command to the main window with the dialog script running, then stops it.
 void RunCommand(WORD command);

@@ -1,6 +1,9 @@
 // Test and benchmark support.
 #include "tests/support/support.h"
 
+#include <filesystem>
+#include <fstream>
+
 #include "app/main_window.h"
 #include "res/resource.h"
 #include "tree/state.h"
@@ -9,12 +12,9 @@
 static bool PumpOne()
 {
     MSG msg;
-    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
-    if (msg.message != WM_QUIT) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return true;
+    bool got = PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE);
+    if (got && msg.message != WM_QUIT) DispatchMessageW(&msg);
+    return got;
 }
 
 void PumpMessages() { while (PumpOne()) {} }
@@ -27,21 +27,16 @@ bool PumpUntil(const std::function<bool()>& done, DWORD ms)
     return done();
 }
 
-void PumpFor(DWORD ms) { PumpUntil([] { return false; }, ms); }
-
-void (*g_pointerSlipped)(LONG x, LONG y) = nullptr;
-
 bool PointAt(LONG x, LONG y)
 {
     // Under Wine a stale report of an earlier warp can move the pointer back.
-    SetCursorPos(x, y);
     POINT at{};
     for (int i = 0, steady = 0; i < 200 && steady < 4; ++i) {
+        if (!steady) SetCursorPos(x, y);
         Sleep(2);
         PumpMessages();
         GetCursorPos(&at);
         steady = at.x == x && at.y == y ? steady + 1 : 0;
-        if (!steady) SetCursorPos(x, y);
     }
     bool held = at.x == x && at.y == y;
     if (!held && g_pointerSlipped) g_pointerSlipped(x, y);
@@ -50,16 +45,9 @@ bool PointAt(LONG x, LONG y)
 
 std::optional<std::string> ReadBytes(const std::wstring& path)
 {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
-    std::string bytes;
-    static char buffer[1 << 16];
-    DWORD got = 0;   // read to the end: files under /proc report no size
-    while (bytes.size() < (256u << 20) && ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got)
-        bytes.append(buffer, got);
-    CloseHandle(file);
-    return bytes;
+    std::ifstream in(std::filesystem::path(path), std::ios::binary);
+    if (!in) return std::nullopt;
+    return std::string(std::istreambuf_iterator<char>(in), {});   // to the end: files under /proc report no size
 }
 
 std::vector<std::string> SplitLines(const std::string& bytes)
@@ -73,44 +61,21 @@ std::vector<std::string> SplitLines(const std::string& bytes)
 
 bool WriteBytes(const std::wstring& path, const std::string& bytes)
 {
-    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return false;
-    DWORD written = 0;
-    bool ok = WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr) && written == bytes.size();
-    return CloseHandle(file) && ok;
-}
-
-HeldOpen::HeldOpen(const std::wstring& path)
-    : handle_(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr))
-{
-}
-
-void HeldOpen::Release()
-{
-    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    handle_ = INVALID_HANDLE_VALUE;
+    std::ofstream out(std::filesystem::path(path), std::ios::binary);
+    return out.write(bytes.data(), static_cast<std::streamsize>(bytes.size())).flush().good();
 }
 
 std::vector<std::wstring> NamesInFolder(const std::wstring& folder)
 {
     std::vector<std::wstring> names;
-    WIN32_FIND_DATAW found;
-    HANDLE find = FindFirstFileW((folder + L"\\*").c_str(), &found);
-    if (find == INVALID_HANDLE_VALUE) return names;
-    do {
-        std::wstring name = found.cFileName;
-        if (name != L"." && name != L"..") names.push_back(name);
-    } while (FindNextFileW(find, &found));
-    FindClose(find);
+    std::error_code error;   // a missing folder has no names
+    for (const auto& entry : std::filesystem::directory_iterator(folder, error)) names.push_back(entry.path().filename());
     return names;
 }
 
 std::wstring TemporaryFolder()
 {
-    wchar_t temp[MAX_PATH + 1];
-    std::wstring folder(temp, GetTempPathW(MAX_PATH + 1, temp));
-    if (!folder.empty() && folder.back() == L'\\') folder.pop_back();
-    return folder;
+    return (std::filesystem::temp_directory_path() / L"").parent_path();   // with no backslash at the end
 }
 
 std::wstring MakeScratchFolder(const std::wstring& name)
@@ -122,13 +87,10 @@ std::wstring MakeScratchFolder(const std::wstring& name)
 
 void RemoveFolder(const std::wstring& folder)
 {
-    for (const std::wstring& name : NamesInFolder(folder)) {
-        std::wstring path = folder + L"\\" + name;
-        DWORD attributes = GetFileAttributesW(path.c_str());
-        SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_NORMAL);   // read-only files go too
-        if (attributes & FILE_ATTRIBUTE_DIRECTORY) RemoveFolder(path); else DeleteFileW(path.c_str());
-    }
-    RemoveDirectoryW(folder.c_str());
+    std::error_code error;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder, error))
+        SetFileAttributesW(entry.path().c_str(), FILE_ATTRIBUTE_NORMAL);   // read-only files go too
+    std::filesystem::remove_all(folder, error);
 }
 
 std::vector<SideFile> SideFiles(const std::wstring& folder, bool take)
@@ -154,33 +116,15 @@ bool StartProgram(std::wstring commandLine, const wchar_t* dir, PROCESS_INFORMAT
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     *started = PROCESS_INFORMATION{};
-    if (CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, dir, &startup, started)) return true;
-    *started = PROCESS_INFORMATION{};
-    return false;
-}
-
-HWND WindowOfProcess(DWORD pid, DWORD ms)
-{
-    HWND found = nullptr;
-    PumpUntil([&] {
-        for (HWND main = nullptr; !found && (main = FindWindowExW(nullptr, main, L"LARKIT", nullptr));) {
-            DWORD owner = 0;
-            GetWindowThreadProcessId(main, &owner);
-            if (owner == pid) found = main;
-        }
-        return found != nullptr;
-    }, ms);
-    return found;
+    return CreateProcessW(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr, dir, &startup, started);
 }
 
 HWND StartMainWindow()
 {
-    static bool registered = false;
     HINSTANCE inst = GetModuleHandleW(nullptr);
-    if (!registered) registered = RegisterMainClass(inst);
+    static bool registered = RegisterMainClass(inst);
     HWND main = registered ? CreateMainWindow(inst) : nullptr;
-    if (!main) return nullptr;
-    ShowWindow(main, SW_SHOWNOACTIVATE);
+    if (main) ShowWindow(main, SW_SHOWNOACTIVATE);
     PumpMessages();   // WM_LOADLIST: the list is loaded and the tree built here
     return main;
 }
@@ -189,23 +133,14 @@ void ExitMainWindow()
 {
     if (g_ui.main && IsWindow(g_ui.main)) SendMessageW(g_ui.main, WM_COMMAND, IDM_EXIT, 0);
     PumpMessages();
-    g_ui.main = nullptr;
-    g_ui.tree = nullptr;
+    g_ui.main = g_ui.tree = nullptr;
 }
 
 std::string NarrowForLog(const std::wstring& text)
 {
-    int n = WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.c_str(), static_cast<int>(text.size()), utf8.data(), n, nullptr, nullptr);
+    std::string utf8(text.size() * 3, '\0');
+    utf8.resize(WideCharToMultiByte(CP_UTF8, 0, text.data(), int(text.size()), utf8.data(), int(utf8.size()), nullptr, nullptr));
     return utf8;
 }
 
-std::wstring WideFromUtf8(const char* utf8)
-{
-    int n = MultiByteToWideChar(CP_UTF8, 0, utf8, -1, nullptr, 0);
-    std::wstring wide(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8, -1, wide.data(), n);
-    wide.resize(static_cast<size_t>(n - 1));
-    return wide;
-}
+std::wstring WideFromUtf8(const char* utf8) { return std::filesystem::u8path(utf8).wstring(); }

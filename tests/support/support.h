@@ -3,6 +3,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -10,11 +11,11 @@
 // Message pumps: all that is queued; until `done` holds or `ms` pass (whether it holds); for `ms`.
 void PumpMessages();
 bool PumpUntil(const std::function<bool()>& done, DWORD ms = 1000);
-void PumpFor(DWORD ms);
+inline void PumpFor(DWORD ms) { PumpUntil([] { return false; }, ms); }
 
 // Moves the real pointer and waits until it stays there; when it does not, calls g_pointerSlipped.
 bool PointAt(LONG x, LONG y);
-extern void (*g_pointerSlipped)(LONG x, LONG y);
+inline void (*g_pointerSlipped)(LONG x, LONG y) = nullptr;
 
 // A whole file (none when it cannot be opened), its text lines; writing one.
 std::optional<std::string> ReadBytes(const std::wstring& path);
@@ -22,37 +23,29 @@ std::vector<std::string> SplitLines(const std::string& bytes);
 bool WriteBytes(const std::wstring& path, const std::string& bytes);
 
 // Holds a file open without sharing, as another program might, while the object lives.
-class HeldOpen {
-public:
-    explicit HeldOpen(const std::wstring& path);
-    ~HeldOpen() { Release(); }
+struct HeldOpen {
+    HANDLE handle;
+    explicit HeldOpen(const std::wstring& path)
+        : handle(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
     HeldOpen(const HeldOpen&) = delete;
-    HeldOpen& operator=(const HeldOpen&) = delete;
-    bool held() const { return handle_ != INVALID_HANDLE_VALUE; }
-    void Release();
-
-private:
-    HANDLE handle_;
+    ~HeldOpen() { Release(); }
+    bool held() const { return handle != INVALID_HANDLE_VALUE; }
+    void Release() { if (held()) CloseHandle(std::exchange(handle, INVALID_HANDLE_VALUE)); }
 };
 
-// Names in a folder (no "." and ".."); the temporary folder (no backslash at the end); a new
-// empty folder there; removal with all contents.
+// Names in a folder; the temporary folder (no \ at the end); a new empty folder there; removal with all in it.
 std::vector<std::wstring> NamesInFolder(const std::wstring& folder);
 std::wstring TemporaryFolder();
 std::wstring MakeScratchFolder(const std::wstring& name);
 void RemoveFolder(const std::wstring& folder);
 
 // The side files ("*_unsaved_*") of a list that could not be saved; deleted when `take`.
-struct SideFile {
-    std::wstring name;
-    std::string bytes;
-};
+struct SideFile { std::wstring name; std::string bytes; };
 std::vector<SideFile> SideFiles(const std::wstring& folder, bool take);
 
-// A program beside this one, started; the main window of a process, waited for up to `ms`.
+// A program beside this one; started.
 std::wstring BesideProgram(const wchar_t* name);
 bool StartProgram(std::wstring commandLine, const wchar_t* dir, PROCESS_INFORMATION* started);
-HWND WindowOfProcess(DWORD pid, DWORD ms);
 
 // The main window in this process with its list loaded (null when it cannot be made); ended by IDM_EXIT.
 HWND StartMainWindow();
