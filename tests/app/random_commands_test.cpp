@@ -1,9 +1,8 @@
 // Random lists and commands in the real window, checked after each against a model on the core's line functions.
-// LARKIT_RANDOM_SEED=S, LARKIT_RANDOM_STEPS=M, LARKIT_RANDOM_LOG=1. Keep every draw in order.
+// LARKIT_RANDOM_SEED=S, LARKIT_RANDOM_STEPS=M, LARKIT_RANDOM_SEEDS=N, LARKIT_RANDOM_LOG=1. Keep every draw in order.
 #include <cstdio>
 #include <cstdlib>
 #include <iterator>
-#include <optional>
 #include <set>
 
 #include "core/clip_lines.h"
@@ -327,12 +326,13 @@ void RandomCommandsTest::Apply(Command command, const std::vector<ListItem>& ite
 
 std::vector<SeedRun> Seeds()
 {
-    const char* steps = std::getenv("LARKIT_RANDOM_STEPS");
+    const char *steps = std::getenv("LARKIT_RANDOM_STEPS"), *seeds = std::getenv("LARKIT_RANDOM_SEEDS");
     int length = steps ? std::atoi(steps) : 50;
     if (const char* one = std::getenv("LARKIT_RANDOM_SEED")) return {{std::strtoull(one, nullptr, 10), length, false}};
     // 65, 135: a title weighed like a sibling's ("a々", "aー") stood in the sorted tree unlike a rebuild.
-    return {{65, 17, true}, {135, 49, true}, {1, length, false}, {2, length, false}, {3, length, false},
-            {4, length, false}, {5, length, false}, {6, length, false}};
+    std::vector<SeedRun> runs = {{65, 17, true}, {135, 49, true}};
+    for (int i = 1; i <= (seeds ? std::atoi(seeds) : 6); ++i) runs.push_back({static_cast<uint64_t>(i), length, false});
+    return runs;
 }
 
 TEST_P(RandomCommandsTest, EveryCommandKeepsListTreeAndClipboardInStep)
