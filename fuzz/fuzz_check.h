@@ -1,8 +1,7 @@
-// What the fuzz targets share: a check, code page 932 character starts by the plainest walk, lines.
+// What the fuzz targets share: a check, and code page 932 character starts by the plainest walk.
 #pragma once
 #include <cstdio>
 #include <cstdlib>
-#include <string>
 #include <string_view>
 #include <vector>
 
@@ -23,13 +22,4 @@ inline std::vector<bool> CharStarts(std::string_view s)
     for (size_t i = 0; i < s.size(); ++i)
         if (IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size()) start[++i] = false;
     return start;
-}
-
-inline std::vector<std::string> SplitAtNewlines(std::string_view bytes)
-{
-    std::vector<std::string> pieces(1);
-    for (char c : bytes)
-        if (c == '\n') pieces.emplace_back();
-        else pieces.back().push_back(c);
-    return pieces;
 }
