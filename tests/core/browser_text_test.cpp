@@ -97,8 +97,7 @@ TEST(FormatOpenUrlItemTest, QuotesTheUrlOrRefusesIt)
         {"CommaInside", "tle,xyz", "\"tle,xyz\",,0xFFFFFFFF"},
         {"QuoteCannotEndTheArgument", "http://a/x\",,1", "\"http://a/x%22,,1\",,0xFFFFFFFF"},
         {"LeadByteCannotTakeTheClosingQuote", "http://a/\x83", "\"http://a/%83\",,0xFFFFFFFF"},
-        {"Longest", std::string(241, 'u'), kLongest.c_str()},
-        {"OneByteTooLong", std::string(242, 'u'), nullptr},
+        {"Longest", std::string(241, 'u'), kLongest.c_str()}, {"OneByteTooLong", std::string(242, 'u'), nullptr},
         {"TooLongOnceEncoded", std::string(81, '"'), nullptr},
     };
     for (const auto& r : rows) {
