@@ -55,7 +55,10 @@ void AppTest::WriteFileBytes(const std::wstring& name, const std::string& bytes)
     ASSERT_TRUE(WriteBytes(PathOf(name), bytes)) << NarrowForLog(name);
 }
 
-std::string AppTest::ReadFileBytes(const std::wstring& name) const { return ReadBytes(PathOf(name)).value_or("<missing>"); }
+std::string AppTest::ReadFileBytes(const std::wstring& name) const
+{
+    return ReadBytes(PathOf(name)).value_or("<missing>");
+}
 void AppTest::Start() { ASSERT_NE(StartMainWindow(), nullptr); }
 void AppTest::Exit() { ExitMainWindow(); }
 
@@ -69,16 +72,15 @@ void SetSettingString(const wchar_t* name, const std::wstring& value)
 bool ReadSettingDword(const wchar_t* name, DWORD* value)
 {
     DWORD size = sizeof *value;
-    return RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, value, &size) == ERROR_SUCCESS;
+    return !RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, value, &size);
 }
 bool ReadSettingString(const wchar_t* name, std::wstring* value)
 {
     wchar_t text[2048];
     DWORD size = sizeof text;
-    LSTATUS got = RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr, text, &size);
-    if (got != ERROR_SUCCESS) return false;
-    *value = text;
-    return true;
+    bool got = !RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr, text, &size);
+    if (got) *value = text;
+    return got;
 }
 
 DWORD StoredDword(const wchar_t* name)
@@ -86,12 +88,6 @@ DWORD StoredDword(const wchar_t* name)
     DWORD value = 0xDEADBEEF;
     EXPECT_TRUE(ReadSettingDword(name, &value)) << "missing " << name;
     return value;
-}
-
-void PrintTo(const ShownItem& i, std::ostream* out)
-{
-    *out << "{" << i.depth << ", \"" << NarrowForLog(i.text) << "\", " << i.image << "/" << i.selectedImage << ", "
-         << i.data << "}";
 }
 
 // Every item from `first` on, depth-first, with its depth.
@@ -139,8 +135,7 @@ HTREEITEM ItemAtPath(const std::vector<std::wstring>& titles)
 HTREEITEM Select(const std::vector<std::wstring>& titles)
 {
     HTREEITEM item = ItemAtPath(titles);
-    EXPECT_NE(item, nullptr);
-    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    EXPECT_TRUE(item && SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item)));
     return item;
 }
 
@@ -160,8 +155,7 @@ void ExpectTreeMatchesRebuild()
 
 std::vector<ListItem> ItemsOfList(const std::vector<std::string>& lines, bool sorted)
 {
-    // Each shown line goes under the item made last one level up. Images in the order the image list
-    // adds its bitmaps: DIR_O, GRP_C, GRP_O, DIR_C, URL_S, URL_NS.
+    // Each shown line goes under the item made last one level up; images: DIR_O GRP_C GRP_O DIR_C URL_S URL_NS.
     std::vector<ListItem> made;
     std::vector<std::vector<int>> children(1);   // [0]: the top level; [k + 1]: item k
     int lastAtDepth[10] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};

@@ -8,9 +8,8 @@ bool Peer::Start(const wchar_t* program, const std::vector<std::wstring>& args)
     HANDLE waits[2] = {CreateEventW(nullptr, TRUE, FALSE, ready.c_str()), nullptr};
     std::wstring commandLine = L"\"" + BesideTests(program) + L"\" \"" + ready + L"\"";
     for (const std::wstring& arg : args) commandLine += L" \"" + arg + L"\"";
-    bool started = StartProgram(commandLine, nullptr, &process_);
-    waits[1] = process_.hProcess;
-    bool serving = started && WaitForMultipleObjects(2, waits, FALSE, 10000) == WAIT_OBJECT_0;
+    waits[1] = StartProgram(commandLine, nullptr, &process_) ? process_.hProcess : nullptr;
+    bool serving = waits[1] && WaitForMultipleObjects(2, waits, FALSE, 10000) == WAIT_OBJECT_0;
     CloseHandle(waits[0]);
     if (!serving) Stop();
     return serving;
@@ -21,7 +20,6 @@ void Peer::Stop()
     if (!process_.hProcess) return;
     PostThreadMessageW(process_.dwThreadId, WM_QUIT, 0, 0);
     if (WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 99);
-    WaitForSingleObject(process_.hProcess, 5000);
     CloseHandle(process_.hProcess);
     CloseHandle(process_.hThread);
     process_ = PROCESS_INFORMATION{};
