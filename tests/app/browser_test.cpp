@@ -79,13 +79,11 @@ protected:
     void SetUp() override
     {
         AppTest::SetUp();
-        g_ui.msgSelectBrowser = RegisterWindowMessageW(L"WM_KORVEX_SELECTWEB");
         CreateDirectoryW(PathOf(L"Program Files x").c_str(), nullptr);
-        for (const wchar_t* exe : {kStandIn, L"user.exe", L"m64.exe", L"m32.exe"})
-            ASSERT_TRUE(CopyFileW(BesideTests(L"stand_in_browser.exe").c_str(), PathOf(exe).c_str(), FALSE));
+        ASSERT_TRUE(CopyFileW(BesideTests(L"stand_in_browser.exe").c_str(), PathOf(kStandIn).c_str(), FALSE));
         SetEnvironmentVariableW(L"LARKIT_STAND_IN_LOG", PathOf(L"started.log").c_str());
         for (const wchar_t* key : {L"IEXPLORE.EXE", L"Netscape.exe", L"Opera.exe"})
-            appPaths_.Set(key, PathOf(kStandIn).c_str(), AppPathsPlace::User);
+            appPaths_.Set(key, PathOf(kStandIn).c_str());
     }
     void TearDown() override
     {
@@ -140,30 +138,5 @@ TEST_P(BrowserRows, Row)
 
 INSTANTIATE_TEST_SUITE_P(Browser, BrowserRows, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// App Paths: the user's, then the 64-bit, then the 32-bit view; then the registered message chooses
-// (0 is outside) and the exit stores the choice.
-TEST_F(BrowserTest, AppPathsOrderAndTheRegisteredMessage)
-{
-    const struct { const wchar_t *m32, *m64, *user, *started; } rows[] = {
-        {L"m32.exe", L"m64.exe", L"user.exe", L"user.exe"}, {L"m32.exe", L"m64.exe", nullptr, L"m64.exe"},
-        {L"m32.exe", nullptr, L"", L"m32.exe"}, {nullptr, nullptr, nullptr, nullptr}};
-    Show({"0A\\", "1u,http://u"}, 2);
-    Select({L"A", L"u"});
-    for (const auto& row : rows) {
-        const wchar_t* const n[] = {row.m32, row.m64, row.user};
-        for (int i = 0; i < 3; ++i) appPaths_.Set(L"Netscape.exe", nullptr, AppPathsPlace(i));
-        for (int i = 0; i < 3; ++i)   // in reverse: the views may be one
-            if (n[i]) appPaths_.Set(L"Netscape.exe", *n[i] ? PathOf(n[i]).c_str() : L"", AppPathsPlace(2 - i));
-        DeleteFileW(PathOf(L"started.log").c_str());
-        SendMessageW(g_ui.main, WM_COMMAND, IDM_OPEN, 0);
-        Lines started = Started(row.started ? 3 : 0);
-        EXPECT_EQ(started.size() > 1 ? started[1] : "", row.started ? NarrowForLog(PathOf(row.started)) : "");
-    }
-    EXPECT_EQ(g_shownMessages.size(), 1u);   // no browser found in the last row
-    for (WPARAM web : {3, 0}) SendMessageW(g_ui.main, g_ui.msgSelectBrowser, web, 0);
-    Exit();
-    EXPECT_EQ(StoredDword(L"SelectWeb"), 3u);
-}
 
 }  // namespace

@@ -33,10 +33,9 @@ void AppTest::SetUp()
     g_paths = Paths();
     g_dock = Dock();
     g_fileFaults = FileFaults();
-    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("larkit-tests-") + info->test_suite_name() + "." + info->name();
-    std::replace(name.begin(), name.end(), '/', '_');
-    folder_ = MakeScratchFolder(WideFromUtf8(name.c_str()) + L"-" + std::to_wstring(GetTickCount()));
+    static int s_tests = 0;
+    std::wstring id = std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++s_tests);
+    folder_ = MakeScratchFolder(L"larkit-tests-" + id);
     SetCurrentDirectoryW(folder_.c_str());
     (void)SideFiles(TemporaryFolder(), true);   // what an earlier run left there is no test's
 }
@@ -55,12 +54,6 @@ void AppTest::WriteFileBytes(const std::wstring& name, const std::string& bytes)
     ASSERT_TRUE(WriteBytes(PathOf(name), bytes)) << NarrowForLog(name);
 }
 
-std::string AppTest::ReadFileBytes(const std::wstring& name) const
-{
-    return ReadBytes(PathOf(name)).value_or("<missing>");
-}
-void AppTest::Start() { ASSERT_NE(StartMainWindow(), nullptr); }
-void AppTest::Exit() { ExitMainWindow(); }
 
 void ClearSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey); }
 void SetSettingDword(const wchar_t* name, DWORD value) { RegWriteDword(HKEY_CURRENT_USER, kSettingsKey, name, value); }

@@ -25,9 +25,9 @@ protected:
 public:   // the row runners' hooks use these too; the files are the test folder's (the program's)
     std::wstring PathOf(const std::wstring& name) const { return folder_ + L"\\" + name; }
     void WriteFileBytes(const std::wstring& name, const std::string& bytes) const;
-    std::string ReadFileBytes(const std::wstring& name) const;   // "<missing>" when unreadable
-    void Start();
-    void Exit();   // IDM_EXIT, then the queue drained up to WM_QUIT
+    std::string ReadFileBytes(const std::wstring& name) const { return ReadBytes(PathOf(name)).value_or("<missing>"); }
+    void Start() { ASSERT_NE(StartMainWindow(), nullptr); }
+    void Exit() { ExitMainWindow(); }   // IDM_EXIT, then the queue drained up to WM_QUIT
     const std::wstring& folder() const { return folder_; }
 
 private:

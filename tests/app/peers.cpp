@@ -25,20 +25,14 @@ void Peer::Stop()
     process_ = PROCESS_INFORMATION{};
 }
 
-void AppPathsEntries::Set(const wchar_t* keyName, const wchar_t* exe, AppPathsPlace place)
+void AppPathsEntries::Set(const wchar_t* keyName, const wchar_t* exe)
 {
-    HKEY root = place == AppPathsPlace::User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, key = nullptr;
-    REGSAM view = place == AppPathsPlace::User ? 0 : place == AppPathsPlace::Machine64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
     std::wstring name = std::wstring(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\") + keyName;
-    RegDeleteKeyExW(root, name.c_str(), view, 0);
-    if (!exe) return;
-    ASSERT_EQ(RegCreateKeyExW(root, name.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &key, nullptr), 0);
-    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(exe), DWORD((wcslen(exe) + 1) * sizeof *exe));
-    RegCloseKey(key);
-    made_.emplace_back(root, view, name);
+    made_.push_back(name);
+    RegSetKeyValueW(HKEY_CURRENT_USER, name.c_str(), nullptr, REG_SZ, exe, DWORD((wcslen(exe) + 1) * sizeof *exe));
 }
 
 AppPathsEntries::~AppPathsEntries()
 {
-    for (const auto& [root, view, name] : made_) RegDeleteKeyExW(root, name.c_str(), view, 0);
+    for (const std::wstring& name : made_) RegDeleteKeyW(HKEY_CURRENT_USER, name.c_str());
 }

@@ -1,7 +1,6 @@
 // The helper programs the tests start and the App Paths entries that lead to them; waits are bounded.
 #pragma once
 #include <string>
-#include <tuple>
 #include <vector>
 
 #include "tests/app/harness.h"
@@ -21,14 +20,13 @@ private:
     PROCESS_INFORMATION process_{};
 };
 
-// App Paths keys (none the prefix's own) for the user or in a machine view: Set makes one with the
-// default value `exe` (null deletes it); the object deletes what it made when it goes.
-enum class AppPathsPlace { User, Machine64, Machine32 };
+// The user's App Paths keys (none the prefix's own): Set makes one with the default value `exe`;
+// the object deletes what it made when it goes.
 class AppPathsEntries {
 public:
     ~AppPathsEntries();
-    void Set(const wchar_t* keyName, const wchar_t* exe, AppPathsPlace place);
+    void Set(const wchar_t* keyName, const wchar_t* exe);
 
 private:
-    std::vector<std::tuple<HKEY, REGSAM, std::wstring>> made_;
+    std::vector<std::wstring> made_;
 };
