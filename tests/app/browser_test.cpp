@@ -73,62 +73,48 @@ const Row kRows[] = {
      {kUnstorable.c_str()}},
 };
 
-// A stand-in browser under the user's App Paths keys, in a folder whose name has a blank.
-class BrowserTest : public AppTest {
-protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        CreateDirectoryW(PathOf(L"Program Files x").c_str(), nullptr);
-        ASSERT_TRUE(CopyFileW(BesideTests(L"stand_in_browser.exe").c_str(), PathOf(kStandIn).c_str(), FALSE));
-        SetEnvironmentVariableW(L"LARKIT_STAND_IN_LOG", PathOf(L"started.log").c_str());
-        for (const wchar_t* key : {L"IEXPLORE.EXE", L"Netscape.exe", L"Opera.exe"})
-            appPaths_.Set(key, PathOf(kStandIn).c_str());
-    }
+class BrowserRows : public AppTest, public ::testing::WithParamInterface<Row> {
     void TearDown() override
     {
-        browser_.Stop();
         for (const char* name : kFakeSettings) SetEnvironmentVariableA(name, nullptr);
         AppTest::TearDown();
     }
-    void Show(const Lines& list, DWORD web)
-    {
-        WriteFileBytes(L"list.dat", ListFileBytes(list));
-        SetSettingDword(L"SortFlg", 0);
-        SetSettingDword(L"SelectWeb", web);
-        Start();
-    }
-    // The stand-ins' log once it holds `lines` lines (a bounded wait); with 0, after a quiet while.
-    Lines Started(size_t lines)
-    {
-        PumpUntil([&] { return lines && LogLines(PathOf(L"started.log")).size() >= lines; }, lines ? 15000 : 300);
-        return LogLines(PathOf(L"started.log"));
-    }
-    static constexpr const wchar_t* kStandIn = L"Program Files x\\browser.exe";
-    AppPathsEntries appPaths_;
-    Peer browser_;
 };
 
-class BrowserRows : public BrowserTest, public ::testing::WithParamInterface<Row> {};
-
+// A stand-in browser under the user's App Paths keys, in a folder whose name has a blank.
 TEST_P(BrowserRows, Row)
 {
     const Row& row = GetParam();
-    Show(row.list, row.web);
+    const std::wstring standIn = PathOf(L"Program Files x\\browser.exe"), log = PathOf(L"started.log");
+    CreateDirectoryW(PathOf(L"Program Files x").c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(BesideTests(L"stand_in_browser.exe").c_str(), standIn.c_str(), FALSE));
+    SetEnvironmentVariableW(L"LARKIT_STAND_IN_LOG", log.c_str());
+    AppPathsEntries appPaths;
+    for (const wchar_t* key : {L"IEXPLORE.EXE", L"Netscape.exe", L"Opera.exe"}) appPaths.Set(key, standIn.c_str());
+    WriteFileBytes(L"list.dat", ListFileBytes(row.list));
+    SetSettingDword(L"SortFlg", 0);
+    SetSettingDword(L"SelectWeb", row.web);
+    Start();
     for (size_t i = 0; i < row.fake.size(); ++i) SetEnvironmentVariableA(kFakeSettings[i], row.fake[i]);
-    ASSERT_TRUE(row.fake.empty() || browser_.Start(L"fake_browser.exe", {PathOf(L"dde.log")}));
-    const std::string exe = NarrowForLog(PathOf(kStandIn));
+    Peer browser;
+    ASSERT_TRUE(row.fake.empty() || browser.Start(L"fake_browser.exe", PathOf(L"dde.log")));
+    // The stand-ins' log once it holds `lines` lines (a bounded wait); with 0, after a quiet while.
+    auto logged = [&](size_t lines) {
+        PumpUntil([&] { return lines && LogLines(log).size() >= lines; }, lines ? 15000 : 300);
+        return LogLines(log);
+    };
+    const std::string exe = NarrowForLog(standIn);
     Lines started;
     for (const Act& act : row.acts) {
         if (!act.select.empty()) Select(act.select);
         SendMessageW(g_ui.main, WM_COMMAND, act.command, 0);
         if (act.started) {   // one at a time: the log keeps the order
             started.insert(started.end(), {"\"" + exe + "\" \"" + act.started + "\"", exe, act.started});
-            EXPECT_EQ(Started(started.size()), started);
+            EXPECT_EQ(logged(started.size()), started);
         }
         EXPECT_TRUE(!act.caret || ItemText(g_ui.tree, CaretItem()) == act.caret) << NarrowForLog(act.caret);
     }
-    EXPECT_EQ(Started(0), started);
+    EXPECT_EQ(logged(0), started);
     EXPECT_EQ(LogLines(PathOf(L"dde.log")), row.dde);
     EXPECT_EQ(ListLines(), row.after.empty() ? row.list : row.after);
     ASSERT_EQ(g_shownMessages.size(), row.messages.size());

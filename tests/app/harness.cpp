@@ -46,7 +46,6 @@ void AppTest::TearDown()
     if (g_ui.main && IsWindow(g_ui.main)) Exit();
     SetCurrentDirectoryW(TemporaryFolder().c_str());   // the test's folder can then go
     RemoveFolder(folder_);
-    ClearSettings();
 }
 
 void AppTest::WriteFileBytes(const std::wstring& name, const std::string& bytes) const
@@ -96,9 +95,7 @@ std::vector<ShownItem> ShownTree()
 {
     std::vector<ShownItem> items;
     Walk(RelatedItem(g_ui.tree, nullptr, TVGN_ROOT), 0, [&](HTREEITEM item, int depth) {
-        TVITEMW query{};
-        query.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_HANDLE;
-        query.hItem = item;
+        TVITEMW query{TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_HANDLE, item};
         SendMessageW(g_ui.tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
         items.push_back({depth, ItemText(g_ui.tree, item), query.iImage, query.iSelectedImage, query.lParam});
     });

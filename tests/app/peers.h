@@ -13,7 +13,7 @@ inline std::vector<std::string> LogLines(const std::wstring& path) { return Spli
 class Peer {
 public:
     ~Peer() { Stop(); }
-    bool Start(const wchar_t* program, const std::vector<std::wstring>& args);
+    bool Start(const wchar_t* program, const std::wstring& arg);
     void Stop();
 
 private:

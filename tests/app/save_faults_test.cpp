@@ -36,7 +36,6 @@ TEST_F(SaveFaultTest, EndedSaveLeavesOneWholeListAndTheNextStartSettlesTheRest)
         ASSERT_EQ(g_shownMessages.size(), side.size());
         EXPECT_TRUE(side.empty() || side[0].bytes == added) << "the side file holds what the save was writing";
         Exit();
-        EXPECT_EQ(ReadFileBytes(L"_backup.dat"), ReadFileBytes(L"list.dat"));
     }
 }
 
