@@ -1,7 +1,6 @@
 // Docking on the real 1024 x 768 test screen; the zone and rectangle rules are core tables (bar_test).
 #include "app/docking.h"
 #include "res/resource.h"
-#include "tests/app/dialog_driver.h"
 #include "tests/app/harness.h"
 #include "tree/state.h"
 
@@ -107,10 +106,6 @@ TEST_F(DockingTest, AutoHideAndChangesThatPlaceTheBarAgain)
         EXPECT_EQ(MainWindowRect().left, change.places ? kW - 200 : 1500) << change.msg << " " << change.wp;
         EXPECT_TRUE(!change.places || (MainWindowRect() == AutoHideRect(kW - 200) && !g_dock.barHidden));
     }
-    ScriptDialogs({DialogStep().Check(IDC_CONFIG_HIDEMODE, false)});
-    RunCommand(IDM_CONFIG);
-    EXPECT_EQ(MainWindowRect(), (RECT{kW - 200, 0, kW, kH}));
-    EXPECT_TRUE(IsRegisteredBar(g_ui.main));
     Exit();
     EXPECT_EQ(StoredDword(L"dt_width"), 200u);   // never the strip's width
 }

@@ -14,24 +14,19 @@ using StartupExitTest = AppTest;
 // Out-of-range numbers, wrong types and sizes, 100 KB strings: a usable window on the screen.
 TEST_F(StartupExitTest, BadSettingsStillStartOnTheScreenShowTheListAndSaveIt)
 {
-    struct Value { const wchar_t* name; DWORD type; std::vector<BYTE> data; };
-    auto number = [](const wchar_t* name, DWORD v) {
-        return Value{name, REG_DWORD, {BYTE(v), BYTE(v >> 8), BYTE(v >> 16), BYTE(v >> 24)}};
-    };
-    auto text = [](const wchar_t* name, const std::wstring& s, DWORD type = REG_SZ) {
-        const BYTE* bytes = reinterpret_cast<const BYTE*>(s.c_str());
-        return Value{name, type, std::vector<BYTE>(bytes, bytes + (s.size() + 1) * sizeof(wchar_t))};
-    };
+    const DWORD big = 0x7FFFFFFF, wide = 100000, all = 0xFFFFFFFF, zero = 0, abcd = 0x41414141;
     const std::wstring k100KB(100 * 1024, L'x');
-    const std::vector<std::vector<Value>> rows = {
-        {number(L"X", 0x7FFFFFFF), number(L"Y", 0x7FFFFFFF), text(L"datafile", k100KB), text(L"curpath", k100KB),
-         text(L"Width", L"300"), {L"HideTime", REG_DWORD, {}}, {L"dt_width", REG_BINARY, std::vector<BYTE>(2, 0xFF)}},
-        {number(L"FloatMode", 0), number(L"dt_width", 100000), number(L"AppBarMode", 0xFFFFFFFF),
-         number(L"HideTime", 0xFFFFFFFF), text(L"SelectWeb", L"2", REG_MULTI_SZ), number(L"datafile", 0x41414141)}};
+    const DWORD size100KB = DWORD(k100KB.size() + 1) * sizeof(wchar_t);
+    struct Value { const wchar_t* name; DWORD type; const void* data; DWORD size; };
+    const std::vector<Value> rows[] = {
+        {{L"X", REG_DWORD, &big, 4}, {L"Y", REG_DWORD, &big, 4}, {L"datafile", REG_SZ, k100KB.c_str(), size100KB},
+         {L"curpath", REG_SZ, k100KB.c_str(), size100KB}, {L"Width", REG_SZ, L"300", 8},
+         {L"HideTime", REG_DWORD, &big, 0}, {L"dt_width", REG_BINARY, &all, 2}},
+        {{L"FloatMode", REG_DWORD, &zero, 4}, {L"dt_width", REG_DWORD, &wide, 4}, {L"AppBarMode", REG_DWORD, &all, 4},
+         {L"HideTime", REG_DWORD, &all, 4}, {L"SelectWeb", REG_MULTI_SZ, L"2\0", 6}, {L"datafile", REG_DWORD, &abcd, 4}}};
     for (const std::vector<Value>& row : rows) {
         ClearSettings();
-        for (const Value& v : row)
-            RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, v.name, v.type, v.data.data(), DWORD(v.data.size()));
+        for (const Value& v : row) RegSetKeyValueW(HKEY_CURRENT_USER, kSettingsKey, v.name, v.type, v.data, v.size);
         WriteFileBytes(L"list.dat", kSample);
         Start();
         if (IsBarHidden()) SendMessageW(g_ui.main, WM_SETCURSOR, reinterpret_cast<WPARAM>(g_ui.main), HTCLIENT);
