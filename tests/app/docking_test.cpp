@@ -39,21 +39,16 @@ void Move(POINT from, POINT to)
 }
 
 using DockingTest = AppTest;
-void StartAs(AppTest* test, DWORD floatMode, DWORD edge, DWORD hideMode)
-{
-    const std::pair<const wchar_t*, DWORD> values[] = {
-        {L"FloatMode", floatMode}, {L"AppBarMode", edge}, {L"HideMode", hideMode}, {L"HideTime", 3600000}};
-    for (auto [name, value] : values) SetSettingDword(name, value);   // the tests tick the timer themselves
-    PointAt(600, 300);
-    test->Start();
-}
+using Values = std::pair<const wchar_t*, DWORD>[];
 
 // Dock left, float at the stored size, back on the screen, dock right, resize; the exit stores all.
 TEST_F(DockingTest, DragsDockAndUndockAndTheExitStoresThePlaces)
 {
-    SetSettingDword(L"Width", 300);
-    SetSettingDword(L"Height", 500);
-    StartAs(this, 1, 0, 0);
+    for (auto [name, value] : Values{{L"FloatMode", 1}, {L"AppBarMode", 0}, {L"HideMode", 0}, {L"Width", 300},
+                                     {L"Height", 500}})
+        SetSettingDword(name, value);
+    PointAt(600, 300);
+    Start();
     Move({100, 40}, {2, 300});
     EXPECT_EQ(MainWindowRect(), (RECT{0, 0, 200, kH}));
     EXPECT_TRUE(IsRegisteredBar(g_ui.main));
@@ -78,7 +73,12 @@ TEST_F(DockingTest, DragsDockAndUndockAndTheExitStoresThePlaces)
 // Then changes as the system delivers them (the display change posted) place a hidden bar again, shown.
 TEST_F(DockingTest, AutoHideAndChangesThatPlaceTheBarAgain)
 {
-    StartAs(this, 0, kEdgeLeft, 1);
+    // The test ticks the timer itself.
+    for (auto [name, value] : Values{{L"FloatMode", 0}, {L"AppBarMode", kEdgeLeft}, {L"HideMode", 1},
+                                     {L"HideTime", 3600000}})
+        SetSettingDword(name, value);
+    PointAt(600, 300);
+    Start();
     Tick();
     EXPECT_EQ(MainWindowRect().left, -4);
     SetCursorPos(0, 500);

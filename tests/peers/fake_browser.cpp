@@ -4,6 +4,7 @@
 #include <windows.h>
 #include <ddeml.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -25,10 +26,9 @@ static HDDEDATA CALLBACK Serve(UINT type, UINT format, HCONV, HSZ topic, HSZ ite
     if (type == XTYP_CONNECT) return reinterpret_cast<HDDEDATA>(static_cast<ULONG_PTR>(name != Env("FAKE_REFUSE")));
     if (type != XTYP_REQUEST) return nullptr;
     std::string line = name + "\t" + i + "\n";
-    HANDLE log = CreateFileW(s_log, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, 0, nullptr);
-    DWORD done = 0;
-    WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &done, nullptr);
-    CloseHandle(log);
+    FILE* log = _wfopen(s_log, L"ab");
+    fputs(line.c_str(), log);
+    fclose(log);
     std::string answer = name == "WWW_GetWindowInfo" ? Env("FAKE_REPLY") : "1";
     return DdeCreateDataHandle(s_instance, reinterpret_cast<BYTE*>(answer.data()), static_cast<DWORD>(answer.size() + 1),
                                0, item, format, 0);
