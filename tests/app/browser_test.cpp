@@ -26,7 +26,7 @@ struct Row {
     const char* name;
     Lines list;
     std::vector<Act> acts;
-    std::vector<const char*> fake{};
+    std::vector<std::string> fake{};
     Lines dde{};
     DWORD web = 1;
     std::vector<const wchar_t*> messages{};
@@ -35,7 +35,6 @@ struct Row {
 
 const Lines kBook = {"0Book\\"};
 const std::vector<Act> kCapture = {{{L"Book"}, IDM_GETFROMBROWSER}};
-const std::string kLongUrl = "\"http://l/" + std::string(300, 'u') + "\",\"T\",\"W\"";
 
 const Row kRows[] = {
     {"ActivatesThenOpensTheUrlAfterTheFirstComma", {"0A\\", "1Ti,tle,xyz"}, {{{L"A", L"Ti"}}}, {"IEXPLORE"},
@@ -67,7 +66,8 @@ const Row kRows[] = {
      {"0Book\\", "1Mail" + Cp932("，") + " news" + Cp932("＼") + "x,http://n/"}},
     {"CaptureRefusedOrOnAUrlAddsNothing", {"0Book\\", "1u,http://u"},
      {{{L"Book", L"u"}, IDM_GETFROMBROWSER}, kCapture[0]}, {"IEXPLORE", "WWW_GetWindowInfo"}, {kAct}},
-    {"UrlLongerThanAFieldIsRefused", kBook, kCapture, {"IEXPLORE", "", "", kLongUrl.c_str()}, {kAct, kInfo}, 1,
+    {"UrlLongerThanAFieldIsRefused", kBook, kCapture,
+     {"IEXPLORE", "", "", "\"http://l/" + std::string(300, 'u') + "\",\"T\",\"W\""}, {kAct, kInfo}, 1,
      {L"ﾌﾞﾗｳｻﾞのURLが長すぎるため追加できません。\nURLは255バイトまでです。"}},
     {"UnstorableUrlIsLeftOut", kBook, kCapture, {"IEXPLORE", "", "", R"("ftp://f\\","T","W")"}, {kAct, kInfo}, 1,
      {kUnstorable.c_str()}},
@@ -95,7 +95,7 @@ TEST_P(BrowserRows, Row)
     SetSettingDword(L"SortFlg", 0);
     SetSettingDword(L"SelectWeb", row.web);
     Start();
-    for (size_t i = 0; i < row.fake.size(); ++i) SetEnvironmentVariableA(kFakeSettings[i], row.fake[i]);
+    for (size_t i = 0; i < row.fake.size(); ++i) SetEnvironmentVariableA(kFakeSettings[i], row.fake[i].c_str());
     Peer browser;
     ASSERT_TRUE(row.fake.empty() || browser.Start(L"fake_browser.exe", PathOf(L"dde.log")));
     // The stand-ins' log once it holds `lines` lines (a bounded wait); with 0, after a quiet while.

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "app/docking.h"
-#include "app/main_window.h"
 #include "core/entry_line.h"
 #include "core/lines.h"
 #include "core/list_bytes.h"
