@@ -73,13 +73,7 @@ const Row kRows[] = {
      {kUnstorable.c_str()}},
 };
 
-class BrowserRows : public AppTest, public ::testing::WithParamInterface<Row> {
-    void TearDown() override
-    {
-        for (const char* name : kFakeSettings) SetEnvironmentVariableA(name, nullptr);
-        AppTest::TearDown();
-    }
-};
+class BrowserRows : public AppTest, public ::testing::WithParamInterface<Row> {};
 
 // A stand-in browser under the user's App Paths keys, in a folder whose name has a blank.
 TEST_P(BrowserRows, Row)
@@ -95,7 +89,8 @@ TEST_P(BrowserRows, Row)
     SetSettingDword(L"SortFlg", 0);
     SetSettingDword(L"SelectWeb", row.web);
     Start();
-    for (size_t i = 0; i < row.fake.size(); ++i) SetEnvironmentVariableA(kFakeSettings[i], row.fake[i].c_str());
+    for (size_t i = 0; i < std::size(kFakeSettings); ++i)   // unset: the last row's do not carry over
+        SetEnvironmentVariableA(kFakeSettings[i], i < row.fake.size() ? row.fake[i].c_str() : nullptr);
     Peer browser;
     ASSERT_TRUE(row.fake.empty() || browser.Start(L"fake_browser.exe", PathOf(L"dde.log")));
     // The stand-ins' log once it holds `lines` lines (a bounded wait); with 0, after a quiet while.

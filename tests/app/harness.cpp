@@ -31,7 +31,6 @@ void AppTest::SetUp()
     g_set = Settings();
     g_paths = Paths();
     g_dock = Dock();
-    g_fileFaults = FileFaults();
     static int s_tests = 0;
     std::wstring id = std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++s_tests);
     folder_ = MakeScratchFolder(L"larkit-tests-" + id);

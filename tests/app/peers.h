@@ -8,8 +8,8 @@
 inline std::wstring BesideTests(const wchar_t* name) { return BesideProgram(name); }
 inline std::vector<std::string> LogLines(const std::wstring& path) { return SplitLines(ReadBytes(path).value_or("")); }
 
-// A helper program that sets the event named by its first argument once it serves; Start waits for
-// that. Stop (also when the object goes) posts WM_QUIT to its thread, then terminates it.
+// A helper program that sets the event named by its first argument once it serves (Start waits for that);
+// Stop, also when the object goes, posts WM_QUIT to its thread, then terminates it.
 class Peer {
 public:
     ~Peer() { Stop(); }
