@@ -1,8 +1,5 @@
 // The real main window in the test process, a fresh folder and settings key per test, and views.
 #pragma once
-#include <string>
-#include <vector>
-
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>

@@ -4,7 +4,6 @@
 #include <windows.h>
 #include <shellapi.h>
 
-
 #include "app/exit_save.h"
 #include "core/lines.h"
 #include "core/list_bytes.h"

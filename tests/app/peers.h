@@ -1,8 +1,5 @@
 // The helper programs the tests start and the App Paths entries that lead to them; waits are bounded.
 #pragma once
-#include <string>
-#include <vector>
-
 #include "tests/app/harness.h"
 
 inline std::wstring BesideTests(const wchar_t* name) { return BesideProgram(name); }
