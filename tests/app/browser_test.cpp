@@ -11,7 +11,6 @@ namespace {
 using Lines = std::vector<std::string>;
 const std::string kAct = "WWW_Activate\t-1", kInfo = "WWW_GetWindowInfo\t0xFFFFFFFF";
 std::string Open(const std::string& url) { return "WWW_OpenURL\t\"" + url + "\",,0xFFFFFFFF"; }
-const std::wstring kUnstorable = UnstorableUrlText(1);
 const char* const kFakeSettings[] = {"FAKE_SERVICE", "FAKE_REFUSE", "FAKE_CAPTION", "FAKE_REPLY"};
 
 // Per act: the item to select ({}: keep), the command, the started browser's argument, the caret's text after.
@@ -29,7 +28,7 @@ struct Row {
     std::vector<std::string> fake{};
     Lines dde{};
     DWORD web = 1;
-    std::vector<const wchar_t*> messages{};
+    std::vector<std::wstring> messages{};
     Lines after{};
 };
 
@@ -70,7 +69,7 @@ const Row kRows[] = {
      {"IEXPLORE", "", "", "\"http://l/" + std::string(300, 'u') + "\",\"T\",\"W\""}, {kAct, kInfo}, 1,
      {L"ﾌﾞﾗｳｻﾞのURLが長すぎるため追加できません。\nURLは255バイトまでです。"}},
     {"UnstorableUrlIsLeftOut", kBook, kCapture, {"IEXPLORE", "", "", R"("ftp://f\\","T","W")"}, {kAct, kInfo}, 1,
-     {kUnstorable.c_str()}},
+     {UnstorableUrlText(1)}},
 };
 
 class BrowserRows : public AppTest, public ::testing::WithParamInterface<Row> {};
