@@ -11,43 +11,41 @@ namespace {
 using Lines = std::vector<std::string>;
 const std::string kAct = "WWW_Activate\t-1", kInfo = "WWW_GetWindowInfo\t0xFFFFFFFF";
 std::string Open(const std::string& url) { return "WWW_OpenURL\t\"" + url + "\",,0xFFFFFFFF"; }
-const wchar_t* const kTooLong = L"URLが長すぎるため、ﾌﾞﾗｳｻﾞに渡せません。\nURLを短くしてください。";
-const std::wstring kUnstorable = UnstorableUrlText(1);
-const char* const kFakeSettings[] = {"FAKE_SERVICE", "FAKE_REFUSE", "FAKE_LATE", "FAKE_CAPTION", "FAKE_REPLY"};
+const char* const kFakeSettings[] = {"FAKE_SERVICE", "FAKE_REFUSE", "FAKE_CAPTION", "FAKE_REPLY"};
 
+// Per act: the item to select ({}: keep), the command, the started browser's argument, the caret's text after.
 struct Act {
-    std::vector<std::wstring> select;   // {} keeps the selection
+    std::vector<std::wstring> select;
     WORD command = IDM_OPEN;
-    const char* started = nullptr;      // the one argument the started browser gets
-    const wchar_t* caret = nullptr;     // the caret item's text afterwards
+    const char* started = nullptr;
+    const wchar_t* caret = nullptr;
 };
+// fake: kFakeSettings in order (none: no fake browser); web: SelectWeb; after: the list ({}: unchanged).
 struct Row {
     const char* name;
     Lines list;
     std::vector<Act> acts;
-    std::vector<const char*> fake{};   // kFakeSettings in order; no fake browser when empty
+    std::vector<std::string> fake{};
     Lines dde{};
-    DWORD web = 1;                     // SelectWeb
-    std::vector<const wchar_t*> messages{};
-    Lines after{};                     // the list afterwards; {} = unchanged
+    DWORD web = 1;
+    std::vector<std::wstring> messages{};
+    Lines after{};
 };
-void PrintTo(const Row& row, std::ostream* out) { *out << row.name; }
 
 const Lines kBook = {"0Book\\"};
 const std::vector<Act> kCapture = {{{L"Book"}, IDM_GETFROMBROWSER}};
-const std::string kLongUrl = "\"http://l/" + std::string(300, 'u') + "\",\"T\",\"W\"";
 
 const Row kRows[] = {
     {"ActivatesThenOpensTheUrlAfterTheFirstComma", {"0A\\", "1Ti,tle,xyz"}, {{{L"A", L"Ti"}}}, {"IEXPLORE"},
      {kAct, Open("tle,xyz")}},
-    {"NoneChosenOpensNothingUntilAButton", {"0A\\", "1u,http://u"}, {{{L"A", L"u"}}, {{}, IDM_BROWSER_IE}, {{L"A", L"u"}}},
-     {"IEXPLORE"}, {kAct, Open("http://u")}, 4},
+    {"NoneChosenOpensNothingUntilAButton", {"0A\\", "1u,http://u"},
+     {{{L"A", L"u"}}, {{}, IDM_BROWSER_IE}, {{L"A", L"u"}}}, {"IEXPLORE"}, {kAct, Open("http://u")}, 4},
     {"NextAndPreviousPassCollapsedFoldersAndStayAtTheEnds",
      {"0A\\", "1a1,http://a1", "1G\\", "2g,http://g", "1a2,http://a2", "0last,http://last"},
      {{{L"A", L"a1"}, IDM_OPENNEXT, nullptr, L"G"}, {{}, IDM_OPENNEXT, nullptr, L"a2"},
-      {{}, IDM_OPENNEXT, nullptr, L"last"}, {{}, IDM_OPENNEXT, nullptr, L"last"}, {{}, IDM_OPENPREV, nullptr, L"a2"},
+      {{}, IDM_OPENNEXT, nullptr, L"last"}, {{}, IDM_OPENNEXT, nullptr, L"last"},
       {{L"A", L"a1"}, IDM_OPENPREV, nullptr, L"A"}},
-     {"IEXPLORE"}, {kAct, Open("http://a2"), kAct, Open("http://last"), kAct, Open("http://last"), kAct, Open("http://a2")}},
+     {"IEXPLORE"}, {kAct, Open("http://a2"), kAct, Open("http://last"), kAct, Open("http://last")}},
     {"StartedBrowserGetsTheUrlAsOneArgument", {"0A\\", "1t,http://x/a b\"c -new \"d"},
      {{{L"A", L"t"}, IDM_OPEN, "http://x/a b%22c -new %22d"}}},
     {"SwitchIsRefused", {"0A\\", "1s, /nohome"}, {{{L"A", L"s"}}}, {}, {}, 1,
@@ -55,128 +53,70 @@ const Row kRows[] = {
     // Opera is given a file URL, whichever way it gets it; the list keeps the path.
     {"RefusedActivationStartsTheBrowser", {"0A\\", "1p,C:\\My Docs\\a.htm"},
      {{{L"A", L"p"}, IDM_OPEN, "file:///C|/My Docs/a.htm"}}, {"OPERA", "WWW_Activate"}, {}, 3},
-    // The answer comes 1.5 s after the time-out; ending the conversation waits for the browser.
-    {"LateAnswerIsGivenUpAndTheBrowserStarted", {"0A\\", "1u,http://u"}, {{{L"A", L"u"}, IDM_OPEN, "http://u"}},
-     {"IEXPLORE", "", "5500"}, {kAct}},
-    {"UrlTooLongForTheCommandLineIsRefused", {"0A\\", "1h,http://" + std::string(40000, 'h')}, {{{L"A", L"h"}}}, {}, {}, 1,
-     {kTooLong}},
+    {"UrlTooLongForTheCommandLineIsRefused", {"0A\\", "1h,http://" + std::string(40000, 'h')}, {{{L"A", L"h"}}},
+     {}, {}, 1, {L"URLが長すぎるため、ﾌﾞﾗｳｻﾞに渡せません。\nURLを短くしてください。"}},
     // Capture: the title cut from the caption of the browser's real window, made unique.
     {"ExplorerCaptionGivesAUniqueFirstChild", {"0Book\\", "1Example Page ,http://old"}, kCapture,
-     {"IEXPLORE", "", "", "Example Page - Microsoft Internet Explorer", R"("http://a/?x=1,2","R","W")"}, {kAct, kInfo}, 1,
+     {"IEXPLORE", "", "Example Page - Microsoft Internet Explorer", R"("http://a/?x=1,2","R","W")"}, {kAct, kInfo}, 1,
      {}, {"0Book\\", "1Example Page (2),http://a/?x=1,2", "1Example Page ,http://old"}},
     // No window carries the mark: the reply's title, its separators made full-width.
     {"WithoutTheWindowTheReplyTitleIsMadeStorable", kBook, kCapture,
-     {"NETSCAPE", "", "", "Some other window", "\"http://n/\",\"Mail, news\\\\x\",\"W\""}, {kAct, kInfo}, 2, {},
+     {"NETSCAPE", "", "Some other window", "\"http://n/\",\"Mail, news\\\\x\",\"W\""}, {kAct, kInfo}, 2, {},
      {"0Book\\", "1Mail" + Cp932("，") + " news" + Cp932("＼") + "x,http://n/"}},
-    {"CaptureWithoutABrowserStartsNone", kBook, kCapture},
-    {"CaptureRefusedOrOnAUrlAddsNothing", {"0Book\\", "1u,http://u"}, {{{L"Book", L"u"}, IDM_GETFROMBROWSER}, kCapture[0]},
-     {"IEXPLORE", "WWW_GetWindowInfo"}, {kAct}},
-    {"UrlLongerThanAFieldIsRefused", kBook, kCapture, {"IEXPLORE", "", "", "", kLongUrl.c_str()}, {kAct, kInfo}, 1,
+    {"CaptureRefusedOrOnAUrlAddsNothing", {"0Book\\", "1u,http://u"},
+     {{{L"Book", L"u"}, IDM_GETFROMBROWSER}, kCapture[0]}, {"IEXPLORE", "WWW_GetWindowInfo"}, {kAct}},
+    {"UrlLongerThanAFieldIsRefused", kBook, kCapture,
+     {"IEXPLORE", "", "", "\"http://l/" + std::string(300, 'u') + "\",\"T\",\"W\""}, {kAct, kInfo}, 1,
      {L"ﾌﾞﾗｳｻﾞのURLが長すぎるため追加できません。\nURLは255バイトまでです。"}},
-    {"UnstorableUrlIsLeftOut", kBook, kCapture, {"IEXPLORE", "", "", "", R"("ftp://f\\","T","W")"}, {kAct, kInfo}, 1,
-     {kUnstorable.c_str()}},
+    {"UnstorableUrlIsLeftOut", kBook, kCapture, {"IEXPLORE", "", "", R"("ftp://f\\","T","W")"}, {kAct, kInfo}, 1,
+     {UnstorableUrlText(1)}},
 };
+
+class BrowserRows : public AppTest, public ::testing::WithParamInterface<Row> {};
 
 // A stand-in browser under the user's App Paths keys, in a folder whose name has a blank.
-class BrowserTest : public AppTest {
-protected:
-    void SetUp() override
-    {
-        AppTest::SetUp();
-        g_ui.msgSelectBrowser = RegisterWindowMessageW(L"WM_KORVEX_SELECTWEB");
-        CreateDirectoryW(PathOf(L"Program Files x").c_str(), nullptr);
-        standIn_ = PathOf(L"Program Files x\\browser.exe");
-        for (const std::wstring& exe : {standIn_, PathOf(L"user.exe"), PathOf(L"m64.exe"), PathOf(L"m32.exe")})
-            ASSERT_TRUE(CopyFileW(BesideTests(L"stand_in_browser.exe").c_str(), exe.c_str(), FALSE));
-        SetEnvironmentVariableW(L"LARKIT_STAND_IN_LOG", PathOf(L"started.log").c_str());
-        for (const wchar_t* key : {L"IEXPLORE.EXE", L"Netscape.exe", L"Opera.exe"})
-            appPaths_.Set(key, standIn_.c_str(), AppPathsPlace::User);
-    }
-    void TearDown() override
-    {
-        browser_.Stop();
-        for (const char* name : kFakeSettings) SetEnvironmentVariableA(name, nullptr);
-        SetEnvironmentVariableW(L"LARKIT_STAND_IN_LOG", nullptr);
-        AppTest::TearDown();
-    }
-    void Show(const Lines& list, DWORD web)
-    {
-        WriteFileBytes(L"list.dat", ListFileBytes(list));
-        SetSettingDword(L"SortFlg", 0);
-        SetSettingDword(L"SelectWeb", web);
-        Start();
-    }
-    // The stand-ins' log once it holds `lines` lines (a bounded wait); with 0, after a quiet while.
-    Lines Started(size_t lines)
-    {
-        if (!lines) PumpFor(300);
-        PumpUntil([&] { return LogLines(PathOf(L"started.log")).size() >= lines; }, 15000);
-        return LogLines(PathOf(L"started.log"));
-    }
-    std::wstring standIn_;
-    AppPathsEntries appPaths_;
-    Peer browser_;
-};
-
-class BrowserRows : public BrowserTest, public ::testing::WithParamInterface<Row> {};
-
 TEST_P(BrowserRows, Row)
 {
     const Row& row = GetParam();
-    Show(row.list, row.web);
-    for (size_t i = 0; i < row.fake.size(); ++i) SetEnvironmentVariableA(kFakeSettings[i], row.fake[i]);
-    ASSERT_TRUE(row.fake.empty() || browser_.Start(L"fake_browser.exe", {PathOf(L"dde.log")}));
-    const std::string exe = NarrowForLog(standIn_);
+    const std::wstring standIn = PathOf(L"Program Files x\\browser.exe"), log = PathOf(L"started.log");
+    CreateDirectoryW(PathOf(L"Program Files x").c_str(), nullptr);
+    ASSERT_TRUE(CopyFileW(BesideTests(L"stand_in_browser.exe").c_str(), standIn.c_str(), FALSE));
+    SetEnvironmentVariableW(L"LARKIT_STAND_IN_LOG", log.c_str());
+    AppPathsEntries appPaths;
+    for (const wchar_t* key : {L"IEXPLORE.EXE", L"Netscape.exe", L"Opera.exe"}) appPaths.Set(key, standIn.c_str());
+    WriteFileBytes(L"list.dat", ListFileBytes(row.list));
+    SetSettingDword(L"SortFlg", 0);
+    SetSettingDword(L"SelectWeb", row.web);
+    Start();
+    for (size_t i = 0; i < std::size(kFakeSettings); ++i)   // unset: the last row's do not carry over
+        SetEnvironmentVariableA(kFakeSettings[i], i < row.fake.size() ? row.fake[i].c_str() : nullptr);
+    Peer browser;
+    ASSERT_TRUE(row.fake.empty() || browser.Start(L"fake_browser.exe", PathOf(L"dde.log")));
+    // The stand-ins' log once it holds `lines` lines (a bounded wait); with 0, after a quiet while.
+    auto logged = [&](size_t lines) {
+        PumpUntil([&] { return lines && LogLines(log).size() >= lines; }, lines ? 15000 : 300);
+        return LogLines(log);
+    };
+    const std::string exe = NarrowForLog(standIn);
     Lines started;
     for (const Act& act : row.acts) {
         if (!act.select.empty()) Select(act.select);
         SendMessageW(g_ui.main, WM_COMMAND, act.command, 0);
         if (act.started) {   // one at a time: the log keeps the order
             started.insert(started.end(), {"\"" + exe + "\" \"" + act.started + "\"", exe, act.started});
-            EXPECT_EQ(Started(started.size()), started);
+            EXPECT_EQ(logged(started.size()), started);
         }
         EXPECT_TRUE(!act.caret || ItemText(g_ui.tree, CaretItem()) == act.caret) << NarrowForLog(act.caret);
     }
-    EXPECT_EQ(Started(0), started);
+    EXPECT_EQ(logged(0), started);
     EXPECT_EQ(LogLines(PathOf(L"dde.log")), row.dde);
     EXPECT_EQ(ListLines(), row.after.empty() ? row.list : row.after);
-    std::vector<std::wstring> shown;
-    for (const ShownMessage& message : g_shownMessages) shown.push_back(message.text);
-    EXPECT_EQ(shown, std::vector<std::wstring>(row.messages.begin(), row.messages.end()));
+    ASSERT_EQ(g_shownMessages.size(), row.messages.size());
+    for (size_t i = 0; i < row.messages.size(); ++i) EXPECT_EQ(g_shownMessages[i].text, row.messages[i]);
     ExpectTreeMatchesList();
 }
 
 INSTANTIATE_TEST_SUITE_P(Browser, BrowserRows, ::testing::ValuesIn(kRows),
                          [](const auto& info) { return std::string(info.param.name); });
-
-// App Paths: the user's, then the 64-bit, then the 32-bit view (written in reverse: views may be one);
-// then the registered message chooses (0 is outside) and the exit stores the choice.
-TEST_F(BrowserTest, AppPathsOrderAndTheRegisteredMessage)
-{
-    const struct { const wchar_t *m32, *m64, *user, *started; } rows[] = {
-        {L"m32.exe", L"m64.exe", L"user.exe", L"user.exe"}, {L"m32.exe", L"m64.exe", nullptr, L"m64.exe"},
-        {L"m32.exe", nullptr, L"", L"m32.exe"}, {nullptr, nullptr, nullptr, nullptr}};
-    Show({"0A\\", "1u,http://u"}, 2);
-    Select({L"A", L"u"});
-    for (const auto& row : rows) {
-        const wchar_t* const names[] = {row.m32, row.m64, row.user};
-        for (int i = 0; i < 3; ++i) appPaths_.Set(L"Netscape.exe", nullptr, AppPathsPlace(i));
-        for (int i = 0; i < 3; ++i) {
-            std::wstring exe = names[i] && *names[i] ? PathOf(names[i]) : L"";
-            if (names[i]) appPaths_.Set(L"Netscape.exe", exe.c_str(), AppPathsPlace(2 - i));
-        }
-        DeleteFileW(PathOf(L"started.log").c_str());
-        g_shownMessages.clear();
-        SendMessageW(g_ui.main, WM_COMMAND, IDM_OPEN, 0);
-        Lines started = Started(row.started ? 3 : 0);
-        EXPECT_EQ(started.size() > 1 ? started[1] : "", row.started ? NarrowForLog(PathOf(row.started)) : "");
-        ASSERT_EQ(g_shownMessages.size(), row.started ? 0u : 1u);
-        for (const ShownMessage& message : g_shownMessages) EXPECT_EQ(message.caption, L"ﾌﾞﾗｳｻﾞ起動ｴﾗｰ");
-    }
-    for (WPARAM web : {3, 0}) SendMessageW(g_ui.main, g_ui.msgSelectBrowser, web, 0);
-    EXPECT_NE(SendMessageW(g_ui.toolbar, TB_ISBUTTONCHECKED, IDM_BROWSER_OPERA, 0), 0);
-    Exit();
-    EXPECT_EQ(StoredDword(L"SelectWeb"), 3u);
-}
 
 }  // namespace

@@ -1,5 +1,4 @@
-// The file steps with the faults a test asked for. A process that "dies" ends at once with
-// TerminateProcess, so that nothing of the program runs after that point, as after a kill.
+// The file steps with the faults a test asked for; a process that "dies" is terminated, as by a kill.
 #include "tests/app/faulty_file.h"
 
 #include "platform/file.h"

@@ -4,7 +4,6 @@
 #include <algorithm>
 
 #include "app/docking.h"
-#include "app/main_window.h"
 #include "core/entry_line.h"
 #include "core/lines.h"
 #include "core/list_bytes.h"
@@ -32,11 +31,9 @@ void AppTest::SetUp()
     g_set = Settings();
     g_paths = Paths();
     g_dock = Dock();
-    g_fileFaults = FileFaults();
-    const ::testing::TestInfo* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    std::string name = std::string("larkit-tests-") + info->test_suite_name() + "." + info->name();
-    std::replace(name.begin(), name.end(), '/', '_');
-    folder_ = MakeScratchFolder(WideFromUtf8(name.c_str()) + L"-" + std::to_wstring(GetTickCount()));
+    static int s_tests = 0;
+    std::wstring id = std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++s_tests);
+    folder_ = MakeScratchFolder(L"larkit-tests-" + id);
     SetCurrentDirectoryW(folder_.c_str());
     (void)SideFiles(TemporaryFolder(), true);   // what an earlier run left there is no test's
 }
@@ -47,7 +44,6 @@ void AppTest::TearDown()
     if (g_ui.main && IsWindow(g_ui.main)) Exit();
     SetCurrentDirectoryW(TemporaryFolder().c_str());   // the test's folder can then go
     RemoveFolder(folder_);
-    ClearSettings();
 }
 
 void AppTest::WriteFileBytes(const std::wstring& name, const std::string& bytes) const
@@ -55,9 +51,6 @@ void AppTest::WriteFileBytes(const std::wstring& name, const std::string& bytes)
     ASSERT_TRUE(WriteBytes(PathOf(name), bytes)) << NarrowForLog(name);
 }
 
-std::string AppTest::ReadFileBytes(const std::wstring& name) const { return ReadBytes(PathOf(name)).value_or("<missing>"); }
-void AppTest::Start() { ASSERT_NE(StartMainWindow(), nullptr); }
-void AppTest::Exit() { ExitMainWindow(); }
 
 void ClearSettings() { RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey); }
 void SetSettingDword(const wchar_t* name, DWORD value) { RegWriteDword(HKEY_CURRENT_USER, kSettingsKey, name, value); }
@@ -69,16 +62,15 @@ void SetSettingString(const wchar_t* name, const std::wstring& value)
 bool ReadSettingDword(const wchar_t* name, DWORD* value)
 {
     DWORD size = sizeof *value;
-    return RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, value, &size) == ERROR_SUCCESS;
+    return !RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, value, &size);
 }
 bool ReadSettingString(const wchar_t* name, std::wstring* value)
 {
     wchar_t text[2048];
     DWORD size = sizeof text;
-    LSTATUS got = RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr, text, &size);
-    if (got != ERROR_SUCCESS) return false;
-    *value = text;
-    return true;
+    bool got = !RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_SZ | RRF_NOEXPAND, nullptr, text, &size);
+    if (got) *value = text;
+    return got;
 }
 
 DWORD StoredDword(const wchar_t* name)
@@ -86,12 +78,6 @@ DWORD StoredDword(const wchar_t* name)
     DWORD value = 0xDEADBEEF;
     EXPECT_TRUE(ReadSettingDword(name, &value)) << "missing " << name;
     return value;
-}
-
-void PrintTo(const ShownItem& i, std::ostream* out)
-{
-    *out << "{" << i.depth << ", \"" << NarrowForLog(i.text) << "\", " << i.image << "/" << i.selectedImage << ", "
-         << i.data << "}";
 }
 
 // Every item from `first` on, depth-first, with its depth.
@@ -107,9 +93,7 @@ std::vector<ShownItem> ShownTree()
 {
     std::vector<ShownItem> items;
     Walk(RelatedItem(g_ui.tree, nullptr, TVGN_ROOT), 0, [&](HTREEITEM item, int depth) {
-        TVITEMW query{};
-        query.mask = TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_HANDLE;
-        query.hItem = item;
+        TVITEMW query{TVIF_IMAGE | TVIF_SELECTEDIMAGE | TVIF_PARAM | TVIF_HANDLE, item};
         SendMessageW(g_ui.tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&query));
         items.push_back({depth, ItemText(g_ui.tree, item), query.iImage, query.iSelectedImage, query.lParam});
     });
@@ -139,8 +123,7 @@ HTREEITEM ItemAtPath(const std::vector<std::wstring>& titles)
 HTREEITEM Select(const std::vector<std::wstring>& titles)
 {
     HTREEITEM item = ItemAtPath(titles);
-    EXPECT_NE(item, nullptr);
-    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item));
+    EXPECT_TRUE(item && SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(item)));
     return item;
 }
 
@@ -160,8 +143,7 @@ void ExpectTreeMatchesRebuild()
 
 std::vector<ListItem> ItemsOfList(const std::vector<std::string>& lines, bool sorted)
 {
-    // Each shown line goes under the item made last one level up. Images in the order the image list
-    // adds its bitmaps: DIR_O, GRP_C, GRP_O, DIR_C, URL_S, URL_NS.
+    // Each shown line goes under the item made last one level up; images: DIR_O GRP_C GRP_O DIR_C URL_S URL_NS.
     std::vector<ListItem> made;
     std::vector<std::vector<int>> children(1);   // [0]: the top level; [k + 1]: item k
     int lastAtDepth[10] = {-1, -1, -1, -1, -1, -1, -1, -1, -1, -1};

@@ -1,9 +1,5 @@
 // The real main window in the test process, a fresh folder and settings key per test, and views.
 #pragma once
-#include <ostream>
-#include <string>
-#include <vector>
-
 #include <gtest/gtest.h>
 #include <windows.h>
 #include <commctrl.h>
@@ -17,7 +13,6 @@ struct ShownItem {   // one shown item, in display order
     LPARAM data;
     bool operator==(const ShownItem&) const = default;
 };
-void PrintTo(const ShownItem& item, std::ostream* out);
 
 class AppTest : public ::testing::Test {
 protected:
@@ -27,9 +22,9 @@ protected:
 public:   // the row runners' hooks use these too; the files are the test folder's (the program's)
     std::wstring PathOf(const std::wstring& name) const { return folder_ + L"\\" + name; }
     void WriteFileBytes(const std::wstring& name, const std::string& bytes) const;
-    std::string ReadFileBytes(const std::wstring& name) const;   // "<missing>" when unreadable
-    void Start();
-    void Exit();   // IDM_EXIT, then the queue drained up to WM_QUIT
+    std::string ReadFileBytes(const std::wstring& name) const { return ReadBytes(PathOf(name)).value_or("<missing>"); }
+    void Start() { ASSERT_NE(StartMainWindow(), nullptr); }
+    void Exit() { ExitMainWindow(); }   // IDM_EXIT, then the queue drained up to WM_QUIT
     const std::wstring& folder() const { return folder_; }
 
 private:
@@ -53,9 +48,7 @@ HTREEITEM Select(const std::vector<std::wstring>& titles);
 
 std::string Cp932(const char* utf8);   // UTF-8 test text to the list file's CP932 bytes
 
-// The check after every command: the tree shows what a rebuild shows (which resets the selection).
-void ExpectTreeMatchesRebuild();
-
+void ExpectTreeMatchesRebuild();   // the tree shows what a rebuild shows (which resets the selection)
 // An item a rebuild makes from the lines alone: its line, parent among the items (-1: top) and looks.
 struct ListItem {
     size_t line;
@@ -67,12 +60,7 @@ void ExpectTreeMatchesList();   // the tree against ItemsOfList of the bookmark 
 
 std::vector<std::string> ListLines();
 std::string ListFileBytes(const std::vector<std::string>& lines);
-
 // The main window's rectangle on the 1024 x 768 test desktop.
 constexpr LONG kScreenWidth = 1024, kScreenHeight = 768;
 inline bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
-inline std::ostream& operator<<(std::ostream& out, const RECT& r)
-{
-    return out << "(" << r.left << ", " << r.top << ", " << r.right << ", " << r.bottom << ")";
-}
 RECT MainWindowRect();

@@ -1,16 +1,14 @@
 // Starting and stopping the helper programs, and the App Paths entries of the tests.
 #include "tests/app/peers.h"
 
-bool Peer::Start(const wchar_t* program, const std::vector<std::wstring>& args)
+bool Peer::Start(const wchar_t* program, const std::wstring& arg)
 {
     static int s_started = 0;
     std::wstring ready = L"larkit-peer-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++s_started);
     HANDLE waits[2] = {CreateEventW(nullptr, TRUE, FALSE, ready.c_str()), nullptr};
-    std::wstring commandLine = L"\"" + BesideTests(program) + L"\" \"" + ready + L"\"";
-    for (const std::wstring& arg : args) commandLine += L" \"" + arg + L"\"";
-    bool started = StartProgram(commandLine, nullptr, &process_);
-    waits[1] = process_.hProcess;
-    bool serving = started && WaitForMultipleObjects(2, waits, FALSE, 10000) == WAIT_OBJECT_0;
+    std::wstring commandLine = L"\"" + BesideTests(program) + L"\" \"" + ready + L"\" \"" + arg + L"\"";
+    waits[1] = StartProgram(commandLine, nullptr, &process_) ? process_.hProcess : nullptr;
+    bool serving = waits[1] && WaitForMultipleObjects(2, waits, FALSE, 10000) == WAIT_OBJECT_0;
     CloseHandle(waits[0]);
     if (!serving) Stop();
     return serving;
@@ -21,26 +19,19 @@ void Peer::Stop()
     if (!process_.hProcess) return;
     PostThreadMessageW(process_.dwThreadId, WM_QUIT, 0, 0);
     if (WaitForSingleObject(process_.hProcess, 5000) != WAIT_OBJECT_0) TerminateProcess(process_.hProcess, 99);
-    WaitForSingleObject(process_.hProcess, 5000);
     CloseHandle(process_.hProcess);
     CloseHandle(process_.hThread);
     process_ = PROCESS_INFORMATION{};
 }
 
-void AppPathsEntries::Set(const wchar_t* keyName, const wchar_t* exe, AppPathsPlace place)
+void AppPathsEntries::Set(const wchar_t* keyName, const wchar_t* exe)
 {
-    HKEY root = place == AppPathsPlace::User ? HKEY_CURRENT_USER : HKEY_LOCAL_MACHINE, key = nullptr;
-    REGSAM view = place == AppPathsPlace::User ? 0 : place == AppPathsPlace::Machine64 ? KEY_WOW64_64KEY : KEY_WOW64_32KEY;
     std::wstring name = std::wstring(L"SOFTWARE\\Microsoft\\Windows\\CurrentVersion\\App Paths\\") + keyName;
-    RegDeleteKeyExW(root, name.c_str(), view, 0);
-    if (!exe) return;
-    ASSERT_EQ(RegCreateKeyExW(root, name.c_str(), 0, nullptr, 0, KEY_SET_VALUE | view, nullptr, &key, nullptr), 0);
-    RegSetValueExW(key, nullptr, 0, REG_SZ, reinterpret_cast<const BYTE*>(exe), DWORD((wcslen(exe) + 1) * sizeof *exe));
-    RegCloseKey(key);
-    made_.emplace_back(root, view, name);
+    made_.push_back(name);
+    RegSetKeyValueW(HKEY_CURRENT_USER, name.c_str(), nullptr, REG_SZ, exe, DWORD((wcslen(exe) + 1) * sizeof *exe));
 }
 
 AppPathsEntries::~AppPathsEntries()
 {
-    for (const auto& [root, view, name] : made_) RegDeleteKeyExW(root, name.c_str(), view, 0);
+    for (const std::wstring& name : made_) RegDeleteKeyW(HKEY_CURRENT_USER, name.c_str());
 }

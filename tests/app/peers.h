@@ -1,34 +1,29 @@
 // The helper programs the tests start and the App Paths entries that lead to them; waits are bounded.
 #pragma once
-#include <string>
-#include <tuple>
-#include <vector>
-
 #include "tests/app/harness.h"
 
 inline std::wstring BesideTests(const wchar_t* name) { return BesideProgram(name); }
 inline std::vector<std::string> LogLines(const std::wstring& path) { return SplitLines(ReadBytes(path).value_or("")); }
 
-// A helper program that sets the event named by its first argument once it serves; Start waits for
-// that. Stop (also when the object goes) posts WM_QUIT to its thread, then terminates it.
+// A helper program that sets the event named by its first argument once it serves (Start waits for that);
+// Stop, also when the object goes, posts WM_QUIT to its thread, then terminates it.
 class Peer {
 public:
     ~Peer() { Stop(); }
-    bool Start(const wchar_t* program, const std::vector<std::wstring>& args);
+    bool Start(const wchar_t* program, const std::wstring& arg);
     void Stop();
 
 private:
     PROCESS_INFORMATION process_{};
 };
 
-// App Paths keys (none the prefix's own) for the user or in a machine view: Set makes one with the
-// default value `exe` (null deletes it); the object deletes what it made when it goes.
-enum class AppPathsPlace { User, Machine64, Machine32 };
+// The user's App Paths keys (none the prefix's own): Set makes one with the default value `exe`;
+// the object deletes what it made when it goes.
 class AppPathsEntries {
 public:
     ~AppPathsEntries();
-    void Set(const wchar_t* keyName, const wchar_t* exe, AppPathsPlace place);
+    void Set(const wchar_t* keyName, const wchar_t* exe);
 
 private:
-    std::vector<std::tuple<HKEY, REGSAM, std::wstring>> made_;
+    std::vector<std::wstring> made_;
 };

@@ -1,9 +1,10 @@
 // A browser's DDE side for the tests: fake_browser READY_EVENT LOG, set up from the environment:
 // serves as FAKE_SERVICE, logs "topic<TAB>item" per request, answers WWW_GetWindowInfo with FAKE_REPLY (others "1"),
-// declines FAKE_REFUSE, holds WWW_Activate FAKE_LATE ms, and shows a frame captioned FAKE_CAPTION.
+// declines FAKE_REFUSE and shows a frame captioned FAKE_CAPTION.
 #include <windows.h>
 #include <ddeml.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -12,9 +13,8 @@ static const wchar_t* s_log = nullptr;
 
 static std::string Env(const char* name)
 {
-    char value[4096] = "";
-    GetEnvironmentVariableA(name, value, sizeof value);
-    return value;
+    const char* value = getenv(name);
+    return value ? value : "";
 }
 
 static HDDEDATA CALLBACK Serve(UINT type, UINT format, HCONV, HSZ topic, HSZ item, HDDEDATA, ULONG_PTR, ULONG_PTR)
@@ -22,17 +22,13 @@ static HDDEDATA CALLBACK Serve(UINT type, UINT format, HCONV, HSZ topic, HSZ ite
     char t[256] = "", i[256] = "";
     DdeQueryStringA(s_instance, topic, t, sizeof t, CP_WINANSI);
     DdeQueryStringA(s_instance, item, i, sizeof i, CP_WINANSI);
-    std::string name = t;
-    bool served = name == "WWW_Activate" || name == "WWW_OpenURL" || name == "WWW_GetWindowInfo";
-    if (type == XTYP_CONNECT)
-        return reinterpret_cast<HDDEDATA>(static_cast<ULONG_PTR>(served && name != Env("FAKE_REFUSE")));
+    std::string name = t;   // every topic but FAKE_REFUSE: the log shows which the program asked for
+    if (type == XTYP_CONNECT) return reinterpret_cast<HDDEDATA>(static_cast<ULONG_PTR>(name != Env("FAKE_REFUSE")));
     if (type != XTYP_REQUEST) return nullptr;
     std::string line = name + "\t" + i + "\n";
-    HANDLE log = CreateFileW(s_log, FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_ALWAYS, 0, nullptr);
-    DWORD done = 0;
-    WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &done, nullptr);
-    CloseHandle(log);
-    if (name == "WWW_Activate") Sleep(static_cast<DWORD>(atoi(Env("FAKE_LATE").c_str())));
+    FILE* log = _wfopen(s_log, L"ab");
+    fputs(line.c_str(), log);
+    fclose(log);
     std::string answer = name == "WWW_GetWindowInfo" ? Env("FAKE_REPLY") : "1";
     return DdeCreateDataHandle(s_instance, reinterpret_cast<BYTE*>(answer.data()), static_cast<DWORD>(answer.size() + 1),
                                0, item, format, 0);
@@ -40,23 +36,19 @@ static HDDEDATA CALLBACK Serve(UINT type, UINT format, HCONV, HSZ topic, HSZ ite
 
 int wmain(int argc, wchar_t** argv)
 {
-    if (argc != 3) return 2;
+    // The process ends without setting the ready event when it cannot serve.
+    if (argc != 3 || DdeInitializeA(&s_instance, Serve, APPCLASS_STANDARD | CBF_SKIP_ALLNOTIFICATIONS, 0)) return 2;
     s_log = argv[2];
-    if (DdeInitializeA(&s_instance, Serve, APPCLASS_STANDARD | CBF_SKIP_ALLNOTIFICATIONS, 0) != DMLERR_NO_ERROR)
-        return 3;
     HSZ service = DdeCreateStringHandleA(s_instance, Env("FAKE_SERVICE").c_str(), CP_WINANSI);
-    if (!DdeNameService(s_instance, service, nullptr, DNS_REGISTER)) return 4;
+    if (!DdeNameService(s_instance, service, nullptr, DNS_REGISTER)) return 3;
     if (!Env("FAKE_CAPTION").empty()) {
         HWND frame = CreateWindowExA(0, "STATIC", Env("FAKE_CAPTION").c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
                                      300, 200, nullptr, nullptr, nullptr, nullptr);
         CreateWindowExA(0, "STATIC", "page", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, frame, nullptr, nullptr, nullptr);
     }
-    HANDLE ready = OpenEventW(EVENT_MODIFY_STATE, FALSE, argv[1]);
-    SetEvent(ready);
-    CloseHandle(ready);
+    SetEvent(OpenEventW(EVENT_MODIFY_STATE, FALSE, argv[1]));
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) DispatchMessageW(&msg);
-    DdeNameService(s_instance, service, nullptr, DNS_UNREGISTER);
-    DdeUninitialize(s_instance);
+    DdeUninitialize(s_instance);   // which unregisters the service
     return 0;
 }

@@ -3,6 +3,7 @@
 #include <windows.h>
 #include <shellapi.h>
 
+#include <cstdio>
 #include <string>
 
 int wmain()
@@ -17,7 +18,6 @@ int wmain()
         WideCharToMultiByte(CP_UTF8, 0, i < 0 ? GetCommandLineW() : argv[i], -1, line, sizeof line, nullptr, nullptr);
         text += std::string(line) + "\n";
     }
-    HANDLE file = CreateFileW(log, FILE_APPEND_DATA, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, 0, nullptr);
-    DWORD written = 0;
-    return WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr) ? 0 : 3;
+    FILE* file = _wfopen(log, L"ab");
+    return file && fputs(text.c_str(), file) >= 0 && fclose(file) == 0 ? 0 : 3;
 }
