@@ -1,5 +1,6 @@
 // The browser side through real peers (fake_browser, stand_in_browser); the text rules: browser_text_test.
 #include "edit/entry_commands.h"
+#include "platform/load_text.h"
 #include "res/resource.h"
 #include "tests/app/peers.h"
 #include "tests/app/scripted_message_box.h"
@@ -49,12 +50,12 @@ const Row kRows[] = {
     {"StartedBrowserGetsTheUrlAsOneArgument", {"0A\\", "1t,http://x/a b\"c -new \"d"},
      {{{L"A", L"t"}, IDM_OPEN, "http://x/a b%22c -new %22d"}}},
     {"SwitchIsRefused", {"0A\\", "1s, /nohome"}, {{{L"A", L"s"}}}, {}, {}, 1,
-     {L"URLが「-」または「/」で始まるため、ﾌﾞﾗｳｻﾞに渡せません。\nURLを確認してください。"}},
+     {LoadText(IDS_URL_LIKE_SWITCH)}},
     // Opera is given a file URL, whichever way it gets it; the list keeps the path.
     {"RefusedActivationStartsTheBrowser", {"0A\\", "1p,C:\\My Docs\\a.htm"},
      {{{L"A", L"p"}, IDM_OPEN, "file:///C|/My Docs/a.htm"}}, {"OPERA", "WWW_Activate"}, {}, 3},
     {"UrlTooLongForTheCommandLineIsRefused", {"0A\\", "1h,http://" + std::string(40000, 'h')}, {{{L"A", L"h"}}},
-     {}, {}, 1, {L"URLが長すぎるため、ﾌﾞﾗｳｻﾞに渡せません。\nURLを短くしてください。"}},
+     {}, {}, 1, {LoadText(IDS_URL_TOO_LONG_FOR_BROWSER)}},
     // Capture: the title cut from the caption of the browser's real window, made unique.
     {"ExplorerCaptionGivesAUniqueFirstChild", {"0Book\\", "1Example Page ,http://old"}, kCapture,
      {"IEXPLORE", "", "Example Page - Microsoft Internet Explorer", R"("http://a/?x=1,2","R","W")"}, {kAct, kInfo}, 1,
@@ -67,7 +68,7 @@ const Row kRows[] = {
      {{{L"Book", L"u"}, IDM_GETFROMBROWSER}, kCapture[0]}, {"IEXPLORE", "WWW_GetWindowInfo"}, {kAct}},
     {"UrlLongerThanAFieldIsRefused", kBook, kCapture,
      {"IEXPLORE", "", "", "\"http://l/" + std::string(300, 'u') + "\",\"T\",\"W\""}, {kAct, kInfo}, 1,
-     {L"ﾌﾞﾗｳｻﾞのURLが長すぎるため追加できません。\nURLは255バイトまでです。"}},
+     {LoadText(IDS_BROWSER_URL_TOO_LONG)}},
     {"UnstorableUrlIsLeftOut", kBook, kCapture, {"IEXPLORE", "", "", R"("ftp://f\\","T","W")"}, {kAct, kInfo}, 1,
      {UnstorableUrlText(1)}},
 };

@@ -10,6 +10,7 @@
 #include "core/line_search.h"
 #include "list/list_file.h"
 #include "platform/text.h"
+#include "platform/load_text.h"
 #include "res/resource.h"
 #include "tests/app/dialog_driver.h"
 #include "tests/app/harness.h"
@@ -276,7 +277,7 @@ void RandomCommandsTest::Apply(Command command, const std::vector<ListItem>& ite
         if (del && m.askFlg == 1) {
             bool yes = rng.Chance(75);
             g_queuedAnswers = {yes ? IDYES : IDNO};
-            expect.messages.push_back(L"削除してよろしいですか？");
+            expect.messages.push_back(LoadText(IDS_CONFIRM_DELETE));
             if (!yes) return;
         }
         unsigned char top = del ? '0' : level ? LevelTopDepth(m, parentLine) : EntryTopDepth(m, s->line);
@@ -313,7 +314,7 @@ void RandomCommandsTest::Apply(Command command, const std::vector<ListItem>& ite
             m.findText = checked ? LowerAscii(text) : text;
         }
         long found = FindLineContaining(m, static_cast<size_t>(std::max(m.findStart, 0L)), m.findText, m.chkFindStr == 1);
-        if (found < 0) return expect.messages.push_back(L"最後まで検索しました");
+        if (found < 0) return expect.messages.push_back(LoadText(IDS_FIND_REACHED_END));
         if (Shown(items, static_cast<size_t>(found))) expect.caretLine = found;
         m.findStart = found + 1;
     } else {

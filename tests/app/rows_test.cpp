@@ -4,6 +4,7 @@
 #include "core/lines.h"
 #include "core/list_bytes.h"
 #include "edit/entry_commands.h"
+#include "platform/load_text.h"
 #include "res/resource.h"
 #include "tests/app/dialog_driver.h"
 #include "tests/app/harness.h"
@@ -107,7 +108,7 @@ const std::string kBytes = FormatListBytes({"0Work\\", "1Tools\\", "2Editor,http
 const Lines kAlmostFull = [] { Lines l(kMaxLines - 1, "0b,http://b"); l[0] = "0A\\"; return l; }();
 const Lines kFull = [] { Lines l = kAlmostFull; l.insert(l.begin() + 1, "1g\\"); return l; }();
 const Lines kOld{"0Old\\", "1Page,http://old"};
-const std::wstring kAskRestore = L"前回終了時の状態に戻してよろしいですか？";
+const std::wstring kAskRestore = LoadText(IDS_RESTORE_CONFIRM);
 
 // Bytes no run writes: orphans, lines too deep or without format, 0x5C trail bytes, bytes without characters.
 const std::string kOdd =
@@ -118,7 +119,7 @@ const std::string kOdd =
     "0\x95\x5C\x8C\x76\x8E\x5A\\\r\n1\x83\x5C\x83\x74\x83\x67,http://s\r\n";
 
 const std::string kBookFolder = "0" + Cp932("インターネットエクスプローラ");
-const std::wstring kAskImport = L"インターネットエクスプローラのお気に入りをインポートしますか？";
+const std::wstring kAskImport = LoadText(IDS_IMPORT_CONFIRM);
 const std::string kOldFile = "0Old\\\r\n1a,http://a/\r\n";
 const std::string kOldBackup = "0Backup of an earlier run\\\r\n";
 const std::string kLoose("0Old\\\n1a,http://a/\0\r\n1b,http://b/", 32);
@@ -139,8 +140,8 @@ const std::vector<Row> kRows = {
                .after = [](RowsTest&) { EXPECT_EQ(g_seenDialogs.at(1).title, L"a,b"); }},
               {.command = IDM_NEWBOOK, .dialogs = {Ok(L""), Ok(L"a\rb"), Ok(L"Folder, comma")}}},
      .lines = Lines{"0A\\", "1t,http://x/%E8%A1%A8", "0Folder, comma\\"},
-     .messages = {L"", L"URLを入力してください", L"ﾀｲﾄﾙに改行は使えません。", L"URLに改行は使えません。",
-                  UnstorableUrlText(0), L"ﾀｲﾄﾙを入力してください", L"ﾀｲﾄﾙに改行は使えません。"}},
+     .messages = {L"", LoadText(IDS_URL_EMPTY), LoadText(IDS_TITLE_HAS_LINE_BREAK), LoadText(IDS_URL_HAS_LINE_BREAK),
+                  UnstorableUrlText(0), LoadText(IDS_TITLE_EMPTY), LoadText(IDS_TITLE_HAS_LINE_BREAK)}},
     // Two lines past the bound are refused, the last one taken, then nothing more.
     {.name = "NoLinePastTheBound", .list = FormatListBytes(kAlmostFull),
      .acts = {{.select = {L"A"}, .command = IDM_COPY}, {.command = IDM_COPYADD}, {.command = IDM_PASTE},
@@ -176,7 +177,7 @@ const std::vector<Row> kRows = {
                    run.WriteFileBytes(L"_backup.dat", FormatListBytes(kOld));
                }},
               {.command = IDM_RESTORE, .answers = {IDYES}, .caret = L"Old"}},
-     .lines = kOld, .messages = {kAskRestore, kAskRestore, L"前回終了時のﾃﾞｰﾀが保存されていない為\n実行できません", L"",
+     .lines = kOld, .messages = {kAskRestore, kAskRestore, LoadText(IDS_RESTORE_NO_BACKUP), L"",
                                  kAskRestore},
      .exit = true, .listAfter = FormatListBytes(kOld), .backupAfter = FormatListBytes(kOld)},
     // The sorted tree of a list no run writes, each shown line's item found back; and of no list.
@@ -244,7 +245,8 @@ const std::vector<Row> kRows = {
          std::set<std::string> lines(g_bookmarks.lines.begin() + 1, g_bookmarks.lines.end());
          EXPECT_EQ(lines, (std::set<std::string>{"1News,http://news/", "1a;b\\", "2in,http://in/",
                                                  "1?\x81\x43 x,http://u/", "1locked,", "1web,http://web/"}));
-         for (std::wstring part : {std::wstring(L"1 件の名前"), std::wstring(L"1 件のショートカット"), UnstorableUrlText(1)})
+         for (std::wstring part : {FormatText(IDS_IMPORT_NAMES_REPLACED, {L"1"}),
+                                  FormatText(IDS_IMPORT_SHORTCUTS_UNREADABLE, {L"1"}), UnstorableUrlText(1)})
              EXPECT_NE(g_shownMessages[1].text.find(part), std::wstring::npos);
      }},
     // Imported twice (the book numbered, the list saved), declined, and with no Favorites folder there.
@@ -256,7 +258,7 @@ const std::vector<Row> kRows = {
               {.command = IDM_IMPORT, .answers = {IDYES}, .before = [](RowsTest& run) {
                    ASSERT_TRUE(MoveFileW(run.PathOf(L"Favorites").c_str(), run.PathOf(L"gone").c_str()));
                }}},
-     .messages = {kAskImport, kAskImport, kAskImport, kAskImport, L"お気に入りのフォルダが見つかりませんでした。"},
+     .messages = {kAskImport, kAskImport, kAskImport, kAskImport, LoadText(IDS_FAVORITES_NOT_FOUND)},
      .listAfter = FormatListBytes({"0Mine\\", kBookFolder + "\\", "1a,http://a/", kBookFolder + "(2)\\", "1a,http://a/"})},
 };
 INSTANTIATE_TEST_SUITE_P(Window, RowsTest, ::testing::ValuesIn(kRows),
