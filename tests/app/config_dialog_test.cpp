@@ -1,6 +1,6 @@
 // The settings dialog as a user answers it; the version box, usage page and help. (The bar: docking_test.cpp.)
 #include "res/resource.h"
-#include "tests/app/dialog_driver.h"
+#include "tests/support/dialogs.h"
 #include "tests/app/harness.h"
 #include "tests/app/recorded_shell.h"
 #include "tree/state.h"

@@ -12,7 +12,7 @@
 #include "platform/text.h"
 #include "platform/load_text.h"
 #include "res/resource.h"
-#include "tests/app/dialog_driver.h"
+#include "tests/support/dialogs.h"
 #include "tests/app/harness.h"
 #include "tests/app/scripted_message_box.h"
 #include "tests/app/seeded_random.h"

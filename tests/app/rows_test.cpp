@@ -6,7 +6,7 @@
 #include "edit/entry_commands.h"
 #include "platform/load_text.h"
 #include "res/resource.h"
-#include "tests/app/dialog_driver.h"
+#include "tests/support/dialogs.h"
 #include "tests/app/harness.h"
 #include "tests/app/faulty_file.h"
 #include "tests/app/scripted_message_box.h"

@@ -80,10 +80,8 @@ TEST(MoveEndTest, Decides)
         {"FloatingToLeftZone", 2, kWorkArea, true, true, MoveEnd::DockLeft},
         {"FloatingElsewhere", 3, kWorkArea, true, true, MoveEnd::Stay},
         {"FloatingResizedIntoLeftZone", 1, kWorkArea, true, false, MoveEnd::DockLeft},
-        {"FloatingOntoLeftMonitor", -1, kWorkArea, true, true, MoveEnd::Stay},
         {"BarDraggedAway", 400, kWorkArea, false, true, MoveEnd::Undock},
         {"BarDraggedOntoRightMonitor", 1300, kBesideRegisteredRightBar, false, true, MoveEnd::Undock},
-        // Pressed and released without a move, or resized by the frame, away from the zones.
         {"BarClicked", 900, kWorkArea, false, false, MoveEnd::Stay},
         // A registered right bar is left out of the work area: released over it, it stays right.
         {"OverRegisteredRightBar", 900, kBesideRegisteredRightBar, false, true, MoveEnd::DockRight},
@@ -102,12 +100,10 @@ TEST(HiddenBarReachTest, Strips)
 {
     const struct { const char* name; BarRect hidden; uint32_t edge; int32_t x, y; bool reaches; } rows[] = {
         {"LeftScreenEdge", kLeftStrip, kEdgeLeft, 0, 300, true},
-        {"LeftSecondColumn", kLeftStrip, kEdgeLeft, 1, 300, false},
         {"LeftMonitorsLastColumn", kLeftStrip, kEdgeLeft, -1, 300, false},
         {"RightScreenEdge", kRightStrip, kEdgeRight, 1023, 300, true},
         {"RightBesideTheStrip", kRightStrip, kEdgeRight, 1022, 300, false},
         {"RightStripsOuterColumn", kRightStrip, kEdgeRight, 1024, 300, true},
-        {"RightMonitor", kRightStrip, kEdgeRight, 1025, 300, false},
         {"LeftEdgeIsNotTheRightBars", kRightStrip, kEdgeRight, 0, 300, false},
     };
     for (const auto& r : rows) EXPECT_EQ(ReachesHiddenBar(r.hidden, r.edge, 1024, r.x, r.y), r.reaches) << r.name;
@@ -132,8 +128,7 @@ TEST(UsableFloatRectTest, Stored)
 TEST(UsableBarWidthTest, WidthsNoRunStoresGiveTheDefault)
 {
     EXPECT_TRUE(UsableBarWidth(31, 1024) == 31u && UsableBarWidth(1024, 1024) == 1024u);
-    for (uint32_t stored : {0u, 30u, 1025u, 100000u, 0x80000000u, 0xFFFFFFFFu})
-        EXPECT_EQ(UsableBarWidth(stored, 1024), 200u) << stored;
+    for (uint32_t stored : {0u, 30u, 1025u, 0xFFFFFFFFu}) EXPECT_EQ(UsableBarWidth(stored, 1024), 200u) << stored;
     EXPECT_EQ(UsableBarWidth(0, 150), 150u) << "never wider than the screen";
 }
 
