@@ -1,5 +1,5 @@
-// What a browser is handed: the command line read back by the argument rules gives the URL as one
-// argument, encoded only where it must be; the DDE item holds the URL whole; no switch gets through.
+// What a started browser is handed: the command line read back by the argument rules gives the URL as
+// one argument, encoded only where it must be, and no switch gets through.
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -86,16 +86,5 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
               "every lead byte the browser gets has its trail byte");
     }
     Check(StartsLikeSwitch(url) || !StartsAsSwitch(arg), "the argument does not start as a switch");
-
-    std::string item;
-    if (!FormatOpenUrlItem(url, &item)) return 0;
-    const std::string_view tail = "\",,0xFFFFFFFF";
-    Check(item.size() <= kMaxDdeItemBytes && item.size() >= 1 + tail.size() && item[0] == '"' &&
-          std::string_view(item).substr(item.size() - tail.size()) == tail, "the quoted URL, no argument, the window");
-    std::string_view quoted = std::string_view(item).substr(1, item.size() - 1 - tail.size());
-    Check(IsPercentEncodingOf(quoted, url, [](unsigned char) { return true; }) && quoted.find('"') == quoted.npos,
-          "the quoted URL is the URL with some bytes percent-encoded, no double quote inside");
-    Check(CharStarts(item)[1 + quoted.size()], "the closing quote is a character of its own");
-    Check(StartsLikeSwitch(url) || !StartsAsSwitch(quoted), "the DDE item's URL does not start as a switch");
     return 0;
 }

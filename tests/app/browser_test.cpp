@@ -1,4 +1,6 @@
 // The browser side through real peers (fake_browser, stand_in_browser); the text rules: browser_text_test.
+#include "core/lines.h"
+#include "core/list_bytes.h"
 #include "edit/entry_commands.h"
 #include "platform/load_text.h"
 #include "res/resource.h"
@@ -81,11 +83,11 @@ TEST_P(BrowserRows, Row)
     const Row& row = GetParam();
     const std::wstring standIn = PathOf(L"Program Files x\\browser.exe"), log = PathOf(L"started.log");
     CreateDirectoryW(PathOf(L"Program Files x").c_str(), nullptr);
-    ASSERT_TRUE(CopyFileW(BesideTests(L"stand_in_browser.exe").c_str(), standIn.c_str(), FALSE));
+    ASSERT_TRUE(CopyFileW(BesideProgram(L"stand_in_browser.exe").c_str(), standIn.c_str(), FALSE));
     SetEnvironmentVariableW(L"LARKIT_STAND_IN_LOG", log.c_str());
     AppPathsEntries appPaths;
     for (const wchar_t* key : {L"IEXPLORE.EXE", L"Netscape.exe", L"Opera.exe"}) appPaths.Set(key, standIn.c_str());
-    WriteFileBytes(L"list.dat", ListFileBytes(row.list));
+    WriteFileBytes(L"list.dat", FormatListBytes(row.list));
     SetSettingDword(L"SortFlg", 0);
     SetSettingDword(L"SelectWeb", row.web);
     Start();
@@ -111,7 +113,7 @@ TEST_P(BrowserRows, Row)
     }
     EXPECT_EQ(logged(0), started);
     EXPECT_EQ(LogLines(PathOf(L"dde.log")), row.dde);
-    EXPECT_EQ(ListLines(), row.after.empty() ? row.list : row.after);
+    EXPECT_EQ(g_bookmarks.lines, row.after.empty() ? row.list : row.after);
     ASSERT_EQ(g_shownMessages.size(), row.messages.size());
     for (size_t i = 0; i < row.messages.size(); ++i) EXPECT_EQ(g_shownMessages[i].text, row.messages[i]);
     ExpectTreeMatchesList();

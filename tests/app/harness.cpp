@@ -182,8 +182,6 @@ void ExpectTreeMatchesList()
     EXPECT_EQ(ShownTree(), expected);
 }
 
-std::vector<std::string> ListLines() { return g_bookmarks.lines; }
-std::string ListFileBytes(const std::vector<std::string>& lines) { return FormatListBytes(lines); }
 
 RECT MainWindowRect()
 {

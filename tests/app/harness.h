@@ -58,8 +58,6 @@ struct ListItem {
 std::vector<ListItem> ItemsOfList(const std::vector<std::string>& lines, bool sorted);
 void ExpectTreeMatchesList();   // the tree against ItemsOfList of the bookmark list
 
-std::vector<std::string> ListLines();
-std::string ListFileBytes(const std::vector<std::string>& lines);
 // The main window's rectangle on the 1024 x 768 test desktop.
 constexpr LONG kScreenWidth = 1024, kScreenHeight = 768;
 inline bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }

@@ -6,7 +6,7 @@ bool Peer::Start(const wchar_t* program, const std::wstring& arg)
     static int s_started = 0;
     std::wstring ready = L"larkit-peer-" + std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++s_started);
     HANDLE waits[2] = {CreateEventW(nullptr, TRUE, FALSE, ready.c_str()), nullptr};
-    std::wstring commandLine = L"\"" + BesideTests(program) + L"\" \"" + ready + L"\" \"" + arg + L"\"";
+    std::wstring commandLine = L"\"" + BesideProgram(program) + L"\" \"" + ready + L"\" \"" + arg + L"\"";
     waits[1] = StartProgram(commandLine, nullptr, &process_) ? process_.hProcess : nullptr;
     bool serving = waits[1] && WaitForMultipleObjects(2, waits, FALSE, 10000) == WAIT_OBJECT_0;
     CloseHandle(waits[0]);

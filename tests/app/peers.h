@@ -2,7 +2,6 @@
 #pragma once
 #include "tests/app/harness.h"
 
-inline std::wstring BesideTests(const wchar_t* name) { return BesideProgram(name); }
 inline std::vector<std::string> LogLines(const std::wstring& path) { return SplitLines(ReadBytes(path).value_or("")); }
 
 // A helper program that sets the event named by its first argument once it serves (Start waits for that);

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <set>
 
+#include "core/list_bytes.h"
 #include "core/clip_lines.h"
 #include "core/cp932.h"
 #include "core/line_search.h"
@@ -343,7 +344,7 @@ TEST_P(RandomCommandsTest, EveryCommandKeepsListTreeAndClipboardInStep)
     SetSettingDword(L"AskFlg", m.askFlg = rng.Chance(60) ? 1 : 0);
     SetSettingDword(L"ChkFindStr", m.chkFindStr = static_cast<DWORD>(rng.Below(3)));
     m.lines = m.file = RandomList(rng, 8 + rng.Below(40));
-    WriteFileBytes(L"list.dat", ListFileBytes(m.lines));
+    WriteFileBytes(L"list.dat", FormatListBytes(m.lines));
     Start();
     for (int number = 1; number <= run.steps && !HasFailure(); ++number) {
         Command command = PickCommand(rng, m);
@@ -359,7 +360,7 @@ TEST_P(RandomCommandsTest, EveryCommandKeepsListTreeAndClipboardInStep)
         g_shownMessages.clear();
         ScriptDialogs(expect.steps);
         RunCommand(kCommands[static_cast<size_t>(command)].id);
-        EXPECT_EQ(ListLines(), m.lines) << "the list";
+        EXPECT_EQ(g_bookmarks.lines, m.lines) << "the list";
         EXPECT_EQ(g_clip.lines, m.clip) << "the clipboard";
         EXPECT_EQ(StoredDword(L"ChkFindStr"), m.chkFindStr);
         ASSERT_TRUE(g_unplannedDialogs == 0 && g_seenDialogs.size() == expect.steps.size() &&

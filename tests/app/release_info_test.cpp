@@ -6,7 +6,7 @@
 
 TEST(ReleaseInfoTest, ManifestAsksForPixelsRunsAsInvokerAndBringsCommonControls6)
 {
-    std::wstring exe = BesideTests(L"larkit.exe");
+    std::wstring exe = BesideProgram(L"larkit.exe");
     ACTCTXW request{};
     request.cbSize = sizeof request;
     request.dwFlags = ACTCTX_FLAG_RESOURCE_NAME_VALID;

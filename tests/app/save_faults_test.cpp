@@ -1,5 +1,7 @@
 // Saves ended part of the way, as by a kill, in a helper process: the list file holds the old or the
 // new bytes, never a mix; the backup stays; the next start settles what was left.
+#include "core/lines.h"
+#include "core/list_bytes.h"
 #include "platform/file.h"
 #include "tests/app/faulty_file.h"
 #include "tests/app/harness.h"
@@ -29,7 +31,7 @@ TEST_F(SaveFaultTest, EndedSaveLeavesOneWholeListAndTheNextStartSettlesTheRest)
         EXPECT_EQ(ReadFileBytes(L"_backup.dat"), oldBackup);
         ASSERT_EQ(TemporaryFilesIn(folder()).size(), 1u) << "the ended save left its temporary file";
         Start();
-        EXPECT_EQ(ListLines().size(), listReplaced ? 3u : 2u);
+        EXPECT_EQ(g_bookmarks.lines.size(), listReplaced ? 3u : 2u);
         EXPECT_TRUE(TemporaryFilesIn(folder()).empty());
         std::vector<SideFile> side = SideFiles(folder(), true);
         ASSERT_EQ(side.size(), listReplaced ? 0u : 1u);

@@ -1,4 +1,4 @@
-// Start-up and exit with settings no run wrote (the list name rule: list_path_test; saving aside: rows_test).
+// Start-up and exit with settings no run wrote (the list name rule: tests/core/list_test; saving aside: rows_test).
 #include "app/docking.h"
 #include "platform/registry.h"
 #include "res/resource.h"

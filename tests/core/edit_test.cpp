@@ -24,10 +24,8 @@ TEST(ClipLines, CopyAndCutTakeTheSameRelativeLines)
 {
     const struct { const char* name; bool level; long at; Lines clip; bool stopsAtGap = false; } rows[] = {
         {"GroupAtDepthOneWithItsSubtree", false, 2, {"0G\\", "1g1,http://g", "1H\\", "2h1,http://h"}},
-        {"GroupAtDepthTwo", false, 4, {"0H\\", "1h1,http://h"}},
         {"UrlAlone", false, 1, {"0a1,http://a"}},
         {"BookUpToTheGap", false, 6, {"0B\\", "1b1,http://b"}, true},
-        {"LastLineOfTheList", false, 9, {"0C\\"}},
         {"LevelBelowAGroup", true, 2, {"0g1,http://g", "0H\\", "1h1,http://h"}},
         {"LevelBelowABook", true, 0, {"0a1,http://a", "0G\\", "1g1,http://g", "1H\\", "2h1,http://h"}},
         {"TopLevelStopsAtTheGap", true, kTopLevel, Lines(kSample.begin(), kSample.begin() + 8), true},
@@ -69,10 +67,9 @@ TEST(MakePasteLines, TopTitlesAreSplitAsTheTreeShowsThemAndNeverShared)
 // Two characters whose trail byte is 0x5C: 表 and ソ; every other is taken as no character.
 bool KnownChars(std::string_view cp932, std::string* utf8)
 {
-    if (cp932 == "\x95\x5C") *utf8 = "\xE8\xA1\xA8";
-    else if (cp932 == "\x83\x5C") *utf8 = "\xE3\x82\xBD";
-    else return false;
-    return true;
+    const bool known = cp932 == "\x95\x5C" || cp932 == "\x83\x5C";
+    if (known) *utf8 = cp932 == "\x95\x5C" ? "\xE8\xA1\xA8" : "\xE3\x82\xBD";
+    return known;
 }
 
 // Title and URL as typed into a new entry; what the URL entry and the folder check say; the
@@ -84,7 +81,6 @@ TEST(NewEntry, AcceptedEntriesReadBackAsMade)
     const struct { const char* name; std::string title, url; EntryProblem urlEntry, folder; std::string stored[2] = {}; } rows[] = {
         {"CrLfInTitle", "a\r\nb", "http://x", kTitleBreak, kTitleBreak},
         {"LfInUrl", "t", "http://x/\ny", EntryProblem::UrlHasLineBreak, kNone},
-        {"CrAsTrailByte", "\x83\r", "http://x", kTitleBreak, kTitleBreak},
         {"NulInTitle", "a\0b"s, "http://x", kTitleBreak, kTitleBreak},
         // An empty title would take the URL with its line break.
         {"EmptyTitleFromBrokenUrl", "", "http://x/\r", EntryProblem::UrlHasLineBreak, EntryProblem::EmptyTitle},
@@ -120,7 +116,7 @@ TEST(UrlEnd, NoStoredUrlEndsInBackslash)
         {"C:\\", nullptr},                        // "C:" would be the drive's current folder
         {"\\\\\\", nullptr},
         {"C:\\\x95\x5C\\", nullptr},              // dropping the backslash leaves 0x5C last
-        {"C:\\\x95\x5C", nullptr}, {"ftp://a/b\\", nullptr}, {"a\x95\x5C", nullptr},
+        {"ftp://a/b\\", nullptr}, {"a\x95\x5C", nullptr},
         {"http://a/\x95\x5C" "b", "http://a/\x95\x5C" "b"}, {"http://a\x83", "http://a\x83"},
     };
     for (const auto& r : rows) {

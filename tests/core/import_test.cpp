@@ -56,20 +56,6 @@ TEST(BuildImportLines, SiblingTitlesAreMadeUniqueInListOrder)
     EXPECT_EQ(fake.Build(), (Lines{"0T\\", "1News,u1", "1News(2)\\", "2News,u4", "1News.url,u2", "1News(3),u3"}));
 }
 
-TEST(BuildImportLines, DepthsGoOnPastNineAndStayAtTheLastByte)
-{
-    FakeFolders fake;
-    std::wstring path = L"P";
-    for (int level = 0; level < 300; ++level, path += L"\\d") fake.Add(path, "d", true);
-    fake.Add(path, "deep.url", false, "http://deep");
-    Lines lines = fake.Build();
-    ASSERT_EQ(lines.size(), 302u);
-    EXPECT_EQ(lines[9], "9d\\");
-    EXPECT_EQ(lines[10], ":d\\");
-    EXPECT_EQ(static_cast<unsigned char>(lines[255 - '0'][0]), 0xFF);
-    EXPECT_EQ(lines[301], "\xff" "deep,http://deep");   // nothing is lost past the last level
-}
-
 TEST(BuildImportLines, StopsReadingOnceTheBoundIsPassed)
 {
     for (size_t bound : {6, 5}) {
