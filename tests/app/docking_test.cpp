@@ -63,6 +63,10 @@ TEST_F(DockingTest, DragsDockAndUndockAndTheExitStoresThePlaces)
     SetWindowPos(g_ui.main, nullptr, 700, 0, kW - 700, kH, SWP_NOZORDER | SWP_NOACTIVATE);
     SendMessageW(g_ui.main, WM_EXITSIZEMOVE, 0, 0);
     EXPECT_EQ(MainWindowRect(), (RECT{700, 0, kW, kH}));
+    RECT tree{}, client{}, host{};   // the children follow the window's size, the tree below the toolbar
+    GetWindowRect(g_ui.tree, &tree);
+    GetWindowRect(g_ui.toolbarHost, &host);
+    EXPECT_TRUE(GetClientRect(g_ui.main, &client) && tree.right - tree.left == client.right && tree.top >= host.bottom);
     Exit();
     const std::pair<const wchar_t*, DWORD> stored[] = {{L"FloatMode", 0}, {L"AppBarMode", kEdgeRight}, {L"dt_width", 324},
                                                        {L"X", 0}, {L"Y", 100}, {L"Width", 300}, {L"Height", 500}};

@@ -231,8 +231,22 @@ const std::vector<Row> kRows = {
      .acts = {{.before = AddAndRebuild},
               {.before = [](RowsTest&) { g_fileFaults.diskRoom = static_cast<long long>(kOldFile.size() / 2 + 6); }}},
      .messages = {L""}, .exit = true, .listAfter = kOldFile, .backupAfter = kOldBackup},
-    {.name = "LooseBytesWrittenInTheOwnForm", .list = kLoose, .backup = kOldBackup, .exit = true,
+    {.name = "LooseBytesWrittenInTheOwnForm", .list = kLoose, .backup = kOldBackup,   // its first temporary name taken
+     .acts = {{.before = [](RowsTest& run) {
+                   run.WriteFileBytes(L"~larkit-" + std::to_wstring(GetCurrentProcessId()) + L"-0.tmp", "x");
+               }}},
+     .exit = true,
      .listAfter = FormatListBytes(ParseListBytes(kLoose)), .backupAfter = FormatListBytes(ParseListBytes(kLoose))},
+    // Edited by hand while the list changed too: the edit is kept beside the list and named, the list saved.
+    {.name = "HandEditIsKeptBeside", .list = kBytes,
+     .acts = {{.before = [](RowsTest& run) { run.WriteFileBytes(L"list.dat", kOldFile), AddAndRebuild(run); }}},
+     .messages = {L""}, .exit = true, .listAfter = kBytes + "0Added\\\r\n", .check = [](RowsTest& run) {
+         std::vector<std::wstring> names = NamesInFolder(run.folder());
+         auto edited = std::find_if(names.begin(), names.end(), [](auto& n) { return n.rfind(L"list_edited_", 0) == 0; });
+         ASSERT_NE(edited, names.end());
+         EXPECT_EQ(run.ReadFileBytes(*edited), kOldFile);
+         EXPECT_NE(g_shownMessages.back().text.find(*edited), std::wstring::npos);
+     }},
     // The import of real files: a folder, an odd name, a locked shortcut, URLs with '\'.
     {.name = "ImportOfRealFiles", .setup = [](RowsTest& run) {
          run.Favorites({{L"News.URL", "http://news/"}, {L"a;b\\", ""}, {L"a;b\\in.url", "http://in/"},

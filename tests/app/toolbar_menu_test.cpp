@@ -80,6 +80,14 @@ TEST_F(ToolbarMenuTest, ButtonsCarryTheirCommandsAndTipsAndMenusGreyByKind)
     EXPECT_EQ(CaretItem(), book);
     ASSERT_EQ(menu.size(), 17u);
     for (const auto& [id, grey] : menu) EXPECT_EQ(grey, id == IDM_OPEN) << id;
+    for (HTREEITEM item : {book, page}) {   // a double click on a URL entry's label opens it
+        PointOver(item);
+        NMHDR click{g_ui.tree, IDC_TREE, UINT(NM_DBLCLK)};
+        EXPECT_EQ(SendMessageW(g_ui.main, WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&click)), item == page);
+        MSG open{};   // the command is posted
+        bool posted = PeekMessageW(&open, g_ui.main, WM_COMMAND, WM_COMMAND, PM_REMOVE) && open.wParam == IDM_OPEN;
+        EXPECT_EQ(posted, item == page);
+    }
     PointOver(nullptr);
     EXPECT_EQ(RightClick(), (std::map<UINT, bool>{{IDM_NEWBOOK, false}, {IDM_PASTEROOT, false}, {IDM_IMPORT, false},
                                                   {IDM_RESTORE, false}}));

@@ -132,6 +132,7 @@ TEST(LineList, RoomUpToTheBound)
     LineList list;
     list.lines.resize(kMaxLines);
     EXPECT_TRUE(EntryCount(list) == 65535 && HasRoomFor(list, 0) && !HasRoomFor(list, 1));
+    EXPECT_TRUE(GetLine(list, 65534) && !GetLine(list, 65535));
     EXPECT_FALSE(HasRoomFor(LineList{}, static_cast<size_t>(-1)));
 }
 
