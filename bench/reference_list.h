@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/app/seeded_random.h"
+#include "tests/support/seeded_random.h"
 
 constexpr size_t kReferenceLines = 65535;
 constexpr size_t kReferenceBooks = 100;

@@ -1,5 +1,6 @@
 #!/usr/bin/env python3
-"""Fails when a source file includes a header of a higher layer, or when core code includes Windows.
+"""Fails when a source file includes a header of a higher layer, when core code includes Windows, or
+when the benchmarks reach into the Windows tests instead of their shared support (tests/support).
 
 The layers, lowest first; a folder may include its own layer and every layer below it."""
 import pathlib
@@ -39,6 +40,11 @@ def main():
         for path in sorted((root / folder).glob("*")):
             if path.suffix in (".h", ".cpp", ".rc"):
                 faults.extend(faults_in(path, root))
+    for path in sorted((root / "bench").glob("*")):
+        for number, line in enumerate(path.read_text(encoding="utf-8").splitlines(), 1):
+            match = INCLUDE.match(line)
+            if match and match.group(2).startswith("tests/") and not match.group(2).startswith("tests/support/"):
+                faults.append(f"{path}:{number}: bench/ includes {match.group(2)} (only tests/support/ is shared)")
     for fault in faults:
         print(fault)
     print(f"layers: {len(faults)} include(s) pointing up")

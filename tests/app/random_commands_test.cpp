@@ -16,7 +16,7 @@
 #include "tests/support/dialogs.h"
 #include "tests/app/harness.h"
 #include "tests/app/scripted_message_box.h"
-#include "tests/app/seeded_random.h"
+#include "tests/support/seeded_random.h"
 #include "tree/state.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
