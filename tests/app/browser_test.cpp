@@ -11,7 +11,6 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
 const std::string kAct = "WWW_Activate\t-1", kInfo = "WWW_GetWindowInfo\t0xFFFFFFFF";
 std::string Open(const std::string& url) { return "WWW_OpenURL\t\"" + url + "\",,0xFFFFFFFF"; }
 const char* const kFakeSettings[] = {"FAKE_SERVICE", "FAKE_REFUSE", "FAKE_CAPTION", "FAKE_REPLY"};

@@ -59,11 +59,6 @@ void SetSettingString(const wchar_t* name, const std::wstring& value)
     RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, name, value);
 }
 
-bool ReadSettingDword(const wchar_t* name, DWORD* value)
-{
-    DWORD size = sizeof *value;
-    return !RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, value, &size);
-}
 bool ReadSettingString(const wchar_t* name, std::wstring* value)
 {
     wchar_t text[2048];
@@ -75,8 +70,9 @@ bool ReadSettingString(const wchar_t* name, std::wstring* value)
 
 DWORD StoredDword(const wchar_t* name)
 {
-    DWORD value = 0xDEADBEEF;
-    EXPECT_TRUE(ReadSettingDword(name, &value)) << "missing " << name;
+    DWORD value = 0xDEADBEEF, size = sizeof value;
+    EXPECT_FALSE(RegGetValueW(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, &value, &size))
+        << "missing " << NarrowForLog(name);
     return value;
 }
 

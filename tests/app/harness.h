@@ -6,6 +6,8 @@
 
 #include "tests/support/support.h"
 
+using Lines = std::vector<std::string>;
+
 struct ShownItem {   // one shown item, in display order
     int depth;
     std::wstring text;
@@ -35,7 +37,6 @@ private:
 void ClearSettings();
 void SetSettingDword(const wchar_t* name, DWORD value);
 void SetSettingString(const wchar_t* name, const std::wstring& value);
-bool ReadSettingDword(const wchar_t* name, DWORD* value);
 bool ReadSettingString(const wchar_t* name, std::wstring* value);
 DWORD StoredDword(const wchar_t* name);   // 0xDEADBEEF (and a test failure) when not stored
 

@@ -24,7 +24,6 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
 
 // Titles that collide: case variants, "(2)", trail bytes 0x5C (表ソ能予) or a letter (カ), marks weighed alike.
 const Lines kTitles = {"News", "news", "News(2)", "Tools", "tools", "a", "A", "Java", "java", "2024",

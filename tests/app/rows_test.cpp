@@ -18,7 +18,6 @@
 
 namespace {
 
-using Lines = std::vector<std::string>;
 struct RowsTest;
 using Hook = void (*)(RowsTest&);
 
@@ -163,6 +162,11 @@ const std::vector<Row> kRows = {
               {.command = IDM_NEWURL}, {.command = IDM_DELETE}, {.command = IDM_PASTE},
               {.before = [](RowsTest&) { RebuildTree(0); }}},
      .lines = Lines{"0X\\", "0B\\"}, .check = [](RowsTest&) { EXPECT_EQ(g_clip.lines, (Lines{"0A\\", "1u,http://u"})); }},
+    // A level that stops at an empty line, and the top level from the first line.
+    {.name = "LevelsAtAGapAndAtTheFirstLine", .list = FormatListBytes({"0A\\", "1a,http://a", "", "1b,http://b", "0B\\"}),
+     .acts = {{.select = {L"A", L"a"}, .command = IDM_CUTLEVEL}, {.select = {L"A"}, .command = IDM_COPYLEVEL}},
+     .lines = Lines{"0A\\", "", "1b,http://b", "0B\\"},
+     .check = [](RowsTest&) { EXPECT_EQ(g_clip.lines, (Lines{"0A\\"})); }},
     // The find dialog opens empty, its box set for a stored 2.
     {.name = "FindDialog", .list = kBytes, .settings = {{L"ChkFindStr", 2}},
      .acts = {{.command = IDM_FIND, .dialogs = {DialogStep().Text(IDC_FIND_TEXT, L"MAIL")}, .after = [](RowsTest&) {
@@ -216,9 +220,16 @@ const std::vector<Row> kRows = {
                    MSG msg;
                    EXPECT_TRUE(PeekMessageW(&msg, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE));
                }}}, .listAfter = kBytes, .backupAfter = "<missing>"},
-    {.name = "BarWidthOfThirtyOrLessIsNotWritten", .settings = {{L"dt_width", 77}},
-     .acts = {{.before = [](RowsTest&) { g_ui.widthTracking = false, g_set.dtWidth = 30; }}},
-     .exit = true, .check = [](RowsTest&) { EXPECT_EQ(StoredDword(L"dt_width"), 77u); }},
+    // The floating rectangle as the window stands; a bar width of 30 or less is not written.
+    {.name = "ExitWritesTheRectangleNotANarrowBar", .settings = {{L"dt_width", 77}},
+     .acts = {{.before = [](RowsTest&) {
+                   g_ui.widthTracking = false, g_set.dtWidth = 30, MoveWindow(g_ui.main, 100, 50, 300, 400, FALSE);
+               }}},
+     .exit = true, .check = [](RowsTest&) {
+         EXPECT_EQ(StoredDword(L"dt_width"), 77u);
+         EXPECT_TRUE(StoredDword(L"X") == 100 && StoredDword(L"Y") == 50 && StoredDword(L"Width") == 300 &&
+                     StoredDword(L"Height") == 400);
+     }},
     {.name = "DataFileNamePastTheShortPathLimit",
      .setup = [](RowsTest&) { SetSettingString(L"datafile", std::wstring(240, L'n') + L".dat"); },
      .acts = {{.before = AddAndRebuild}}, .exit = true, .backupAfter = "0Added\\\r\n",

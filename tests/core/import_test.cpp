@@ -58,7 +58,7 @@ TEST(BuildImportLines, SiblingTitlesAreMadeUniqueInListOrder)
 
 TEST(BuildImportLines, StopsReadingOnceTheBoundIsPassed)
 {
-    for (size_t bound : {6, 5}) {
+    for (size_t bound : {6, 5, 0}) {
         FakeFolders fake;
         for (int i = 0; i < 5; ++i) fake.Add(L"P", "F" + std::to_string(i), true);
         bool fits = false;

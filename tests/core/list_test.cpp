@@ -85,9 +85,9 @@ TEST(LineList, SubtreeEndAndRebase)
     const Lines deep{"8a\\", "9b\\", ":c\\", ";d,u", "9e,u", "8f,u"};
     const Lines toTheEnd{"0A\\", "1B\\", "2v,http://v"};
     const struct { const Lines& lines; size_t index, end; } rows[] = {
-        {toTheEnd, 1, 3}, {five, 0, 4}, {five, 1, 2}, {five, 4, 5}, {deep, 0, 5}, {deep, 2, 4},
+        {toTheEnd, 1, 3}, {toTheEnd, 3, 3}, {five, 0, 4}, {five, 1, 2}, {five, 4, 5}, {deep, 0, 5}, {deep, 2, 4},
     };
-    for (const auto& r : rows) EXPECT_EQ(SubtreeEnd(LineList{r.lines}, r.index), r.end) << r.lines[r.index];
+    for (const auto& r : rows) EXPECT_EQ(SubtreeEnd(LineList{r.lines}, r.index), r.end) << r.index;
     EXPECT_EQ(SubtreeEnd(LineList{{"0A\\", "1u,x", "", "1v,y"}}, 0), 2u) << "an empty line ends the run";
 
     Lines run{"0a\\", "", "1b,u", "9c\\"};

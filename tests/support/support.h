@@ -3,7 +3,6 @@
 #include <functional>
 #include <optional>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include <windows.h>
@@ -28,9 +27,8 @@ struct HeldOpen {
     explicit HeldOpen(const std::wstring& path)
         : handle(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr)) {}
     HeldOpen(const HeldOpen&) = delete;
-    ~HeldOpen() { Release(); }
+    ~HeldOpen() { if (held()) CloseHandle(handle); }
     bool held() const { return handle != INVALID_HANDLE_VALUE; }
-    void Release() { if (held()) CloseHandle(std::exchange(handle, INVALID_HANDLE_VALUE)); }
 };
 
 // Names in a folder; the temporary folder (no \ at the end); a new empty folder there; removal with all in it.
