@@ -79,6 +79,7 @@
 #define IDC_CONFIG_HIDETIME     1048
 #define IDC_CONFIG_VERSION      3
 #define IDC_CONFIG_USAGE        4
+#define IDC_CONFIG_DEFAULTBROWSER 1040
 
 // Version box "ABOUTDLG"
 #define IDC_ABOUT_NAME          1071

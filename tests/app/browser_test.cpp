@@ -42,7 +42,7 @@ const Row kRows[] = {
     {"ActivatesThenOpensTheUrlAfterTheFirstComma", {"0A\\", "1Ti,tle,xyz"}, {{{L"A", L"Ti"}}}, {"IEXPLORE"},
      {kAct, Open("tle,xyz")}},
     {"NoneChosenOpensNothingUntilAButton", {"0A\\", "1u,http://u"},
-     {{{L"A", L"u"}}, {{}, IDM_BROWSER_IE}, {{L"A", L"u"}}}, {"IEXPLORE"}, {kAct, Open("http://u")}, 4},
+     {{{L"A", L"u"}}, {{}, IDM_BROWSER_IE}, {{L"A", L"u"}}}, {"IEXPLORE"}, {kAct, Open("http://u")}, 5},
     {"NextAndPreviousPassCollapsedFoldersAndStayAtTheEnds",
      {"0A\\", "1a1,http://a1", "1G\\", "2g,http://g", "1a2,http://a2", "0last,http://last"},
      {{{L"A", L"a1"}, IDM_OPENNEXT, nullptr, L"G"}, {{}, IDM_OPENNEXT, nullptr, L"a2"},

@@ -31,7 +31,8 @@ TEST_F(ConfigDialogTest, ConfigDialogCancelsOrStoresAndAppliesEverything)
     EXPECT_EQ(g_seenDialogs[0].caption, L"環境設定");
     EXPECT_EQ(g_seenDialogs[0].texts.at(IDC_CONFIG_HIDETIME), L"-40");
     EXPECT_EQ(g_seenDialogs[0].checks, (Checks{{IDC_CONFIG_TOPMODE, true}, {IDC_CONFIG_HIDEMODE, true},
-                                               {IDC_CONFIG_ASKFLG, true}, {IDC_CONFIG_SORTFLG, false}}));
+                                               {IDC_CONFIG_ASKFLG, true}, {IDC_CONFIG_SORTFLG, false},
+                                               {IDC_CONFIG_DEFAULTBROWSER, false}}));
     EXPECT_EQ(g_seenDialogs[1].caption, L"ﾊﾞｰｼﾞｮﾝ情報");
     EXPECT_EQ(std::tie(g_set.hideTime, g_set.sortFlg, g_set.topMode), std::tie(was.hideTime, was.sortFlg, was.topMode));
     EXPECT_NE(GetWindowLongW(g_ui.main, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
@@ -51,6 +52,41 @@ TEST_F(ConfigDialogTest, ConfigDialogCancelsOrStoresAndAppliesEverything)
     EXPECT_EQ(GetWindowLongW(g_ui.main, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(ItemText(g_ui.tree, CaretItem()), L"Books");   // sorted again, the first selected
     ExpectTreeMatchesList();
+}
+
+// The kind after each step, and which browser button shows pressed (0: none).
+TEST_F(ConfigDialogTest, DefaultBrowserByTheBoxOrTheMessage)
+{
+    SetSettingDword(L"SelectWeb", 4);
+    Start();
+    g_ui.msgSelectBrowser = RegisterWindowMessageW(L"WM_KORVEX_SELECTWEB");
+    auto pressed = [] {
+        for (int kind = 1; kind <= 3; ++kind)
+            if (SendMessageW(g_ui.toolbar, TB_ISBUTTONCHECKED, IDM_BROWSER_IE + kind - 1, 0)) return kind;
+        return 0;
+    };
+    auto config = [](std::optional<bool> box) {
+        ScriptDialogs({box ? Ok().Check(IDC_CONFIG_DEFAULTBROWSER, *box) : Ok()});
+        RunCommand(IDM_CONFIG);
+        return g_seenDialogs.at(0).checks.at(IDC_CONFIG_DEFAULTBROWSER);
+    };
+    auto message = [](WPARAM kind) { SendMessageW(g_ui.main, g_ui.msgSelectBrowser, kind, 0); };
+    EXPECT_EQ(std::pair(g_set.selectWeb, pressed()), std::pair(4ul, 0));
+    message(5);
+    EXPECT_EQ(std::pair(g_set.selectWeb, pressed()), std::pair(4ul, 0));
+    EXPECT_TRUE(config(false));   // none chosen before: the first
+    EXPECT_EQ(std::pair(g_set.selectWeb, pressed()), std::pair(1ul, 1));
+    message(2);
+    EXPECT_FALSE(config(true));
+    EXPECT_EQ(std::pair(g_set.selectWeb, pressed()), std::pair(4ul, 0));
+    EXPECT_TRUE(config(std::nullopt));
+    EXPECT_EQ(g_set.selectWeb, 4ul);
+    config(false);
+    EXPECT_EQ(std::pair(g_set.selectWeb, pressed()), std::pair(2ul, 2));
+    message(4);
+    EXPECT_EQ(std::pair(g_set.selectWeb, pressed()), std::pair(4ul, 0));
+    Exit();
+    EXPECT_EQ(StoredDword(L"SelectWeb"), 4u);
 }
 
 }  // namespace
