@@ -91,7 +91,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM)
         DialogBoxParamW(g_ui.inst, L"ABOUTDLG", dlg, AboutDialogProc, 0);
         return FALSE;
     case IDC_CONFIG_USAGE:
-        OpenWithShell(g_ui.main, L"larkit.htm");   // no folder: the shell looks in the current directory
+        (void)OpenWithShell(g_ui.main, L"larkit.htm");   // no folder: the shell looks in the current directory
         return FALSE;
     }
     return FALSE;

@@ -5,6 +5,7 @@
 #include "platform/load_text.h"
 #include "res/resource.h"
 #include "tests/app/peers.h"
+#include "tests/app/recorded_shell.h"
 #include "tests/app/scripted_message_box.h"
 #include "tree/state.h"
 #include "tree/tree_item.h"
@@ -23,7 +24,8 @@ struct Act {
     const char* started = nullptr;
     const wchar_t* caret = nullptr;
 };
-// fake: kFakeSettings in order (none: no fake browser); web: SelectWeb; after: the list ({}: unchanged).
+// fake: kFakeSettings in order (none: no fake browser); web: SelectWeb; after: the list ({}: unchanged);
+// shell: the files the shell was asked to open, which it refuses when shellFails.
 struct Row {
     const char* name;
     Lines list;
@@ -33,6 +35,8 @@ struct Row {
     DWORD web = 1;
     std::vector<std::wstring> messages{};
     Lines after{};
+    std::vector<std::wstring> shell{};
+    bool shellFails = false;
 };
 
 const Lines kBook = {"0Book\\"};
@@ -56,6 +60,12 @@ const Row kRows[] = {
     // Opera is given a file URL, whichever way it gets it; the list keeps the path.
     {"RefusedActivationStartsTheBrowser", {"0A\\", "1p,C:\\My Docs\\a.htm"},
      {{{L"A", L"p"}, IDM_OPEN, "file:///C|/My Docs/a.htm"}}, {"OPERA", "WWW_Activate"}, {}, 3},
+    // The default browser: web addresses to the shell, local files as an argument of the program that opens http.
+    {"DefaultBrowser", {"0A\\", "1h,http://h/a b", "1f,file:///C:/a b.htm", "1p,C:\\x.bat", "1m,mailto:a@b"},
+     {{{L"A", L"h"}}, {{L"A", L"f"}, IDM_OPEN, "file:///C:/a b.htm"}, {{L"A", L"p"}, IDM_OPEN, "C:\\x.bat"},
+      {{L"A", L"m"}}}, {}, {}, 4, {LoadText(IDS_URL_NOT_FOR_DEFAULT_BROWSER)}, {}, {L"http://h/a b"}},
+    {"DefaultBrowserShellFailureIsTold", {"0A\\", "1h,FTP://h"}, {{{L"A", L"h"}}}, {}, {}, 4,
+     {LoadText(IDS_BROWSER_NOT_STARTED)}, {}, {L"FTP://h"}, true},
     {"UrlTooLongForTheCommandLineIsRefused", {"0A\\", "1h,http://" + std::string(40000, 'h')}, {{{L"A", L"h"}}},
      {}, {}, 1, {LoadText(IDS_URL_TOO_LONG_FOR_BROWSER)}},
     // Capture: the title cut from the caption of the browser's real window, made unique.
@@ -87,6 +97,14 @@ TEST_P(BrowserRows, Row)
     SetEnvironmentVariableW(L"LARKIT_STAND_IN_LOG", log.c_str());
     AppPathsEntries appPaths;
     for (const wchar_t* key : {L"IEXPLORE.EXE", L"Netscape.exe", L"Opera.exe"}) appPaths.Set(key, standIn.c_str());
+    // The prefix's own association for http (Wine reads no per-user one), restored at the end.
+    const wchar_t* const httpKey = L"http\\shell\\open\\command";
+    wchar_t wineOpen[512] = {};
+    DWORD wineSize = sizeof wineOpen;
+    ASSERT_EQ(RegGetValueW(HKEY_CLASSES_ROOT, httpKey, nullptr, RRF_RT_REG_SZ, nullptr, wineOpen, &wineSize), 0);
+    const std::wstring httpOpen = L"\"" + standIn + L"\" \"%1\"";
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, httpKey, nullptr, REG_SZ, httpOpen.c_str(), DWORD(httpOpen.size() + 1) * 2);
+    g_shellFails = row.shellFails;
     WriteFileBytes(L"list.dat", FormatListBytes(row.list));
     SetSettingDword(L"SortFlg", 0);
     SetSettingDword(L"SelectWeb", row.web);
@@ -117,6 +135,9 @@ TEST_P(BrowserRows, Row)
     ASSERT_EQ(g_shownMessages.size(), row.messages.size());
     for (size_t i = 0; i < row.messages.size(); ++i) EXPECT_EQ(g_shownMessages[i].text, row.messages[i]);
     ExpectTreeMatchesList();
+    ASSERT_EQ(g_shellRequests.size(), row.shell.size());
+    for (size_t i = 0; i < row.shell.size(); ++i) EXPECT_EQ(g_shellRequests[i].file, row.shell[i]);
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, httpKey, nullptr, REG_SZ, wineOpen, wineSize);
 }
 
 INSTANTIATE_TEST_SUITE_P(Browser, BrowserRows, ::testing::ValuesIn(kRows),

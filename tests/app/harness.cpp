@@ -24,6 +24,7 @@ void AppTest::SetUp()
     g_shownMessages.clear();
     g_queuedAnswers.clear();
     g_shellRequests.clear();
+    g_shellFails = false;
     ResetLines(g_bookmarks);
     ResetLines(g_clip);
     g_find = FindState();

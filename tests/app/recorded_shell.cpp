@@ -3,5 +3,9 @@
 
 #include "platform/shell_open.h"
 
-void OpenWithShell(HWND, const std::wstring& file) { g_shellRequests.push_back({file, 0}); }
+bool OpenWithShell(HWND, const std::wstring& file)
+{
+    g_shellRequests.push_back({file, 0});
+    return !g_shellFails;
+}
 void ShowHelpContext(HWND, const std::wstring& file, DWORD context) { g_shellRequests.push_back({file, context}); }

@@ -125,4 +125,17 @@ TEST(StartsLikeSwitchTest, RefusesWhatABrowserReadsAsASwitch)
     for (const auto& r : rows) EXPECT_EQ(StartsLikeSwitch(r.url), r.refused) << r.name;
 }
 
+TEST(RouteForDefaultBrowserTest, WebToTheShellLocalAsArgumentRestRefused)
+{
+    using R = DefaultBrowserRoute;
+    const struct { std::string url; R route; } rows[] = {
+        {"http://a/", R::Shell}, {"HTTPS://a/", R::Shell}, {"ftp://f/", R::Shell}, {"File:///C:/a.htm", R::Argument},
+        {"c:\\a.exe", R::Argument}, {"C:/a.bat", R::Argument}, {"\\\\server\\a.htm", R::Argument},
+        {"mailto:a@b", R::Refused}, {"javascript:alert(1)", R::Refused}, {"httpx://a", R::Refused},
+        {" http://a/", R::Refused}, {"C:a.exe", R::Refused}, {"1:\\a", R::Refused}, {"\\", R::Refused},
+        {"a.exe", R::Refused},
+    };
+    for (const auto& r : rows) EXPECT_EQ(RouteForDefaultBrowser(r.url), r.route) << r.url;
+}
+
 }  // namespace
