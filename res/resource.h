@@ -35,6 +35,7 @@
 #define IDM_COPYADD             40053
 #define IDM_CUTADD              40054
 #define IDM_REDOCK              40055
+#define IDM_CONTEXTMENU         40060   // Shift+F10 and the menu key: the selected item's menu
 
 // Controls of the main window
 #define IDC_TREE                87

@@ -58,6 +58,11 @@ struct ListItem {
 std::vector<ListItem> ItemsOfList(const std::vector<std::string>& lines, bool sorted);
 void ExpectTreeMatchesList();   // the tree against ItemsOfList of the bookmark list
 
+// A key pressed in the active main window, through the message loop's key table, with Ctrl or
+// Shift held when kCtrl or kShift is added; false when the table has no such key.
+constexpr UINT kCtrl = 0x10000, kShift = 0x20000;
+bool PressKey(UINT key);
+
 // The main window's rectangle on the 1024 x 768 test desktop.
 constexpr LONG kScreenWidth = 1024, kScreenHeight = 768;
 inline bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }
