@@ -15,7 +15,7 @@ namespace {
 using Lines = std::vector<std::string>;
 const std::string kAct = "WWW_Activate\t-1", kInfo = "WWW_GetWindowInfo\t0xFFFFFFFF";
 std::string Open(const std::string& url) { return "WWW_OpenURL\t\"" + url + "\",,0xFFFFFFFF"; }
-const char* const kFakeSettings[] = {"FAKE_SERVICE", "FAKE_REFUSE", "FAKE_CAPTION", "FAKE_REPLY"};
+const char* const kFakeSettings[] = {"FAKE_SERVICE", "FAKE_REFUSE", "FAKE_CAPTION", "FAKE_REPLY", "FAKE_CLASS"};
 
 // Per act: the item to select ({}: keep), the command, the started browser's argument, the caret's text after.
 struct Act {
@@ -25,7 +25,8 @@ struct Act {
     const wchar_t* caret = nullptr;
 };
 // fake: kFakeSettings in order (none: no fake browser); web: SelectWeb; after: the list ({}: unchanged);
-// shell: the files the shell was asked to open, which it refuses when shellFails.
+// shell: the files the shell was asked to open, which it refuses when shellFails; clip: the clipboard's text.
+// With the default browser (web 4) the fake browser runs as firefox.exe.
 struct Row {
     const char* name;
     Lines list;
@@ -37,6 +38,7 @@ struct Row {
     Lines after{};
     std::vector<std::wstring> shell{};
     bool shellFails = false;
+    const wchar_t* clip = nullptr;
 };
 
 const Lines kBook = {"0Book\\"};
@@ -81,6 +83,12 @@ const Row kRows[] = {
     {"UrlLongerThanAFieldIsRefused", kBook, kCapture,
      {"IEXPLORE", "", "", "\"http://l/" + std::string(300, 'u') + "\",\"T\",\"W\""}, {kAct, kInfo}, 1,
      {LoadText(IDS_BROWSER_URL_TOO_LONG)}},
+    // The default browser: the copied URL, the title from the top browser window (not the test's own decoy).
+    {"DefaultBrowserCaptureTakesTheCopiedUrl", kBook, kCapture,
+     {"FOX", "", "Fox, page - x - Mozilla Firefox", "", "MozillaWindowClass"}, {}, 4, {},
+     {"0Book\\", "1Fox" + Cp932("，") + " page - x,http://fx/a"}, {}, false, L" http://fx/a\r\n"},
+    {"DefaultBrowserCaptureWithoutACopiedUrl", kBook, kCapture, {}, {}, 4, {LoadText(IDS_CLIPBOARD_HAS_NO_URL)}, {}, {},
+     false, L"Fox page"},
     {"UnstorableUrlIsLeftOut", kBook, kCapture, {"IEXPLORE", "", "", R"("ftp://f\\","T","W")"}, {kAct, kInfo}, 1,
      {UnstorableUrlText(1)}},
 };
@@ -112,7 +120,19 @@ TEST_P(BrowserRows, Row)
     for (size_t i = 0; i < std::size(kFakeSettings); ++i)   // unset: the last row's do not carry over
         SetEnvironmentVariableA(kFakeSettings[i], i < row.fake.size() ? row.fake[i].c_str() : nullptr);
     Peer browser;
-    ASSERT_TRUE(row.fake.empty() || browser.Start(L"fake_browser.exe", PathOf(L"dde.log")));
+    ASSERT_TRUE(CopyFileW(BesideProgram(L"fake_browser.exe").c_str(), BesideProgram(L"firefox.exe").c_str(), FALSE));
+    ASSERT_TRUE(row.fake.empty() || browser.Start(row.web == 4 ? L"firefox.exe" : L"fake_browser.exe", PathOf(L"dde.log")));
+    WNDCLASSW decoyClass{0, DefWindowProcW, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"MozillaWindowClass"};
+    RegisterClassW(&decoyClass);   // refused for later rows: still there
+    HWND decoy = CreateWindowW(L"MozillaWindowClass", L"Decoy - Mozilla Firefox", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                               200, 100, nullptr, nullptr, nullptr, nullptr);
+    if (row.clip) {
+        const size_t bytes = (wcslen(row.clip) + 1) * sizeof(wchar_t);
+        HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, bytes);
+        memcpy(GlobalLock(text), row.clip, bytes);
+        GlobalUnlock(text);
+        ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, text) && CloseClipboard());
+    }
     // The stand-ins' log once it holds `lines` lines (a bounded wait); with 0, after a quiet while.
     auto logged = [&](size_t lines) {
         PumpUntil([&] { return lines && LogLines(log).size() >= lines; }, lines ? 15000 : 300);
@@ -138,6 +158,7 @@ TEST_P(BrowserRows, Row)
     ASSERT_EQ(g_shellRequests.size(), row.shell.size());
     for (size_t i = 0; i < row.shell.size(); ++i) EXPECT_EQ(g_shellRequests[i].file, row.shell[i]);
     RegSetKeyValueW(HKEY_CLASSES_ROOT, httpKey, nullptr, REG_SZ, wineOpen, wineSize);
+    DestroyWindow(decoy);
 }
 
 INSTANTIATE_TEST_SUITE_P(Browser, BrowserRows, ::testing::ValuesIn(kRows),

@@ -42,6 +42,24 @@ TEST(CutPageTitleTest, CutsWhereTheBrowserNameBegins)
     for (const auto& r : rows) EXPECT_EQ(CutPageTitle(r.kind, r.caption), r.title) << r.name;
 }
 
+TEST(TitleOfBrowserCaptionTest, CutsBeforeTheLastDash)
+{
+    const std::pair<std::wstring, std::wstring> rows[] = {
+        {L"A - B - Google Chrome", L"A - B"}, {L"A \u2014 B - x \u2014 Mozilla Firefox", L"A \u2014 B - x"},
+        {L"A - B \u2014 Firefox", L"A - B"}, {L"Mozilla Firefox", L""}, {L"A-B \u2014Edge", L""},
+    };
+    for (const auto& [caption, title] : rows) EXPECT_EQ(TitleOfBrowserCaption(caption), title) << caption.size();
+}
+
+TEST(OneUrlOfTextTest, TakesOneUrlOnly)
+{
+    const std::pair<std::wstring, std::wstring> rows[] = {
+        {L" \u3000http://a/b?c\r\n", L"http://a/b?c"}, {L"view-source:x", L"view-source:x"}, {L"http://a b", L""},
+        {L"http://a\r\nhttp://b", L""}, {L"C:\\a", L""}, {L"1a:b", L""}, {L"http:", L""}, {L"no url", L""},
+    };
+    for (const auto& [text, url] : rows) EXPECT_EQ(OneUrlOfText(text), url) << text.size();
+}
+
 // With no browser window found, the reply's title stands for the caption.
 TEST(MakePageEntryTest, MakesOneLineThatReadsBack)
 {
