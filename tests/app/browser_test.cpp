@@ -24,9 +24,8 @@ struct Act {
     const char* started = nullptr;
     const wchar_t* caret = nullptr;
 };
-// fake: kFakeSettings in order (none: no fake browser); web: SelectWeb; after: the list ({}: unchanged);
-// shell: the files the shell was asked to open, which it refuses when shellFails; clip: the clipboard's text.
-// With the default browser (web 4) the fake browser runs as firefox.exe.
+// fake: kFakeSettings in order (none: no fake browser; as firefox.exe for web 4); web: SelectWeb; after: the list
+// ({}: unchanged); shell: the files the shell was asked to open, refused when shellFails; clip: the clipboard's text.
 struct Row {
     const char* name;
     Lines list;
@@ -87,8 +86,7 @@ const Row kRows[] = {
     {"DefaultBrowserCaptureTakesTheCopiedUrl", kBook, kCapture,
      {"FOX", "", "Fox, page - x - Mozilla Firefox", "", "MozillaWindowClass"}, {}, 4, {},
      {"0Book\\", "1Fox" + Cp932("，") + " page - x,http://fx/a"}, {}, false, L" http://fx/a\r\n"},
-    {"DefaultBrowserCaptureWithoutACopiedUrl", kBook, kCapture, {}, {}, 4, {LoadText(IDS_CLIPBOARD_HAS_NO_URL)}, {}, {},
-     false, L"Fox page"},
+    {"CaptureWithoutACopiedUrl", kBook, kCapture, {}, {}, 4, {LoadText(IDS_CLIPBOARD_HAS_NO_URL)}, {}, {}, false, L"x y"},
     {"UnstorableUrlIsLeftOut", kBook, kCapture, {"IEXPLORE", "", "", R"("ftp://f\\","T","W")"}, {kAct, kInfo}, 1,
      {UnstorableUrlText(1)}},
 };
@@ -105,13 +103,9 @@ TEST_P(BrowserRows, Row)
     SetEnvironmentVariableW(L"LARKIT_STAND_IN_LOG", log.c_str());
     AppPathsEntries appPaths;
     for (const wchar_t* key : {L"IEXPLORE.EXE", L"Netscape.exe", L"Opera.exe"}) appPaths.Set(key, standIn.c_str());
-    // The prefix's own association for http (Wine reads no per-user one), restored at the end.
-    const wchar_t* const httpKey = L"http\\shell\\open\\command";
-    wchar_t wineOpen[512] = {};
-    DWORD wineSize = sizeof wineOpen;
-    ASSERT_EQ(RegGetValueW(HKEY_CLASSES_ROOT, httpKey, nullptr, RRF_RT_REG_SZ, nullptr, wineOpen, &wineSize), 0);
-    const std::wstring httpOpen = L"\"" + standIn + L"\" \"%1\"";
-    RegSetKeyValueW(HKEY_CLASSES_ROOT, httpKey, nullptr, REG_SZ, httpOpen.c_str(), DWORD(httpOpen.size() + 1) * 2);
+    const std::wstring httpOpen = L"\"" + standIn + L"\" \"%1\"";   // in the test prefix's classes: Wine reads no user's
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, L"http\\shell\\open\\command", nullptr, REG_SZ, httpOpen.c_str(),
+                    DWORD(httpOpen.size() + 1) * 2);
     g_shellFails = row.shellFails;
     WriteFileBytes(L"list.dat", FormatListBytes(row.list));
     SetSettingDword(L"SortFlg", 0);
@@ -126,11 +120,8 @@ TEST_P(BrowserRows, Row)
     RegisterClassW(&decoyClass);   // refused for later rows: still there
     HWND decoy = CreateWindowW(L"MozillaWindowClass", L"Decoy - Mozilla Firefox", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
                                200, 100, nullptr, nullptr, nullptr, nullptr);
-    if (row.clip) {
-        const size_t bytes = (wcslen(row.clip) + 1) * sizeof(wchar_t);
-        HGLOBAL text = GlobalAlloc(GMEM_MOVEABLE, bytes);
-        memcpy(GlobalLock(text), row.clip, bytes);
-        GlobalUnlock(text);
+    if (HGLOBAL text = row.clip ? GlobalAlloc(GMEM_FIXED, (wcslen(row.clip) + 1) * sizeof(wchar_t)) : nullptr) {
+        wcscpy(static_cast<wchar_t*>(text), row.clip);   // fixed memory: the handle is the address
         ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, text) && CloseClipboard());
     }
     // The stand-ins' log once it holds `lines` lines (a bounded wait); with 0, after a quiet while.
@@ -157,7 +148,6 @@ TEST_P(BrowserRows, Row)
     ExpectTreeMatchesList();
     ASSERT_EQ(g_shellRequests.size(), row.shell.size());
     for (size_t i = 0; i < row.shell.size(); ++i) EXPECT_EQ(g_shellRequests[i].file, row.shell[i]);
-    RegSetKeyValueW(HKEY_CLASSES_ROOT, httpKey, nullptr, REG_SZ, wineOpen, wineSize);
     DestroyWindow(decoy);
 }
 

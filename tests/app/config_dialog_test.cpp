@@ -54,39 +54,23 @@ TEST_F(ConfigDialogTest, ConfigDialogCancelsOrStoresAndAppliesEverything)
     ExpectTreeMatchesList();
 }
 
-// The kind after each step, and which browser button shows pressed (0: none).
+// Each step: a selection message (its wParam) or OK with the box set as given; the kind and pressed button after.
 TEST_F(ConfigDialogTest, DefaultBrowserByTheBoxOrTheMessage)
 {
     SetSettingDword(L"SelectWeb", 4);
     Start();
     g_ui.msgSelectBrowser = RegisterWindowMessageW(L"WM_KORVEX_SELECTWEB");
-    auto pressed = [] {
-        for (int kind = 1; kind <= 3; ++kind)
-            if (SendMessageW(g_ui.toolbar, TB_ISBUTTONCHECKED, IDM_BROWSER_IE + kind - 1, 0)) return kind;
-        return 0;
-    };
-    auto config = [](std::optional<bool> box) {
-        ScriptDialogs({box ? Ok().Check(IDC_CONFIG_DEFAULTBROWSER, *box) : Ok()});
-        RunCommand(IDM_CONFIG);
-        return g_seenDialogs.at(0).checks.at(IDC_CONFIG_DEFAULTBROWSER);
-    };
-    auto message = [](WPARAM kind) { SendMessageW(g_ui.main, g_ui.msgSelectBrowser, kind, 0); };
-    EXPECT_EQ(std::pair(g_set.selectWeb, pressed()), std::pair(4ul, 0));
-    message(5);
-    EXPECT_EQ(std::pair(g_set.selectWeb, pressed()), std::pair(4ul, 0));
-    EXPECT_TRUE(config(false));   // none chosen before: the first
-    EXPECT_EQ(std::pair(g_set.selectWeb, pressed()), std::pair(1ul, 1));
-    message(2);
-    EXPECT_FALSE(config(true));
-    EXPECT_EQ(std::pair(g_set.selectWeb, pressed()), std::pair(4ul, 0));
-    EXPECT_TRUE(config(std::nullopt));
-    EXPECT_EQ(g_set.selectWeb, 4ul);
-    config(false);
-    EXPECT_EQ(std::pair(g_set.selectWeb, pressed()), std::pair(2ul, 2));
-    message(4);
-    EXPECT_EQ(std::pair(g_set.selectWeb, pressed()), std::pair(4ul, 0));
-    Exit();
-    EXPECT_EQ(StoredDword(L"SelectWeb"), 4u);
+    const struct { WPARAM message; bool box; DWORD kind; bool shown; } steps[] = {   // shown: the box as the dialog opened
+        {5, false, 4}, {0, false, 1, true}, {2, false, 2}, {0, true, 4, false}, {0, true, 4, true}, {0, false, 2, true},
+        {4, false, 4}};
+    for (const auto& step : steps) {
+        if (step.message) SendMessageW(g_ui.main, g_ui.msgSelectBrowser, step.message, 0);
+        else ScriptDialogs({Ok().Check(IDC_CONFIG_DEFAULTBROWSER, step.box)}), RunCommand(IDM_CONFIG);
+        EXPECT_TRUE(step.message || g_seenDialogs.at(0).checks.at(IDC_CONFIG_DEFAULTBROWSER) == step.shown);
+        EXPECT_EQ(g_set.selectWeb, step.kind);
+        for (DWORD kind = 1; kind <= 3; ++kind)
+            EXPECT_EQ(SendMessageW(g_ui.toolbar, TB_ISBUTTONCHECKED, IDM_BROWSER_IE + kind - 1, 0) != 0, kind == step.kind);
+    }
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "tests/app/harness.h"
 
 #include <algorithm>
+#include <array>
 
 #include "app/docking.h"
 #include "app/main_window.h"
@@ -112,14 +113,12 @@ std::vector<HTREEITEM> ShownItemHandles()
 bool PressKey(UINT key)
 {
     BYTE state[256] = {};
-    state[VK_CONTROL] = key & kCtrl ? 0x80 : 0;
-    state[VK_SHIFT] = key & kShift ? 0x80 : 0;
+    state[VK_CONTROL] = key & kCtrl ? 0x80 : 0, state[VK_SHIFT] = key & kShift ? 0x80 : 0;
     SetKeyboardState(state);
     SetActiveWindow(g_ui.main);
     MSG msg{g_ui.tree, WM_KEYDOWN, key & 0xFFFF, 1, 0, {}};
     bool taken = TranslateKeys(g_ui.main, &msg);
-    state[VK_CONTROL] = state[VK_SHIFT] = 0;
-    SetKeyboardState(state);
+    SetKeyboardState(std::array<BYTE, 256>{}.data());
     return taken;
 }
 

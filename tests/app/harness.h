@@ -58,8 +58,7 @@ struct ListItem {
 std::vector<ListItem> ItemsOfList(const std::vector<std::string>& lines, bool sorted);
 void ExpectTreeMatchesList();   // the tree against ItemsOfList of the bookmark list
 
-// A key pressed in the active main window, through the message loop's key table, with Ctrl or
-// Shift held when kCtrl or kShift is added; false when the table has no such key.
+// A key through the message loop's key table in the active main window (held: kCtrl, kShift added); false: none.
 constexpr UINT kCtrl = 0x10000, kShift = 0x20000;
 bool PressKey(UINT key);
 

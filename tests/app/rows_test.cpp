@@ -166,11 +166,10 @@ const std::vector<Row> kRows = {
               {.command = IDM_NEWURL}, {.command = IDM_DELETE}, {.command = IDM_PASTE},
               {.before = [](RowsTest&) { RebuildTree(0); }}},
      .lines = Lines{"0X\\", "0B\\"}, .check = [](RowsTest&) { EXPECT_EQ(g_clip.lines, (Lines{"0A\\", "1u,http://u"})); }},
-    // The keys of the main window (the default browser opens through the recorded shell).
     {.name = "Keys", .list = FormatListBytes({"0A\\", "1u,http://u", "0B\\"}), .settings = {{L"SelectWeb", 4}},
      .acts = {{.select = {L"A", L"u"}, .keys = {VK_F2}, .dialogs = {Ok(L"v")}}, {.keys = {kCtrl | 'C'}},
-              {.select = {L"B"}, .keys = {kCtrl | 'V'}},
-              {.select = {L"A"}, .keys = {kCtrl | 'F'}, .dialogs = {DialogStep().Text(IDC_FIND_TEXT, L"v")}},
+              {.select = {L"B"}, .keys = {kCtrl | 'V'}}, {.select = {L"A"}, .keys = {kCtrl | 'F'},
+                                                           .dialogs = {DialogStep().Text(IDC_FIND_TEXT, L"v")}},
               {.keys = {VK_F3}, .after = [](RowsTest&) { EXPECT_EQ(CaretItem(), ItemAtPath({L"B", L"v"})); }},
               {.keys = {VK_RETURN, kCtrl | 'X'}}},
      .lines = Lines{"0A\\", "1v,http://u", "0B\\"},
