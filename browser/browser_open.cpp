@@ -116,15 +116,22 @@ static void StartBrowser(HWND hwnd, const std::wstring& exe, const std::string& 
     if (!StartProgram(std::move(commandLine))) ReportCannotStart(hwnd);
 }
 
-// The program the system opens web addresses with (for verb "open"), or empty.
-static std::wstring DefaultBrowserExecutable()
+// The program that opens http addresses (verb "open") as `flags` look it up, or empty.
+static std::wstring HttpExecutable(ASSOCF flags)
 {
     DWORD size = 0;
-    if (AssocQueryStringW(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, L"http", L"open", nullptr, &size) != S_FALSE || !size)
-        return {};
+    if (AssocQueryStringW(flags, ASSOCSTR_EXECUTABLE, L"http", L"open", nullptr, &size) != S_FALSE || !size) return {};
     std::vector<wchar_t> path(size + 1, L'\0');
-    if (FAILED(AssocQueryStringW(ASSOCF_NONE, ASSOCSTR_EXECUTABLE, L"http", L"open", path.data(), &size))) return {};
+    if (FAILED(AssocQueryStringW(flags, ASSOCSTR_EXECUTABLE, L"http", L"open", path.data(), &size))) return {};
     return path.data();
+}
+
+// The user's default browser where the system keeps a choice per user (ASSOCF_IS_PROTOCOL), else
+// the command registered for http (older systems and Wine know only that).
+static std::wstring DefaultBrowserExecutable()
+{
+    std::wstring exe = HttpExecutable(ASSOCF_IS_PROTOCOL);
+    return exe.empty() ? HttpExecutable(ASSOCF_NONE) : exe;
 }
 
 static void OpenInDefaultBrowser(HWND hwnd, const std::string& url)
