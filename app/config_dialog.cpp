@@ -9,6 +9,8 @@
 
 #include "app/docking.h"
 #include "app/settings.h"
+#include "app/toolbar.h"
+#include "core/browser_table.h"
 #include "core/hide_time.h"
 #include "platform/shell_open.h"
 #include "res/resource.h"
@@ -48,6 +50,7 @@ static void ShowSettings(HWND dlg)
         else
             ShowCheck(dlg, f.control, value);
     }
+    ShowCheck(dlg, IDC_CONFIG_DEFAULTBROWSER, g_set.selectWeb == kDefaultBrowserKind);
 }
 
 static DWORD ReadHideTime(HWND dlg)
@@ -63,6 +66,10 @@ static void AcceptSettings(HWND dlg)
         SettingField(f.setting) = f.control == IDC_CONFIG_HIDETIME ? ReadHideTime(dlg) : ReadCheck(dlg, f.control);
         WriteSetting(f.setting);
     }
+    // The browser choice is stored at exit, as a toolbar button's is.
+    bool useDefault = ReadCheck(dlg, IDC_CONFIG_DEFAULTBROWSER) != 0;
+    if (useDefault && g_set.selectWeb != kDefaultBrowserKind) SelectBrowser(kDefaultBrowserKind);
+    if (!useDefault && g_set.selectWeb == kDefaultBrowserKind) SelectBrowser(g_set.buttonWeb);
 }
 
 INT_PTR CALLBACK ConfigDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM)
@@ -84,7 +91,7 @@ INT_PTR CALLBACK ConfigDialogProc(HWND dlg, UINT msg, WPARAM wp, LPARAM)
         DialogBoxParamW(g_ui.inst, L"ABOUTDLG", dlg, AboutDialogProc, 0);
         return FALSE;
     case IDC_CONFIG_USAGE:
-        OpenWithShell(g_ui.main, L"larkit.htm");   // no folder: the shell looks in the current directory
+        (void)OpenWithShell(g_ui.main, L"larkit.htm");   // no folder: the shell looks in the current directory
         return FALSE;
     }
     return FALSE;

@@ -53,6 +53,7 @@ int WINAPI wWinMain(HINSTANCE inst, HINSTANCE prev, PWSTR, int show)
     UpdateWindow(main);
     MSG msg;
     while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        if (TranslateKeys(main, &msg)) continue;
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }

@@ -30,6 +30,8 @@
 
 static constexpr wchar_t kClassName[] = L"LARKIT";
 
+static HACCEL s_keys = nullptr;
+
 bool RegisterMainClass(HINSTANCE inst)
 {
     WNDCLASSW wc{};
@@ -81,8 +83,15 @@ static bool OnCreate(HWND hwnd)
     PressBrowserButton(g_set.selectWeb);
     CreateBookmarkTree();
     LayoutChildren();
+    s_keys = LoadAcceleratorsW(g_ui.inst, L"LARKIT_KEYS");
     PostMessageW(hwnd, WM_LOADLIST, 0, 0);
     return true;
+}
+
+bool TranslateKeys(HWND main, MSG* msg)
+{
+    if (!s_keys || !main || GetActiveWindow() != main) return false;
+    return TranslateAcceleratorW(main, s_keys, msg) != 0;
 }
 
 static void OnLoadList(HWND hwnd)
@@ -154,6 +163,7 @@ static LRESULT OnCommand(HWND hwnd, WPARAM wp, LPARAM lp)
     case IDM_RELOAD:        OnReload(hwnd); return 0;
     case IDM_RESTORE:       OnRestore(hwnd); return 0;
     case IDM_IMPORT:        OnImportFavorites(hwnd); return 0;
+    case IDM_CONTEXTMENU:   OnContextMenuKey(hwnd); return 0;
     }
     return DefWindowProcW(hwnd, WM_COMMAND, wp, lp);
 }

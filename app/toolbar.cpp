@@ -74,6 +74,10 @@ void CreateMainToolbar()
 
 void PressBrowserButton(DWORD browserKind)
 {
+    if (browserKind == kDefaultBrowserKind) {   // a check group keeps one pressed: each is released
+        for (int command : {IDM_BROWSER_IE, IDM_BROWSER_NETSCAPE, IDM_BROWSER_OPERA})
+            SendMessageW(g_ui.toolbar, TB_CHECKBUTTON, command, FALSE);
+    }
     if (browserKind < 1 || browserKind > 3) return;
     SendMessageW(g_ui.toolbar, TB_CHECKBUTTON, IDM_BROWSER_IE + browserKind - 1, TRUE);
 }
@@ -121,13 +125,14 @@ INT_PTR CALLBACK ToolbarHostProc(HWND, UINT msg, WPARAM wp, LPARAM lp)
 
 void SelectBrowser(DWORD kind)
 {
-    if (!BrowserRowOf(kind)) return;
+    if (!IsBrowserKind(kind)) return;
+    if (BrowserRowOf(g_set.selectWeb)) g_set.buttonWeb = g_set.selectWeb;
     g_set.selectWeb = kind;
     PressBrowserButton(kind);
 }
 
 LRESULT OnSelectBrowserMessage(WPARAM wp)
 {
-    if (wp >= 1 && wp <= 3) SelectBrowser(static_cast<DWORD>(wp));
+    if (wp <= kDefaultBrowserKind) SelectBrowser(static_cast<DWORD>(wp));   // SelectBrowser refuses 0
     return 0;
 }

@@ -1,6 +1,8 @@
 // Tree notifications and the two context menus.
 #include "app/tree_notify.h"
 
+#include <cstring>
+
 #include "res/resource.h"
 #include "tree/state.h"
 #include "tree/tree_item.h"
@@ -27,18 +29,36 @@ static void GreyByKind(HMENU popup, LPARAM kind)
     }
 }
 
-static void ShowTreeMenu(HWND hwnd)
+// The menu of `item` (null: of the empty space) with its top left at `at`, on the screen.
+static void ShowTreeMenu(HWND hwnd, HTREEITEM item, POINT at)
 {
-    UINT flags = 0;
-    POINT at{};
-    HTREEITEM item = ItemUnderPointer(&flags, &at);
-    if (item) SelectItem(item);
     HMENU menu = LoadMenuW(g_ui.inst, item ? L"POPUP_URL" : L"POPUP_ROOTURL");
     if (!menu) return;
     HMENU popup = GetSubMenu(menu, 0);
     if (item) GreyByKind(popup, ItemData(g_ui.tree, item));
     TrackPopupMenuEx(popup, TPM_RIGHTBUTTON, at.x, at.y, hwnd, nullptr);
     DestroyMenu(menu);
+}
+
+static void OnTreeRightClick(HWND hwnd)
+{
+    UINT flags = 0;
+    POINT at{};
+    HTREEITEM item = ItemUnderPointer(&flags, &at);
+    if (item) SelectItem(item);
+    ShowTreeMenu(hwnd, item, at);
+}
+
+void OnContextMenuKey(HWND hwnd)
+{
+    HTREEITEM item = SelectedItem();
+    POINT at{};
+    RECT r{};
+    memcpy(&r, &item, sizeof item);   // the message takes the item in the rectangle
+    if (item) SendMessageW(g_ui.tree, TVM_ENSUREVISIBLE, 0, reinterpret_cast<LPARAM>(item));
+    if (item && SendMessageW(g_ui.tree, TVM_GETITEMRECT, TRUE, reinterpret_cast<LPARAM>(&r))) at = {r.left, r.bottom};
+    ClientToScreen(g_ui.tree, &at);
+    ShowTreeMenu(hwnd, item, at);
 }
 
 // 1 when the double-click opened a URL entry (the tree then does nothing more), else 0.
@@ -61,7 +81,7 @@ LRESULT OnTreeNotify(HWND hwnd, NMHDR* header)
         if (reinterpret_cast<NMTVKEYDOWN*>(header)->wVKey == VK_DELETE) PostMessageW(hwnd, WM_COMMAND, IDM_DELETE, 0);
         return 0;
     case NM_RCLICK:
-        ShowTreeMenu(hwnd);
+        OnTreeRightClick(hwnd);
         return 0;
     case NM_DBLCLK:
         return OnTreeDoubleClick(hwnd);

@@ -3,6 +3,7 @@
 #include "browser/browser_open.h"
 
 #include <commctrl.h>
+#include <shlwapi.h>
 
 #include <string>
 #include <vector>
@@ -15,6 +16,7 @@
 #include "platform/load_text.h"
 #include "platform/message_box.h"
 #include "platform/registry.h"
+#include "platform/shell_open.h"
 #include "platform/text.h"
 #include "res/resource.h"
 #include "tree/state.h"
@@ -106,13 +108,44 @@ static bool StartProgram(std::wstring commandLine)
 }
 
 // The executable and the URL, each quoted: the URL is exactly one argument, blanks and all.
-static void StartBrowser(HWND hwnd, const BrowserRow& row, const std::string& url)
+static void StartBrowser(HWND hwnd, const std::wstring& exe, const std::string& url)
 {
-    std::wstring exe = BrowserExecutable(row);
     if (exe.empty()) return ReportCannotStart(hwnd);
     std::wstring commandLine = L"\"" + exe + L"\" " + Widen(QuoteUrlArgument(url));
     if (commandLine.size() >= kMaxCommandLine) return ReportUrlTooLong(hwnd);
     if (!StartProgram(std::move(commandLine))) ReportCannotStart(hwnd);
+}
+
+// The program that opens http addresses (verb "open") as `flags` look it up, or empty.
+static std::wstring HttpExecutable(ASSOCF flags)
+{
+    DWORD size = 0;
+    if (AssocQueryStringW(flags, ASSOCSTR_EXECUTABLE, L"http", L"open", nullptr, &size) != S_FALSE || !size) return {};
+    std::vector<wchar_t> path(size + 1, L'\0');
+    if (FAILED(AssocQueryStringW(flags, ASSOCSTR_EXECUTABLE, L"http", L"open", path.data(), &size))) return {};
+    return path.data();
+}
+
+// The user's default browser where the system keeps a choice per user (ASSOCF_IS_PROTOCOL), else
+// the command registered for http (older systems and Wine know only that).
+static std::wstring DefaultBrowserExecutable()
+{
+    std::wstring exe = HttpExecutable(ASSOCF_IS_PROTOCOL);
+    return exe.empty() ? HttpExecutable(ASSOCF_NONE) : exe;
+}
+
+static void OpenInDefaultBrowser(HWND hwnd, const std::string& url)
+{
+    switch (RouteForDefaultBrowser(url)) {
+    case DefaultBrowserRoute::Shell:
+        if (!OpenWithShell(hwnd, Widen(url))) ReportCannotStart(hwnd);
+        return;
+    case DefaultBrowserRoute::Argument:
+        return StartBrowser(hwnd, DefaultBrowserExecutable(), url);
+    case DefaultBrowserRoute::Refused:
+        (void)ShowMessage(hwnd, LoadText(IDS_URL_NOT_FOR_DEFAULT_BROWSER), MB_OK | MB_ICONWARNING);
+        return;
+    }
 }
 
 // The item the open command acts on; the caret moves there even when nothing opens.
@@ -136,11 +169,12 @@ void OnOpen(HWND hwnd, OpenStep step)
     if (line < 0) return;
     std::string url(LineUrl(g_bookmarks.lines[static_cast<size_t>(line)]));
     const BrowserRow* row = BrowserRowOf(g_set.selectWeb);
-    if (url.empty() || !row) return;
-    if (row->wantsFileUrls) url = MakeFileUrl(url);
+    if (url.empty() || (!row && g_set.selectWeb != kDefaultBrowserKind)) return;
+    if (row && row->wantsFileUrls) url = MakeFileUrl(url);
     // Handed over, it would be a switch of the browser's (a bookmark made from a shortcut may
     // hold one); refused before anything is sent or started.
     if (StartsLikeSwitch(url)) return ReportSwitchLike(hwnd);
-    if (ActivateBrowser(g_set.selectWeb)) OpenUrlInBrowser(hwnd, *row, url);
-    else StartBrowser(hwnd, *row, url);
+    if (!row) OpenInDefaultBrowser(hwnd, url);
+    else if (ActivateBrowser(g_set.selectWeb)) OpenUrlInBrowser(hwnd, *row, url);
+    else StartBrowser(hwnd, BrowserExecutable(*row), url);
 }

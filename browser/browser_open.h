@@ -1,5 +1,6 @@
 // Choosing the browser, and opening URL entries in it: over DDE when it runs, otherwise by
-// starting the executable registered under its App Paths key.
+// starting the executable registered under its App Paths key; the system's default browser
+// through the shell, or for local files by starting the program that opens web addresses.
 #pragma once
 #include <windows.h>
 

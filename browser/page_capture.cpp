@@ -1,9 +1,13 @@
 // Page capture: the URL from the browser's window information, the title from its window
-// caption (or from the window information when no browser window is found).
+// caption (or from the window information when no browser window is found). The default
+// browser answers no requests: its URL is the one the user copied, its title the caption of
+// the browser window last active.
 #include "browser/page_capture.h"
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -66,6 +70,94 @@ static HWND FindBrowserWindow(std::string_view mark)
     return search.found;
 }
 
+// Today's browsers, known by their top-level window's class and their program together: other
+// programs use the same window classes.
+static const wchar_t* const kBrowserClasses[] = {L"Chrome_WidgetWin_1", L"MozillaWindowClass"};
+static const wchar_t* const kBrowserPrograms[] = {L"chrome.exe", L"msedge.exe", L"firefox.exe"};
+// The longest window class and program path read.
+static constexpr int kClassChars = 64;
+static constexpr DWORD kProgramPathChars = 1024;
+// The clipboard text looked at; an address is far shorter.
+static constexpr size_t kClipboardChars = 65536;
+
+template <size_t N>
+static bool IsOneOf(std::wstring_view name, const wchar_t* const (&names)[N])
+{
+    return std::any_of(std::begin(names), std::end(names), [&](const wchar_t* known) {
+        return CompareStringOrdinal(name.data(), static_cast<int>(name.size()), known, -1, TRUE) == CSTR_EQUAL;
+    });
+}
+
+// The file name of the program that owns `window`, or empty.
+static std::wstring ProgramOf(HWND window)
+{
+    DWORD id = 0;
+    GetWindowThreadProcessId(window, &id);
+    HANDLE process = OpenProcess(PROCESS_QUERY_LIMITED_INFORMATION, FALSE, id);
+    if (!process) return {};
+    std::vector<wchar_t> path(kProgramPathChars, L'\0');
+    DWORD size = kProgramPathChars;
+    BOOL read = QueryFullProcessImageNameW(process, 0, path.data(), &size);
+    CloseHandle(process);
+    if (!read) return {};
+    std::wstring_view full(path.data(), size);
+    return std::wstring(full.substr(full.find_last_of(L"\\/") + 1));
+}
+
+static BOOL CALLBACK TestKnownBrowserWindow(HWND window, LPARAM lp)
+{
+    wchar_t name[kClassChars] = {};
+    if (!IsWindowVisible(window) || !GetClassNameW(window, name, kClassChars)) return TRUE;
+    if (!IsOneOf(name, kBrowserClasses) || CaptionOf(window).empty() || !IsOneOf(ProgramOf(window), kBrowserPrograms))
+        return TRUE;
+    *reinterpret_cast<HWND*>(lp) = window;
+    return FALSE;
+}
+
+// The known browser's window highest in Z order, the one last active; null when there is none.
+static HWND FindKnownBrowserWindow()
+{
+    HWND found = nullptr;
+    EnumWindows(TestKnownBrowserWindow, reinterpret_cast<LPARAM>(&found));
+    return found;
+}
+
+static std::wstring ClipboardText()
+{
+    std::wstring text;
+    if (!OpenClipboard(nullptr)) return text;
+    if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
+        if (const auto* chars = static_cast<const wchar_t*>(GlobalLock(data))) {
+            const wchar_t* end = chars + std::min(GlobalSize(data) / sizeof(wchar_t), kClipboardChars);
+            text.assign(chars, std::find(chars, end, L'\0'));
+            GlobalUnlock(data);
+        }
+    }
+    CloseClipboard();
+    return text;
+}
+
+// The page whose address the user copied; 0, with the user told why, when the clipboard holds
+// no URL or one the list cannot hold. Title characters without a CP932 form become '?'.
+static int CaptureCopiedPage(HWND hwnd, PageEntry* page)
+{
+    std::wstring text = ClipboardText();
+    std::wstring_view url = OneUrlOfText(text);
+    std::string urlBytes, title;
+    if (url.empty()) {
+        ShowMessage(hwnd, LoadText(IDS_CLIPBOARD_HAS_NO_URL), MB_OK | MB_ICONINFORMATION);
+        return 0;
+    }
+    if (!Narrow(url, &urlBytes)) {
+        ShowMessage(hwnd, LoadText(IDS_FIELD_NOT_CP932), MB_OK | MB_ICONWARNING);
+        return 0;
+    }
+    HWND window = FindKnownBrowserWindow();
+    (void)NarrowReplacing(TitleOfBrowserCaption(window ? CaptionOf(window) : std::wstring()), &title);
+    *page = MakePageEntry(kDefaultBrowserKind, title, urlBytes);
+    return 1;
+}
+
 // 1 with the reply's text in `reply`, or 0 when no reply came.
 static int RequestWindowInfo(const char* service, std::string* reply)
 {
@@ -98,9 +190,12 @@ void OnGetFromBrowser(HWND hwnd)
     if (!SelectedFolder(&folder, &line)) return;
     if (!CheckRoomForLines(hwnd, 1)) return;
     TitlePath path = TitlePathOfItem(folder);
-    if (!ActivateBrowser(g_set.selectWeb)) return;
     PageEntry page;
-    if (!CapturePage(g_set.selectWeb, &page)) return;
+    if (g_set.selectWeb == kDefaultBrowserKind) {
+        if (!CaptureCopiedPage(hwnd, &page)) return;
+    } else if (!ActivateBrowser(g_set.selectWeb) || !CapturePage(g_set.selectWeb, &page)) {
+        return;
+    }
     folder = FindEntryAgain(path, kFolderItemData, &line);   // the DDE waits ran message loops
     if (!folder) return;
     if (!MakeUrlStorable(page.url, Cp932ToUtf8)) {

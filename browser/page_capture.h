@@ -6,4 +6,6 @@
 
 // IDM_GETFROMBROWSER: asks the chosen browser (only when it runs; it is never started) for its
 // current page and adds it as the first child of the selected folder, with a unique title.
+// With the default browser the URL is the one on the clipboard and the title is cut from the
+// caption of the known browser window last active (see TitleOfBrowserCaption), else the URL.
 void OnGetFromBrowser(HWND hwnd);

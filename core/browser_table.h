@@ -1,4 +1,5 @@
-// The three browsers the program can hand a URL to, by BrowserKind (1, 2, 3).
+// The three browsers the program can hand a URL to, by BrowserKind (1, 2, 3), and the kind
+// that stands for whatever browser the system opens web addresses with.
 #pragma once
 #include <cstdint>
 
@@ -19,3 +20,9 @@ inline const BrowserRow* BrowserRowOf(uint32_t kind)
     };
     return kind >= 1 && kind <= 3 ? &kBrowserTable[kind - 1] : nullptr;
 }
+
+// The system's default browser: reached through the shell, so it has no row above.
+constexpr uint32_t kDefaultBrowserKind = 4;
+
+// A kind the program can open with: 1-3 (a row above) or the default browser.
+inline bool IsBrowserKind(uint32_t kind) { return kind >= 1 && kind <= kDefaultBrowserKind; }

@@ -80,3 +80,34 @@ PageEntry MakePageEntry(uint32_t kind, std::string_view caption, std::string_vie
     entry.title.assign(HeadOnCharBoundary(title, kFieldBytes));
     return entry;
 }
+
+std::wstring_view TitleOfBrowserCaption(std::wstring_view caption)
+{
+    constexpr size_t npos = std::wstring_view::npos;
+    size_t dash = caption.rfind(L" - "), emDash = caption.rfind(L" \u2014 ");
+    if (dash == npos || (emDash != npos && emDash > dash)) dash = emDash;
+    return dash == npos ? std::wstring_view() : caption.substr(0, dash);
+}
+
+static bool IsBlankOrControl(wchar_t c) { return c <= L' ' || c == 0x7F || c == 0x3000; }
+
+static bool IsSchemeChar(wchar_t c, bool first)
+{
+    bool letter = (c >= L'a' && c <= L'z') || (c >= L'A' && c <= L'Z');
+    return letter || (!first && ((c >= L'0' && c <= L'9') || c == L'+' || c == L'-' || c == L'.'));
+}
+
+std::wstring_view OneUrlOfText(std::wstring_view text)
+{
+    size_t first = 0, end = text.size();
+    while (first < end && IsBlankOrControl(text[first])) ++first;
+    while (end > first && IsBlankOrControl(text[end - 1])) --end;
+    std::wstring_view url = text.substr(first, end - first);
+    size_t colon = url.find(L':');
+    if (colon == std::wstring_view::npos || colon < 2 || colon + 1 == url.size()) return {};
+    for (size_t i = 0; i < colon; ++i)
+        if (!IsSchemeChar(url[i], i == 0)) return {};
+    for (wchar_t c : url)
+        if (IsBlankOrControl(c)) return {};
+    return url;
+}

@@ -39,3 +39,14 @@ struct PageEntry {
     std::string url;
 };
 PageEntry MakePageEntry(uint32_t kind, std::string_view caption, std::string_view url);
+
+// The page title in the caption of a browser of today: the caption before its last " - " or
+// " — " (U+2014), after which the browser names itself (and the profile); empty when the caption
+// has neither. Wide text, as the caption is read: the em dash has no exact CP932 form.
+std::wstring_view TitleOfBrowserCaption(std::wstring_view caption);
+
+// The URL a user copied from a browser's address bar: `text` without the blanks, tabs and line
+// breaks around it, when what is left is one URL (a scheme of two or more characters, a letter
+// first, then letters, digits, '+', '-' or '.'; a colon; something after it) with no blank or
+// control character inside; else empty.
+std::wstring_view OneUrlOfText(std::wstring_view text);

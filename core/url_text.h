@@ -33,3 +33,10 @@ bool StartsLikeSwitch(std::string_view url);
 // (which could take the closing quote for their own). Backslash characters that end the URL are
 // doubled, since the receiver halves a run of backslashes before a double quote.
 std::string QuoteUrlArgument(std::string_view url);
+
+// How the system's default browser is given a URL. A web address (scheme http, https or ftp,
+// in any case) goes to the shell as it is. A local path ("X:\...", "X:/...", "\\server\...",
+// X a letter) or a file: URL goes to the browser program as its argument: the shell would open
+// it by its own file type, and a program or script in the list would run. The rest is refused.
+enum class DefaultBrowserRoute { Shell, Argument, Refused };
+DefaultBrowserRoute RouteForDefaultBrowser(std::string_view url);

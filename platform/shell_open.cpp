@@ -3,9 +3,10 @@
 
 #include <shellapi.h>
 
-void OpenWithShell(HWND owner, const std::wstring& file)
+bool OpenWithShell(HWND owner, const std::wstring& file)
 {
-    (void)ShellExecuteW(owner, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    HINSTANCE result = ShellExecuteW(owner, L"open", file.c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+    return reinterpret_cast<INT_PTR>(result) > 32;
 }
 
 void ShowHelpContext(HWND owner, const std::wstring& helpFile, DWORD context)

@@ -6,8 +6,9 @@
 #include <windows.h>
 
 // Asks the shell to open `file` (verb "open", no parameters, no directory, shown normally)
-// on behalf of `owner`. What the shell does with it, failure included, is the shell's.
-void OpenWithShell(HWND owner, const std::wstring& file);
+// on behalf of `owner`. False when the shell says it failed (a result of 32 or less); what it
+// then tells the user, if anything, is the shell's.
+bool OpenWithShell(HWND owner, const std::wstring& file);
 
 // Asks the help viewer for topic `context` of `helpFile`; its answer is not looked at.
 void ShowHelpContext(HWND owner, const std::wstring& helpFile, DWORD context);

@@ -35,6 +35,7 @@
 #define IDM_COPYADD             40053
 #define IDM_CUTADD              40054
 #define IDM_REDOCK              40055
+#define IDM_CONTEXTMENU         40060   // Shift+F10 and the menu key: the selected item's menu
 
 // Controls of the main window
 #define IDC_TREE                87
@@ -79,6 +80,7 @@
 #define IDC_CONFIG_HIDETIME     1048
 #define IDC_CONFIG_VERSION      3
 #define IDC_CONFIG_USAGE        4
+#define IDC_CONFIG_DEFAULTBROWSER 1040
 
 // Version box "ABOUTDLG"
 #define IDC_ABOUT_NAME          1071
@@ -133,3 +135,5 @@
 #define IDS_RESTORE_CONFIRM             5046
 #define IDS_RESTORE_NO_BACKUP           5047
 #define IDS_RESTORE_UNREADABLE          5048
+#define IDS_URL_NOT_FOR_DEFAULT_BROWSER 5049
+#define IDS_CLIPBOARD_HAS_NO_URL        5050

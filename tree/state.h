@@ -34,7 +34,8 @@ struct Settings {
     DWORD floatMode = 1;
     DWORD appBarMode = 0;
     DWORD topMode = 1;
-    DWORD selectWeb = 1;   // the chosen browser: 1, 2 or 3
+    DWORD selectWeb = 1;   // the chosen browser: 1, 2, 3, or 4 for the system's default
+    DWORD buttonWeb = 1;   // the last of 1-3 chosen, which turning the default browser off returns to; not stored
     DWORD dtWidth = 200;   // width of the docked bar
     std::wstring dataFile = L"list.dat";   // as read, and written back so at exit
 };

@@ -5,6 +5,7 @@
 #include "platform/load_text.h"
 #include "res/resource.h"
 #include "tests/app/peers.h"
+#include "tests/app/recorded_shell.h"
 #include "tests/app/scripted_message_box.h"
 #include "tree/state.h"
 #include "tree/tree_item.h"
@@ -13,7 +14,7 @@ namespace {
 
 const std::string kAct = "WWW_Activate\t-1", kInfo = "WWW_GetWindowInfo\t0xFFFFFFFF";
 std::string Open(const std::string& url) { return "WWW_OpenURL\t\"" + url + "\",,0xFFFFFFFF"; }
-const char* const kFakeSettings[] = {"FAKE_SERVICE", "FAKE_REFUSE", "FAKE_CAPTION", "FAKE_REPLY"};
+const char* const kFakeSettings[] = {"FAKE_SERVICE", "FAKE_REFUSE", "FAKE_CAPTION", "FAKE_REPLY", "FAKE_CLASS"};
 
 // Per act: the item to select ({}: keep), the command, the started browser's argument, the caret's text after.
 struct Act {
@@ -22,7 +23,8 @@ struct Act {
     const char* started = nullptr;
     const wchar_t* caret = nullptr;
 };
-// fake: kFakeSettings in order (none: no fake browser); web: SelectWeb; after: the list ({}: unchanged).
+// fake: kFakeSettings in order (none: no fake browser; as firefox.exe for web 4); web: SelectWeb; after: the list
+// ({}: unchanged); shell: the files the shell was asked to open, refused when shellFails; clip: the clipboard's text.
 struct Row {
     const char* name;
     Lines list;
@@ -32,6 +34,9 @@ struct Row {
     DWORD web = 1;
     std::vector<std::wstring> messages{};
     Lines after{};
+    std::vector<std::wstring> shell{};
+    bool shellFails = false;
+    const wchar_t* clip = nullptr;
 };
 
 const Lines kBook = {"0Book\\"};
@@ -41,7 +46,7 @@ const Row kRows[] = {
     {"ActivatesThenOpensTheUrlAfterTheFirstComma", {"0A\\", "1Ti,tle,xyz"}, {{{L"A", L"Ti"}}}, {"IEXPLORE"},
      {kAct, Open("tle,xyz")}},
     {"NoneChosenOpensNothingUntilAButton", {"0A\\", "1u,http://u"},
-     {{{L"A", L"u"}}, {{}, IDM_BROWSER_IE}, {{L"A", L"u"}}}, {"IEXPLORE"}, {kAct, Open("http://u")}, 4},
+     {{{L"A", L"u"}}, {{}, IDM_BROWSER_IE}, {{L"A", L"u"}}}, {"IEXPLORE"}, {kAct, Open("http://u")}, 5},
     {"NextAndPreviousPassCollapsedFoldersAndStayAtTheEnds",
      {"0A\\", "1a1,http://a1", "1G\\", "2g,http://g", "1a2,http://a2", "0last,http://last"},
      {{{L"A", L"a1"}, IDM_OPENNEXT, nullptr, L"G"}, {{}, IDM_OPENNEXT, nullptr, L"a2"},
@@ -55,6 +60,12 @@ const Row kRows[] = {
     // Opera is given a file URL, whichever way it gets it; the list keeps the path.
     {"RefusedActivationStartsTheBrowser", {"0A\\", "1p,C:\\My Docs\\a.htm"},
      {{{L"A", L"p"}, IDM_OPEN, "file:///C|/My Docs/a.htm"}}, {"OPERA", "WWW_Activate"}, {}, 3},
+    // The default browser: web addresses to the shell, local files as an argument of the program that opens http.
+    {"DefaultBrowser", {"0A\\", "1h,http://h/a b", "1f,file:///C:/a b.htm", "1p,C:\\x.bat", "1m,mailto:a@b"},
+     {{{L"A", L"h"}}, {{L"A", L"f"}, IDM_OPEN, "file:///C:/a b.htm"}, {{L"A", L"p"}, IDM_OPEN, "C:\\x.bat"},
+      {{L"A", L"m"}}}, {}, {}, 4, {LoadText(IDS_URL_NOT_FOR_DEFAULT_BROWSER)}, {}, {L"http://h/a b"}},
+    {"DefaultBrowserShellFailureIsTold", {"0A\\", "1h,FTP://h"}, {{{L"A", L"h"}}}, {}, {}, 4,
+     {LoadText(IDS_BROWSER_NOT_STARTED)}, {}, {L"FTP://h"}, true},
     {"UrlTooLongForTheCommandLineIsRefused", {"0A\\", "1h,http://" + std::string(40000, 'h')}, {{{L"A", L"h"}}},
      {}, {}, 1, {LoadText(IDS_URL_TOO_LONG_FOR_BROWSER)}},
     // Capture: the title cut from the caption of the browser's real window, made unique.
@@ -70,6 +81,11 @@ const Row kRows[] = {
     {"UrlLongerThanAFieldIsRefused", kBook, kCapture,
      {"IEXPLORE", "", "", "\"http://l/" + std::string(300, 'u') + "\",\"T\",\"W\""}, {kAct, kInfo}, 1,
      {LoadText(IDS_BROWSER_URL_TOO_LONG)}},
+    // The default browser: the copied URL, the title from the top browser window (not the test's own decoy).
+    {"DefaultBrowserCaptureTakesTheCopiedUrl", kBook, kCapture,
+     {"FOX", "", "Fox, page - x - Mozilla Firefox", "", "MozillaWindowClass"}, {}, 4, {},
+     {"0Book\\", "1Fox" + Cp932("，") + " page - x,http://fx/a"}, {}, false, L" http://fx/a\r\n"},
+    {"CaptureWithoutACopiedUrl", kBook, kCapture, {}, {}, 4, {LoadText(IDS_CLIPBOARD_HAS_NO_URL)}, {}, {}, false, L"x y"},
     {"UnstorableUrlIsLeftOut", kBook, kCapture, {"IEXPLORE", "", "", R"("ftp://f\\","T","W")"}, {kAct, kInfo}, 1,
      {UnstorableUrlText(1)}},
 };
@@ -86,6 +102,10 @@ TEST_P(BrowserRows, Row)
     SetEnvironmentVariableW(L"LARKIT_STAND_IN_LOG", log.c_str());
     AppPathsEntries appPaths;
     for (const wchar_t* key : {L"IEXPLORE.EXE", L"Netscape.exe", L"Opera.exe"}) appPaths.Set(key, standIn.c_str());
+    const std::wstring httpOpen = L"\"" + standIn + L"\" \"%1\"";   // in the test prefix's classes: Wine reads no user's
+    RegSetKeyValueW(HKEY_CLASSES_ROOT, L"http\\shell\\open\\command", nullptr, REG_SZ, httpOpen.c_str(),
+                    DWORD(httpOpen.size() + 1) * 2);
+    g_shellFails = row.shellFails;
     WriteFileBytes(L"list.dat", FormatListBytes(row.list));
     SetSettingDword(L"SortFlg", 0);
     SetSettingDword(L"SelectWeb", row.web);
@@ -93,7 +113,16 @@ TEST_P(BrowserRows, Row)
     for (size_t i = 0; i < std::size(kFakeSettings); ++i)   // unset: the last row's do not carry over
         SetEnvironmentVariableA(kFakeSettings[i], i < row.fake.size() ? row.fake[i].c_str() : nullptr);
     Peer browser;
-    ASSERT_TRUE(row.fake.empty() || browser.Start(L"fake_browser.exe", PathOf(L"dde.log")));
+    ASSERT_TRUE(CopyFileW(BesideProgram(L"fake_browser.exe").c_str(), BesideProgram(L"firefox.exe").c_str(), FALSE));
+    ASSERT_TRUE(row.fake.empty() || browser.Start(row.web == 4 ? L"firefox.exe" : L"fake_browser.exe", PathOf(L"dde.log")));
+    WNDCLASSW decoyClass{0, DefWindowProcW, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, L"MozillaWindowClass"};
+    RegisterClassW(&decoyClass);   // refused for later rows: still there
+    HWND decoy = CreateWindowW(L"MozillaWindowClass", L"Decoy - Mozilla Firefox", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0,
+                               200, 100, nullptr, nullptr, nullptr, nullptr);
+    if (HGLOBAL text = row.clip ? GlobalAlloc(GMEM_FIXED, (wcslen(row.clip) + 1) * sizeof(wchar_t)) : nullptr) {
+        wcscpy(static_cast<wchar_t*>(text), row.clip);   // fixed memory: the handle is the address
+        ASSERT_TRUE(OpenClipboard(nullptr) && EmptyClipboard() && SetClipboardData(CF_UNICODETEXT, text) && CloseClipboard());
+    }
     // The stand-ins' log once it holds `lines` lines (a bounded wait); with 0, after a quiet while.
     auto logged = [&](size_t lines) {
         PumpUntil([&] { return lines && LogLines(log).size() >= lines; }, lines ? 15000 : 300);
@@ -116,6 +145,9 @@ TEST_P(BrowserRows, Row)
     ASSERT_EQ(g_shownMessages.size(), row.messages.size());
     for (size_t i = 0; i < row.messages.size(); ++i) EXPECT_EQ(g_shownMessages[i].text, row.messages[i]);
     ExpectTreeMatchesList();
+    ASSERT_EQ(g_shellRequests.size(), row.shell.size());
+    for (size_t i = 0; i < row.shell.size(); ++i) EXPECT_EQ(g_shellRequests[i].file, row.shell[i]);
+    DestroyWindow(decoy);
 }
 
 INSTANTIATE_TEST_SUITE_P(Browser, BrowserRows, ::testing::ValuesIn(kRows),

@@ -31,7 +31,8 @@ TEST_F(ConfigDialogTest, ConfigDialogCancelsOrStoresAndAppliesEverything)
     EXPECT_EQ(g_seenDialogs[0].caption, L"環境設定");
     EXPECT_EQ(g_seenDialogs[0].texts.at(IDC_CONFIG_HIDETIME), L"-40");
     EXPECT_EQ(g_seenDialogs[0].checks, (Checks{{IDC_CONFIG_TOPMODE, true}, {IDC_CONFIG_HIDEMODE, true},
-                                               {IDC_CONFIG_ASKFLG, true}, {IDC_CONFIG_SORTFLG, false}}));
+                                               {IDC_CONFIG_ASKFLG, true}, {IDC_CONFIG_SORTFLG, false},
+                                               {IDC_CONFIG_DEFAULTBROWSER, false}}));
     EXPECT_EQ(g_seenDialogs[1].caption, L"ﾊﾞｰｼﾞｮﾝ情報");
     EXPECT_EQ(std::tie(g_set.hideTime, g_set.sortFlg, g_set.topMode), std::tie(was.hideTime, was.sortFlg, was.topMode));
     EXPECT_NE(GetWindowLongW(g_ui.main, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
@@ -51,6 +52,25 @@ TEST_F(ConfigDialogTest, ConfigDialogCancelsOrStoresAndAppliesEverything)
     EXPECT_EQ(GetWindowLongW(g_ui.main, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(ItemText(g_ui.tree, CaretItem()), L"Books");   // sorted again, the first selected
     ExpectTreeMatchesList();
+}
+
+// Each step: a selection message (its wParam) or OK with the box set as given; the kind and pressed button after.
+TEST_F(ConfigDialogTest, DefaultBrowserByTheBoxOrTheMessage)
+{
+    SetSettingDword(L"SelectWeb", 4);
+    Start();
+    g_ui.msgSelectBrowser = RegisterWindowMessageW(L"WM_KORVEX_SELECTWEB");
+    const struct { WPARAM message; bool box; DWORD kind; bool shown; } steps[] = {   // shown: the box as the dialog opened
+        {5, false, 4}, {0, false, 1, true}, {2, false, 2}, {0, true, 4, false}, {0, true, 4, true}, {0, false, 2, true},
+        {4, false, 4}};
+    for (const auto& step : steps) {
+        if (step.message) SendMessageW(g_ui.main, g_ui.msgSelectBrowser, step.message, 0);
+        else ScriptDialogs({Ok().Check(IDC_CONFIG_DEFAULTBROWSER, step.box)}), RunCommand(IDM_CONFIG);
+        EXPECT_TRUE(step.message || g_seenDialogs.at(0).checks.at(IDC_CONFIG_DEFAULTBROWSER) == step.shown);
+        EXPECT_EQ(g_set.selectWeb, step.kind);
+        for (DWORD kind = 1; kind <= 3; ++kind)
+            EXPECT_EQ(SendMessageW(g_ui.toolbar, TB_ISBUTTONCHECKED, IDM_BROWSER_IE + kind - 1, 0) != 0, kind == step.kind);
+    }
 }
 
 }  // namespace

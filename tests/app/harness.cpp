@@ -2,8 +2,10 @@
 #include "tests/app/harness.h"
 
 #include <algorithm>
+#include <array>
 
 #include "app/docking.h"
+#include "app/main_window.h"
 #include "core/entry_line.h"
 #include "core/lines.h"
 #include "core/list_bytes.h"
@@ -24,6 +26,7 @@ void AppTest::SetUp()
     g_shownMessages.clear();
     g_queuedAnswers.clear();
     g_shellRequests.clear();
+    g_shellFails = false;
     ResetLines(g_bookmarks);
     ResetLines(g_clip);
     g_find = FindState();
@@ -101,6 +104,18 @@ std::vector<HTREEITEM> ShownItemHandles()
     std::vector<HTREEITEM> handles;
     Walk(RelatedItem(g_ui.tree, nullptr, TVGN_ROOT), 0, [&](HTREEITEM item, int) { handles.push_back(item); });
     return handles;
+}
+
+bool PressKey(UINT key)
+{
+    BYTE state[256] = {};
+    state[VK_CONTROL] = key & kCtrl ? 0x80 : 0, state[VK_SHIFT] = key & kShift ? 0x80 : 0;
+    SetKeyboardState(state);
+    SetActiveWindow(g_ui.main);
+    MSG msg{g_ui.tree, WM_KEYDOWN, key & 0xFFFF, 1, 0, {}};
+    bool taken = TranslateKeys(g_ui.main, &msg);
+    SetKeyboardState(std::array<BYTE, 256>{}.data());
+    return taken;
 }
 
 HTREEITEM CaretItem() { return RelatedItem(g_ui.tree, nullptr, TVGN_CARET); }

@@ -59,6 +59,10 @@ struct ListItem {
 std::vector<ListItem> ItemsOfList(const std::vector<std::string>& lines, bool sorted);
 void ExpectTreeMatchesList();   // the tree against ItemsOfList of the bookmark list
 
+// A key through the message loop's key table in the active main window (held: kCtrl, kShift added); false: none.
+constexpr UINT kCtrl = 0x10000, kShift = 0x20000;
+bool PressKey(UINT key);
+
 // The main window's rectangle on the 1024 x 768 test desktop.
 constexpr LONG kScreenWidth = 1024, kScreenHeight = 768;
 inline bool operator==(const RECT& a, const RECT& b) { return EqualRect(&a, &b) != FALSE; }

@@ -3,5 +3,5 @@
 
 #include "platform/shell_open.h"
 
-void OpenWithShell(HWND, const std::wstring& file) { g_shellRequests.push_back({file, 0}); }
+bool OpenWithShell(HWND, const std::wstring& file) { return g_shellRequests.push_back({file, 0}), !g_shellFails; }
 void ShowHelpContext(HWND, const std::wstring& file, DWORD context) { g_shellRequests.push_back({file, context}); }

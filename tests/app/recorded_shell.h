@@ -7,3 +7,4 @@
 
 struct ShellRequest { std::wstring file; DWORD context; };   // context: the help topic, 0 for a file opened
 inline std::vector<ShellRequest> g_shellRequests;
+inline bool g_shellFails = false;   // every file opened is then refused, as the shell refuses one it cannot open

@@ -9,6 +9,7 @@
 #include "tests/support/dialogs.h"
 #include "tests/app/harness.h"
 #include "tests/app/faulty_file.h"
+#include "tests/app/recorded_shell.h"
 #include "tests/app/scripted_message_box.h"
 #include "tree/state.h"
 #include "tree/tree_build.h"
@@ -24,6 +25,7 @@ using Hook = void (*)(RowsTest&);
 struct Act {
     std::vector<std::wstring> select;   // titles from the top; {} keeps the selection
     WORD command = 0;                   // none: only the hooks
+    std::vector<UINT> keys;             // pressed after the command (see PressKey)
     std::vector<DialogStep> dialogs;    // answers to the dialogs it opens, in order
     std::deque<int> answers;            // message-box answers
     Hook before = nullptr, after = nullptr;
@@ -79,6 +81,7 @@ TEST_P(RowsTest, Runs)
         g_queuedAnswers = act.answers;
         ScriptDialogs(act.dialogs);
         if (act.command) RunCommand(act.command);
+        for (UINT key : act.keys) EXPECT_TRUE(PressKey(key)) << key;
         StopDialogScript();
         held.reset();
         EXPECT_EQ(g_unplannedDialogs, 0) << "command " << act.command;
@@ -167,6 +170,14 @@ const std::vector<Row> kRows = {
      .acts = {{.select = {L"A", L"a"}, .command = IDM_CUTLEVEL}, {.select = {L"A"}, .command = IDM_COPYLEVEL}},
      .lines = Lines{"0A\\", "", "1b,http://b", "0B\\"},
      .check = [](RowsTest&) { EXPECT_EQ(g_clip.lines, (Lines{"0A\\"})); }},
+    {.name = "Keys", .list = FormatListBytes({"0A\\", "1u,http://u", "0B\\"}), .settings = {{L"SelectWeb", 4}},
+     .acts = {{.select = {L"A", L"u"}, .keys = {VK_F2}, .dialogs = {Ok(L"v")}}, {.keys = {kCtrl | 'C'}},
+              {.select = {L"B"}, .keys = {kCtrl | 'V'}}, {.select = {L"A"}, .keys = {kCtrl | 'F'},
+                                                           .dialogs = {DialogStep().Text(IDC_FIND_TEXT, L"v")}},
+              {.keys = {VK_F3}, .after = [](RowsTest&) { EXPECT_EQ(CaretItem(), ItemAtPath({L"B", L"v"})); }},
+              {.keys = {VK_RETURN, kCtrl | 'X'}}},
+     .lines = Lines{"0A\\", "1v,http://u", "0B\\"},
+     .check = [](RowsTest&) { EXPECT_EQ(g_shellRequests.at(0).file, L"http://u"); }},
     // The find dialog opens empty, its box set for a stored 2.
     {.name = "FindDialog", .list = kBytes, .settings = {{L"ChkFindStr", 2}},
      .acts = {{.command = IDM_FIND, .dialogs = {DialogStep().Text(IDC_FIND_TEXT, L"MAIL")}, .after = [](RowsTest&) {

@@ -23,7 +23,7 @@ void PointOver(HTREEITEM item, int dx = 0)
 // The commands of the context menu a right click opens, each with whether it is greyed, read and
 // closed from a timer inside the menu's loop.
 std::map<UINT, bool> s_menu;
-std::map<UINT, bool> RightClick()
+std::map<UINT, bool> RightClick(UINT key = 0)   // or the menu by a key (see PressKey)
 {
     s_menu.clear();
     UINT_PTR timer = SetTimer(nullptr, 0, 20, [](HWND, UINT, UINT_PTR, DWORD) {
@@ -34,7 +34,8 @@ std::map<UINT, bool> RightClick()
         if (menu) EndMenu();
     });
     NMHDR header{g_ui.tree, IDC_TREE, UINT(NM_RCLICK)};
-    SendMessageW(g_ui.main, WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
+    if (key) EXPECT_TRUE(PressKey(key));
+    else SendMessageW(g_ui.main, WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&header));
     KillTimer(nullptr, timer);
     return s_menu;
 }
@@ -75,6 +76,7 @@ TEST_F(ToolbarMenuTest, ButtonsCarryTheirCommandsAndTipsAndMenusGreyByKind)
     ASSERT_EQ(menu.size(), 17u);
     for (const auto& [id, grey] : menu)
         EXPECT_EQ(grey, id == IDM_NEWGROUP || id == IDM_NEWURL || id == IDM_GETFROMBROWSER || id == IDM_PASTE) << id;
+    const std::map<UINT, bool> pageMenu = menu;
     PointOver(book);
     menu = RightClick();
     EXPECT_EQ(CaretItem(), book);
@@ -92,6 +94,9 @@ TEST_F(ToolbarMenuTest, ButtonsCarryTheirCommandsAndTipsAndMenusGreyByKind)
     EXPECT_EQ(RightClick(), (std::map<UINT, bool>{{IDM_NEWBOOK, false}, {IDM_PASTEROOT, false}, {IDM_IMPORT, false},
                                                   {IDM_RESTORE, false}}));
     EXPECT_EQ(CaretItem(), book);
+    EXPECT_EQ(RightClick(VK_APPS), menu);   // the keys open the selected item's menu, not the pointed one's
+    Select({L"Book", L"page"});
+    EXPECT_EQ(RightClick(kShift | VK_F10), pageMenu);
 }
 
 }  // namespace

@@ -125,4 +125,23 @@ TEST(StartsLikeSwitchTest, RefusesWhatABrowserReadsAsASwitch)
     for (const auto& r : rows) EXPECT_EQ(StartsLikeSwitch(r.url), r.refused) << r.name;
 }
 
+// The default browser's texts: where a URL goes, the title in a caption, the URL copied.
+TEST(DefaultBrowserTextTest, RoutesUrlsCutsCaptionsTakesOneCopiedUrl)
+{
+    using R = DefaultBrowserRoute;
+    const std::pair<std::string, R> routes[] = {
+        {"http://a/", R::Shell}, {"HTTPS://a/", R::Shell}, {"ftp://f/", R::Shell}, {"File:///C:/a", R::Argument},
+        {"c:\\a.exe", R::Argument}, {"C:/a.bat", R::Argument}, {"\\\\s\\a", R::Argument}, {"mailto:a", R::Refused},
+        {"httpx://a", R::Refused}, {" http://a/", R::Refused}, {"C:a.exe", R::Refused}, {"1:\\a", R::Refused}};
+    for (const auto& [url, route] : routes) EXPECT_EQ(RouteForDefaultBrowser(url), route) << url;
+    const std::pair<std::wstring, std::wstring> captions[] = {
+        {L"A - B - Google Chrome", L"A - B"}, {L"A \u2014 B - x \u2014 Mozilla Firefox", L"A \u2014 B - x"},
+        {L"A - B \u2014 Firefox", L"A - B"}, {L"Mozilla Firefox", L""}, {L"A-B \u2014Edge", L""}};
+    for (const auto& [caption, title] : captions) EXPECT_EQ(TitleOfBrowserCaption(caption), title) << caption.size();
+    const std::pair<std::wstring, std::wstring> copied[] = {
+        {L" \u3000http://a/b?c\r\n", L"http://a/b?c"}, {L"view-source:x", L"view-source:x"}, {L"http://a b", L""},
+        {L"http://a\r\nhttp://b", L""}, {L"C:\\a", L""}, {L"1a:b", L""}, {L"http:", L""}, {L"no url", L""}};
+    for (const auto& [text, url] : copied) EXPECT_EQ(OneUrlOfText(text), url) << text.size();
+}
+
 }  // namespace

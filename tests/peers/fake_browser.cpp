@@ -1,6 +1,6 @@
 // A browser's DDE side for the tests: fake_browser READY_EVENT LOG, set up from the environment:
 // serves as FAKE_SERVICE, logs "topic<TAB>item" per request, answers WWW_GetWindowInfo with FAKE_REPLY (others "1"),
-// declines FAKE_REFUSE and shows a frame captioned FAKE_CAPTION.
+// declines FAKE_REFUSE and shows a frame captioned FAKE_CAPTION, of window class FAKE_CLASS when set.
 #include <windows.h>
 #include <ddeml.h>
 
@@ -42,7 +42,10 @@ int wmain(int argc, wchar_t** argv)
     HSZ service = DdeCreateStringHandleA(s_instance, Env("FAKE_SERVICE").c_str(), CP_WINANSI);
     if (!DdeNameService(s_instance, service, nullptr, DNS_REGISTER)) return 3;
     if (!Env("FAKE_CAPTION").empty()) {
-        HWND frame = CreateWindowExA(0, "STATIC", Env("FAKE_CAPTION").c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
+        std::string className = Env("FAKE_CLASS");
+        WNDCLASSA frameClass{0, DefWindowProcA, 0, 0, nullptr, nullptr, nullptr, nullptr, nullptr, className.c_str()};
+        if (className.empty() || !RegisterClassA(&frameClass)) className = "STATIC";
+        HWND frame = CreateWindowExA(0, className.c_str(), Env("FAKE_CAPTION").c_str(), WS_OVERLAPPEDWINDOW | WS_VISIBLE, 10, 10,
                                      300, 200, nullptr, nullptr, nullptr, nullptr);
         CreateWindowExA(0, "STATIC", "page", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, frame, nullptr, nullptr, nullptr);
     }
