@@ -69,7 +69,7 @@ EntryProblem CompleteUrlEntry(std::string& title, std::string& url, std::string_
     return EntryProblem::None;
 }
 
-static bool StartsWithNoCase(std::string_view text, std::string_view head)
+bool StartsWithNoCase(std::string_view text, std::string_view head)
 {
     return text.size() >= head.size() && LowerAscii(text.substr(0, head.size())) == head;
 }
@@ -79,8 +79,7 @@ static bool IsWebUrl(std::string_view url)
     return StartsWithNoCase(url, "http://") || StartsWithNoCase(url, "https://");
 }
 
-// A path on a drive (X:\ or X:/) or on a server (\\server\).
-static bool IsLocalPath(std::string_view url)
+bool IsLocalPath(std::string_view url)
 {
     bool drive = url.size() >= 3 && std::isalpha(static_cast<unsigned char>(url[0])) && url[1] == ':' &&
                  (url[2] == '\\' || url[2] == '/');

@@ -57,3 +57,9 @@ using TitleClaim = std::function<bool(const std::string& title)>;
 
 // The first of title, title(2), title(3), ... that `claim` accepts.
 std::string FirstClaimedTitle(const std::string& title, const TitleClaim& claim);
+
+// True when `text` starts with `head` (lower case), its single-byte letters taken in either case.
+bool StartsWithNoCase(std::string_view text, std::string_view head);
+
+// A path on a drive ("X:\..." or "X:/...", X a letter) or on a server ("\\server\...").
+bool IsLocalPath(std::string_view url);

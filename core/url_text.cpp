@@ -1,9 +1,8 @@
 // File URLs, the DDE open item, the command-line form of a URL and the switch test.
 #include "core/url_text.h"
 
-#include <cctype>
-
 #include "core/cp932.h"
+#include "core/entry_rules.h"
 
 std::string MakeFileUrl(std::string_view text)
 {
@@ -82,21 +81,10 @@ std::string QuoteUrlArgument(std::string_view url)
     return "\"" + arg + std::string(endingBackslashes, '\\') + "\"";
 }
 
-static bool StartsWithNoCase(std::string_view text, std::string_view head)
-{
-    if (text.size() < head.size()) return false;
-    for (size_t i = 0; i < head.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != head[i]) return false;
-    return true;
-}
-
 DefaultBrowserRoute RouteForDefaultBrowser(std::string_view url)
 {
     for (std::string_view scheme : {"http:", "https:", "ftp:"})
         if (StartsWithNoCase(url, scheme)) return DefaultBrowserRoute::Shell;
-    if (StartsWithNoCase(url, "file:")) return DefaultBrowserRoute::Argument;
-    if (url.size() < 3) return DefaultBrowserRoute::Refused;
-    bool drive = std::isalpha(static_cast<unsigned char>(url[0])) && url[1] == ':' && (url[2] == '\\' || url[2] == '/');
-    bool server = url[0] == '\\' && url[1] == '\\';
-    return drive || server ? DefaultBrowserRoute::Argument : DefaultBrowserRoute::Refused;
+    bool local = StartsWithNoCase(url, "file:") || IsLocalPath(url);
+    return local ? DefaultBrowserRoute::Argument : DefaultBrowserRoute::Refused;
 }

@@ -269,6 +269,9 @@ const std::vector<Row> kRows = {
          EXPECT_EQ(run.ReadFileBytes(*edited), kOldFile);
          EXPECT_NE(g_shownMessages.back().text.find(*edited), std::wstring::npos);
      }},
+    {.name = "HandEditOfAnUnchangedListStays", .list = kBytes,
+     .acts = {{.before = [](RowsTest& run) { run.WriteFileBytes(L"list.dat", kOldFile); }}}, .exit = true,
+     .listAfter = kOldFile},
     // The import of real files: a folder, an odd name, a locked shortcut, URLs with '\'.
     {.name = "ImportOfRealFiles", .setup = [](RowsTest& run) {
          run.Favorites({{L"News.URL", "http://news/"}, {L"a;b\\", ""}, {L"a;b\\in.url", "http://in/"},
@@ -285,16 +288,17 @@ const std::vector<Row> kRows = {
                                   FormatText(IDS_IMPORT_SHORTCUTS_UNREADABLE, {L"1"}), UnstorableUrlText(1)})
              EXPECT_NE(g_shownMessages[1].text.find(part), std::wstring::npos);
      }},
-    // Imported twice (the book numbered, the list saved), declined, and with no Favorites folder there.
+    // Imported twice (the book numbered, the list saved, a hand edit kept beside), declined, and with no Favorites there.
     {.name = "ImportRepeatedDeclinedOrWithoutAFolder", .list = FormatListBytes({"0Mine\\"}),
      .setup = [](RowsTest& run) { run.Favorites({{L"a.url", "http://a/"}}); },
-     .acts = {{.command = IDM_IMPORT, .answers = {IDYES}, .caret = L"インターネットエクスプローラ"},
+     .acts = {{.command = IDM_IMPORT, .answers = {IDYES},
+               .before = [](RowsTest& run) { run.WriteFileBytes(L"list.dat", kOldFile); }, .caret = L"インターネットエクスプローラ"},
               {.command = IDM_IMPORT, .answers = {IDYES}, .caret = L"インターネットエクスプローラ(2)"},
               {.command = IDM_IMPORT, .answers = {IDNO}},
               {.command = IDM_IMPORT, .answers = {IDYES}, .before = [](RowsTest& run) {
                    ASSERT_TRUE(MoveFileW(run.PathOf(L"Favorites").c_str(), run.PathOf(L"gone").c_str()));
                }}},
-     .messages = {kAskImport, kAskImport, kAskImport, kAskImport, LoadText(IDS_FAVORITES_NOT_FOUND)},
+     .messages = {kAskImport, L"", kAskImport, kAskImport, kAskImport, LoadText(IDS_FAVORITES_NOT_FOUND)},
      .listAfter = FormatListBytes({"0Mine\\", kBookFolder + "\\", "1a,http://a/", kBookFolder + "(2)\\", "1a,http://a/"})},
 };
 INSTANTIATE_TEST_SUITE_P(Window, RowsTest, ::testing::ValuesIn(kRows),

@@ -108,7 +108,7 @@ TEST(UsableFloatRectTest, Stored)
         {"TooLittleAcrossComesIn", -270, 100, 300, 300, {0, 100, 300, 400}},
         {"RightOfTheArea", 1030, 100, 300, 300, {724, 100, 1024, 400}},
         {"TopTooLowToGrab", 100, 701, 300, 300, {100, 440, 400, 740}},   // the grip must stay reachable
-        {"TinyGrows", 20, 20, 1, 2, {20, 20, 120, 120}},
+        {"TinyGrows", 20, 20, 1, 2, {20, 20, 120, 120}}, {"AsHighAsTheAreaStays", 20, 20, 300, 740, {20, 20, 320, 760}},
         {"HugeShrinksAndComesIn", 20, 20, 100000, INT32_MAX, {0, 0, 1024, 740}},
         {"FarCornersWithoutOverflow", INT32_MAX, INT32_MIN, INT32_MAX, INT32_MAX, {0, 0, 1024, 740}},
     };
@@ -129,9 +129,12 @@ TEST(ParseHideTimeTest, LeadingNumber)
         {L"250abc", 250}, {L" \t+75ms", 75}, {L"-40", -40}, {L"- 5", 0}, {L"+-5", 0},
         {L"\xFF11\xFF12", 0},   // full-width digits are not digits here
         {L"2147483647", 2147483647}, {L"2147483648", 2147483647},
-        {L"-2147483648", -2147483647 - 1}, {L"-99999999999999999999", -2147483647 - 1},
+        {L"-2147483648", -2147483647 - 1}, {L"-99999999999999999999", -2147483647 - 1}, {L" ", 0}, {L"", 0},
     };
-    for (const auto& r : rows) EXPECT_EQ(ParseHideTime(r.typed), r.value) << r.typed;
+    for (const auto& r : rows) {   // in a buffer of its own size: nothing past the end may be read
+        std::vector<wchar_t> exact(r.typed, r.typed + wcslen(r.typed));
+        EXPECT_EQ(ParseHideTime({exact.data(), exact.size()}), r.value) << r.typed;
+    }
 }
 
 }  // namespace

@@ -71,8 +71,9 @@ TEST(Cp932, StepsOverTrailBytes)
         {"\xe0\\", '\\', kNone, kNone}, {"\xfc\\", '\\', kNone, kNone}, {"\xfd\\", '\\', 1, 1},
     };
     for (const auto& r : rows) {
-        EXPECT_EQ(Find932(r.text, r.ch), r.first) << r.text;
-        EXPECT_EQ(FindLast932(r.text, r.ch), r.last) << r.text;
+        std::vector<char> exact(r.text.begin(), r.text.end());   // nothing past the end may be read
+        EXPECT_EQ(Find932({exact.data(), exact.size()}, r.ch), r.first) << r.text;
+        EXPECT_EQ(FindLast932({exact.data(), exact.size()}, r.ch), r.last) << r.text;
     }
     EXPECT_EQ(FindText932("\x83\x83\x41", "\x83\x41"), kNone);   // straddling two characters
     EXPECT_EQ(FindText932("\x83\x83\x83\x41", "\x83\x41"), 2u);
