@@ -121,8 +121,12 @@ TEST(StartsLikeSwitchTest, RefusesWhatABrowserReadsAsASwitch)
         {"Dash", "-new", true}, {"AfterControls", "\t\r\n/x", true}, {"AfterWideBlank", "\x81\x40-x", true},
         {"DrivePath", "C:\\x", false}, {"SharePath", "\\\\server\\x", false},
         {"LoneLeadByteBeforeDash", "\x81-x", false},   // sent as %81-x
+        {"OnlyBlanks", " \t", false},
     };
-    for (const auto& r : rows) EXPECT_EQ(StartsLikeSwitch(r.url), r.refused) << r.name;
+    for (const auto& r : rows) {   // in a buffer of its own size: nothing past the end may be read
+        std::vector<char> exact(r.url.begin(), r.url.end());
+        EXPECT_EQ(StartsLikeSwitch({exact.data(), exact.size()}), r.refused) << r.name;
+    }
 }
 
 // The default browser's texts: where a URL goes, the title in a caption, the URL copied.

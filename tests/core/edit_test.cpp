@@ -89,6 +89,8 @@ TEST(NewEntry, AcceptedEntriesReadBackAsMade)
         {"CommaAsTrailByteInTitle", "\x83\x2c", "http://a/\x83\x5c" "b", kNone, kNone, {"\x83\x2c", "http://a/\x83\x5c" "b"}},
         {"UrlEndingInSo", "t", "http://a/\x83\x5C", kNone, kNone, {"t", "http://a/%E3%82%BD"}},
         {"UrlEndingInBackslash", "t", "ftp://a\\", EntryProblem::UrlEndsInBackslash, kNone},
+        {"TitleAsLongAsTheField", std::string(kTypedFieldBytes, 't'), "x", kNone, kNone,
+         {std::string(kTypedFieldBytes, 't'), "http://x"}},
         // 255 bytes with "http://", 262 encoded.
         {"EncodedUrlTooLong", "t", std::string(246, 'u') + "\x95\x5C", EntryProblem::UrlTooLong, kNone},
     };
