@@ -39,3 +39,7 @@ struct PageEntry {
     std::string url;
 };
 PageEntry MakePageEntry(uint32_t kind, std::string_view caption, std::string_view url);
+
+// The same for a title given whole (a dropped link's): the title on one line with its separators
+// made full-width, or the URL so made when it is empty, at most 255 bytes; the URL on one line.
+PageEntry MakeTitledEntry(std::string_view title, std::string_view url);
