@@ -1,6 +1,8 @@
 // Tree notifications and the two context menus.
 #include "app/tree_notify.h"
 
+#include "app/drop_target.h"
+
 #include "res/resource.h"
 #include "tree/state.h"
 #include "tree/tree_item.h"
@@ -65,6 +67,9 @@ LRESULT OnTreeNotify(HWND hwnd, NMHDR* header)
         return 0;
     case NM_DBLCLK:
         return OnTreeDoubleClick(hwnd);
+    case TVN_BEGINDRAGW:
+        OnTreeBeginDrag(*reinterpret_cast<NMTREEVIEWW*>(header));
+        return 0;
     }
     return 0;
 }

@@ -133,3 +133,5 @@
 #define IDS_RESTORE_CONFIRM             5046
 #define IDS_RESTORE_NO_BACKUP           5047
 #define IDS_RESTORE_UNREADABLE          5048
+#define IDS_DROP_CHARS_REPLACED         5060
+#define IDS_DROP_FILES_REFUSED          5061
