@@ -153,6 +153,37 @@ const std::vector<DropRow> kRows = {
     {.name = "FolderIntoItsOwnSubtreeIsRefused", .list = kAB, .drag = {L"A"}, .onto = Path{L"A", L"G", L"g"},
      .effect = kNone, .after = kAB},
 };
+// While a link passes over the tree: a collapsed folder opens after the pointer rests on it for a
+// second, not before; near the bottom the tree scrolls; leaving takes the highlight away.
+TEST_F(AppTest, DragOverOpensRestingFolderAndScrollsNearTheEdge)
+{
+    Lines list{"0A\\", "1a,http://a"};
+    for (int i = 0; i < 60; ++i) list.push_back("0B" + std::to_string(i) + "\\");
+    WriteFileBytes(L"list.dat", FormatListBytes(list));
+    Start();
+    IDropTarget* target = TreeDropTarget();
+    IDataObject* data = MakeDataObject({{CF_UNICODETEXT, Utf16(L"http://x/")}});
+    HTREEITEM folder = ItemAtPath({L"A"});
+    auto expanded = [&] { return SendMessageW(g_ui.tree, TVM_GETITEMSTATE, reinterpret_cast<WPARAM>(folder), TVIS_EXPANDED) != 0; };
+    POINTL at = ScreenPointOf(Path{L"A"}), bottom = ScreenPointOf(std::nullopt);
+    DWORD effect = DROPEFFECT_COPY;
+    ASSERT_EQ(target->DragEnter(data, MK_LBUTTON, at, &effect), S_OK);
+    target->DragOver(MK_LBUTTON, at, &effect);
+    EXPECT_FALSE(expanded());
+    Sleep(1100);
+    target->DragOver(MK_LBUTTON, at, &effect);
+    EXPECT_TRUE(expanded());
+    Sleep(150);
+    target->DragOver(MK_LBUTTON, bottom, &effect);
+    EXPECT_GT(GetScrollPos(g_ui.tree, SB_VERT), 0);
+    auto lit = [] { return SendMessageW(g_ui.tree, TVM_GETNEXTITEM, TVGN_DROPHILITE, 0); };
+    target->DragOver(MK_LBUTTON, at, &effect);
+    EXPECT_NE(lit(), 0);
+    target->DragLeave();
+    EXPECT_EQ(lit(), 0);
+    data->Release();
+}
+
 INSTANTIATE_TEST_SUITE_P(Tree, DropTest, ::testing::ValuesIn(kRows),
                          [](const ::testing::TestParamInfo<DropRow>& info) { return std::string(info.param.name); });
 
