@@ -81,8 +81,8 @@ void DropFiles(HWND hwnd, const std::vector<std::wstring>& paths, HTREEITEM targ
                 continue;
             }
             std::vector<std::string> group;
-            if (!ReadFavorites(entry.path, entry.name, kMaxLines - std::min(kMaxLines, lines.size()), &group, &notes))
-                return ReportListFull(hwnd);
+            size_t room = kMaxLines - std::min(kMaxLines, LineCount(g_bookmarks) + lines.size());
+            if (!ReadFavorites(entry.path, entry.name, room, &group, &notes)) return ReportListFull(hwnd);
             lines.insert(lines.end(), group.begin(), group.end());
         }
     }
