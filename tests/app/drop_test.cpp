@@ -184,6 +184,24 @@ TEST_F(AppTest, DragOverOpensRestingFolderAndScrollsNearTheEdge)
     data->Release();
 }
 
+// A browser in another process drags a link onto a folder, as OLE carries it between processes.
+TEST_F(AppTest, LinkDraggedFromAnotherProcess)
+{
+    WriteFileBytes(L"list.dat", FormatListBytes({"0A\\"}));
+    Start();
+    POINTL at = ScreenPointOf(Path{L"A"});
+    ASSERT_TRUE(PointAt(at.x, at.y));
+    PROCESS_INFORMATION peer;
+    ASSERT_TRUE(StartProgram(L"\"" + BesideProgram(L"drag_peer.exe") + L"\" http://peer/", nullptr, &peer));
+    EXPECT_TRUE(PumpUntil([] { return g_bookmarks.lines.size() == 2; }, 10000));
+    EXPECT_EQ(g_bookmarks.lines, (Lines{"0A\\", "1http://peer/,http://peer/"}));
+    DWORD code = 1;
+    EXPECT_TRUE(PumpUntil([&] { return GetExitCodeProcess(peer.hProcess, &code) && code != STILL_ACTIVE; }, 5000));
+    EXPECT_EQ(code, 0u);
+    CloseHandle(peer.hThread);
+    CloseHandle(peer.hProcess);
+}
+
 INSTANTIATE_TEST_SUITE_P(Tree, DropTest, ::testing::ValuesIn(kRows),
                          [](const ::testing::TestParamInfo<DropRow>& info) { return std::string(info.param.name); });
 
