@@ -72,7 +72,8 @@ void DropFiles(HWND hwnd, const std::vector<std::wstring>& paths, HTREEITEM targ
             std::wstring folder = path.substr(0, path.size() - name.size());
             size_t unstorable = notes.unstorableUrls;
             FolderEntry entry;
-            if (!ReadImportEntry(folder, name, IsFolderPath(path), &entry, &notes)) {
+            // A drive's root has no name to title a group with.
+            if (name.empty() || !ReadImportEntry(folder, name, IsFolderPath(path), &entry, &notes)) {
                 if (notes.unstorableUrls == unstorable) ++refused;
                 continue;
             }

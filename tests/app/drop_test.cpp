@@ -137,9 +137,9 @@ const std::vector<DropRow> kRows = {
     {.name = "TextOfWordsIsRefused", .list = {"0A\\"}, .formats = {{L"", Utf16(L"two words")}}, .onto = Path{L"A"},
      .effect = kNone, .after = {"0A\\"}},
     // Shortcut files and a folder of them, read as the import reads them; another file refused.
-    {.name = "FilesAtTheEndOfTheTopLevel", .list = {"0A\\"}, .sortFlg = 0,
-     .files = {{L"b.url", "http://b/"}, {L"a.URL", "http://a/"}, {L"F", ""}, {L"notes.txt", "x"}}, .effect = kCopy,
-     .after = {"0A\\", "0b,http://b/", "0a,http://a/", "0F\\", "1in,http://in/"}, .caret = L"b",
+    {.name = "FilesOnFolderInTheirOrder", .list = {"0A\\", "1z,http://z"}, .sortFlg = 0,
+     .files = {{L"b.url", "http://b/"}, {L"a.URL", "http://a/"}, {L"F", ""}, {L"notes.txt", "x"}}, .onto = Path{L"A"},
+     .effect = kCopy, .after = {"0A\\", "1b,http://b/", "1a,http://a/", "1F\\", "2in,http://in/", "1z,http://z"}, .caret = L"b",
      .messages = {FormatText(IDS_DROP_FILES_REFUSED, {L"1"})}},
     {.name = "OtherFilesOnlyAreRefused", .list = {"0A\\"}, .files = {{L"notes.txt", "x"}}, .onto = Path{L"A"},
      .effect = kNone, .after = {"0A\\"}},
