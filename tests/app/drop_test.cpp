@@ -202,6 +202,25 @@ TEST_F(AppTest, LinkDraggedFromAnotherProcess)
     CloseHandle(peer.hProcess);
 }
 
+// The tree's own drag: started as the tree notifies it, released (no button is down) over B,
+// then released outside the window.
+TEST_F(AppTest, EntryDraggedInTheTreeMovesWhereReleased)
+{
+    WriteFileBytes(L"list.dat", FormatListBytes({"0A\\", "1a,http://a", "0B\\"}));
+    Start();
+    POINTL at = ScreenPointOf(Path{L"B"});
+    ASSERT_TRUE(PointAt(at.x, at.y));
+    NMTREEVIEWW begin{{g_ui.tree, IDC_TREE, TVN_BEGINDRAGW}};
+    begin.itemNew.hItem = ItemAtPath({L"A", L"a"});
+    SendMessageW(g_ui.main, WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&begin));
+    EXPECT_EQ(g_bookmarks.lines, (Lines{"0A\\", "0B\\", "1a,http://a"}));
+    RECT window = MainWindowRect();   // released beside the window: nothing moves
+    ASSERT_TRUE(PointAt(window.right + 20, window.top + 20));
+    begin.itemNew.hItem = ItemAtPath({L"B", L"a"});
+    SendMessageW(g_ui.main, WM_NOTIFY, IDC_TREE, reinterpret_cast<LPARAM>(&begin));
+    EXPECT_EQ(g_bookmarks.lines, (Lines{"0A\\", "0B\\", "1a,http://a"}));
+}
+
 INSTANTIATE_TEST_SUITE_P(Tree, DropTest, ::testing::ValuesIn(kRows),
                          [](const ::testing::TestParamInfo<DropRow>& info) { return std::string(info.param.name); });
 
