@@ -11,7 +11,6 @@
 
 #include "core/drop_data.h"
 #include "edit/clip_commands.h"
-#include "res/resource.h"
 #include "transfer/drop_commands.h"
 #include "tree/state.h"
 #include "tree/tree_item.h"
@@ -222,18 +221,11 @@ static bool TargetAt(POINTL at, HTREEITEM* item)
     return true;
 }
 
-static bool IsWithinItem(HTREEITEM item, HTREEITEM ancestor)
-{
-    for (HTREEITEM at = item; at; at = NextItem(at, TVGN_PARENT))
-        if (at == ancestor) return true;
-    return false;
-}
-
 // The effect over `at`: none outside the tree and, for an entry, on itself or below it.
 static DWORD EffectAt(DragKind kind, POINTL at, DWORD allowed, HTREEITEM* item)
 {
     if (kind == DragKind::None || !TargetAt(at, item)) return DROPEFFECT_NONE;
-    if (kind == DragKind::Entry) return IsWithinItem(*item, s_draggedItem) ? DROPEFFECT_NONE : allowed & DROPEFFECT_MOVE;
+    if (kind == DragKind::Entry) return IsItemWithin(*item, s_draggedItem) ? DROPEFFECT_NONE : allowed & DROPEFFECT_MOVE;
     return allowed & DROPEFFECT_COPY ? DROPEFFECT_COPY : allowed & DROPEFFECT_LINK;
 }
 
@@ -278,10 +270,9 @@ static void ExpandResting(DropTarget& target, HTREEITEM item)
 
 HRESULT DropTarget::DragEnter(IDataObject* data, DWORD keys, POINTL at, DWORD* effect)
 {
-    kind = DraggedEntryOf(data)         ? DragKind::Entry
-           : LinkOf(data)               ? DragKind::Link
-           : AnyDroppableFile(PathsOf(data)) ? DragKind::Files
-                                        : DragKind::None;
+    if (DraggedEntryOf(data)) kind = DragKind::Entry;
+    else if (LinkOf(data)) kind = DragKind::Link;
+    else kind = AnyDroppableFile(PathsOf(data)) ? DragKind::Files : DragKind::None;
     hovered = nullptr;
     return DragOver(keys, at, effect);
 }

@@ -178,18 +178,11 @@ bool PutLinesOn(HWND hwnd, const std::vector<std::string>& lines, HTREEITEM targ
     return true;
 }
 
-static bool IsWithin(HTREEITEM item, HTREEITEM ancestor)
-{
-    for (HTREEITEM at = item; at; at = NextItem(at, TVGN_PARENT))
-        if (at == ancestor) return true;
-    return false;
-}
-
 bool MoveEntryOnto(HWND hwnd, HTREEITEM item, HTREEITEM target)
 {
     Place place;
     long found = FindLineOfItem(item);
-    if (found < 0 || IsWithin(target, item) || !PlaceOn(target, &place)) return false;
+    if (found < 0 || IsItemWithin(target, item) || !PlaceOn(target, &place)) return false;
     size_t line = static_cast<size_t>(found);
     LineRange range = EntryRange(g_bookmarks, line);
     unsigned char topDepth = EntryTopDepth(g_bookmarks, line);
