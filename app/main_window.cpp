@@ -7,6 +7,7 @@
 
 #include "app/config_dialog.h"
 #include "app/docking.h"
+#include "app/drop_target.h"
 #include "app/exit_save.h"
 #include "app/layout.h"
 #include "app/settings.h"
@@ -82,6 +83,7 @@ static bool OnCreate(HWND hwnd)
     CreateMainToolbar();
     PressBrowserButton(g_set.selectWeb);
     CreateBookmarkTree();
+    RegisterTreeDropTarget();
     LayoutChildren();
     s_keys = LoadAcceleratorsW(g_ui.inst, L"LARKIT_KEYS");
     PostMessageW(hwnd, WM_LOADLIST, 0, 0);
@@ -107,6 +109,7 @@ static void OnLoadList(HWND hwnd)
 static void OnDestroy(HWND hwnd)
 {
     KillTimer(hwnd, IDT_HIDE);
+    RevokeTreeDropTarget();
     SaveCurSelect();
     DeleteTreeItems();
     if (g_set.floatMode == 0) UnregisterBar();

@@ -2,6 +2,7 @@
 #include "app/tree_notify.h"
 
 #include <cstring>
+#include "app/drop_target.h"
 
 #include "res/resource.h"
 #include "tree/state.h"
@@ -85,6 +86,9 @@ LRESULT OnTreeNotify(HWND hwnd, NMHDR* header)
         return 0;
     case NM_DBLCLK:
         return OnTreeDoubleClick(hwnd);
+    case TVN_BEGINDRAGW:
+        OnTreeBeginDrag(*reinterpret_cast<NMTREEVIEWW*>(header));
+        return 0;
     }
     return 0;
 }

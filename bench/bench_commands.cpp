@@ -17,11 +17,13 @@
 #include "bench/reference_list.h"
 #include "core/entry_line.h"
 #include "core/lines.h"
+#include "edit/clip_commands.h"
 #include "edit/find.h"
 #include "list/list_file.h"
 #include "platform/registry.h"
 #include "res/resource.h"
 #include "tests/support/dialogs.h"
+#include "transfer/drop_commands.h"
 #include "transfer/favorites_import.h"
 #include "tree/state.h"
 #include "tree/tree_build.h"
@@ -428,6 +430,69 @@ static bool MeasureCommandsAtScale()
     return true;
 }
 
+// ---- Drag and drop against the clipboard doing the same ----
+
+static constexpr size_t kDroppedFiles = 1000, kDropListLines = 60000, kMovedLines = 10000;
+
+// A drop of 1,000 shortcut files on the first book of a 60,000-line list, against a paste of
+// the lines it makes there; a drag move of a 10,000-line book into the last book, against
+// cutting it and pasting it there.
+static bool MeasureDragAndDrop(const std::wstring& folder)
+{
+    std::vector<std::wstring> paths;
+    for (size_t i = 0; i < kDroppedFiles; ++i) {
+        paths.push_back(folder + L"\\Dropped " + std::to_wstring(i) + L".url");
+        if (!WriteBytes(paths.back(), "[InternetShortcut]\r\nURL=http://www.example.com/dropped/" + std::to_string(i) + "\r\n"))
+            return Fail("cannot write the dropped shortcuts");
+    }
+    const std::vector<std::string> base = MakeReferenceList(kDropListLines);
+    auto reset = [](const std::vector<std::string>& lines) {
+        return [&lines] {
+            g_bookmarks.lines = lines;
+            SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(RebuildTree(0)));
+        };
+    };
+    double drop = BestOf(reset(base), [&] { DropFiles(g_ui.main, paths, SelectedItem()); });
+    if (g_bookmarks.lines.size() != kDropListLines + kDroppedFiles) return Fail("the drop missed files");
+    g_clip.lines.clear();
+    for (size_t i = 1; i <= kDroppedFiles; ++i) g_clip.lines.push_back("0" + g_bookmarks.lines[i].substr(1));
+    double paste = BestOf(reset(base), [] { Command(IDM_PASTE); });
+    if (g_bookmarks.lines.size() != kDropListLines + kDroppedFiles) return Fail("the paste missed lines");
+
+    // The moved book: 1,000 groups of nine URL entries each, first in the list.
+    std::vector<std::string> moving{"0Moved\\"};
+    for (size_t g = 0; moving.size() < kMovedLines; ++g) {
+        moving.push_back("1Group " + std::to_string(g) + "\\");
+        for (int u = 0; u < 9; ++u)
+            moving.push_back("2Page " + std::to_string(u) + ",http://www.example.jp/moved/" + std::to_string(g) + "/" + std::to_string(u));
+    }
+    std::vector<std::string> list = MakeReferenceList(kMaxLines - moving.size());
+    list.insert(list.begin(), moving.begin(), moving.end());
+    long lastBook = static_cast<long>(list.size()) - 1;
+    while (lastBook > 0 && list[static_cast<size_t>(lastBook)].substr(0, 1) != "0") --lastBook;
+    HTREEITEM moved = nullptr, into = nullptr;
+    auto prepare = [&] {
+        reset(list)();
+        into = SelectItemOfLine(lastBook);
+        moved = SelectItemOfLine(0);
+    };
+    double move = BestOf(prepare, [&] { (void)MoveEntryOnto(g_ui.main, moved, into); });
+    if (g_bookmarks.lines.size() != kMaxLines || g_bookmarks.lines[0] == "0Moved\\") return Fail("the move missed");
+    double cutPaste = BestOf(prepare, [&] {
+        Command(IDM_CUT);
+        SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(into));
+        Command(IDM_PASTE);
+    });
+    if (g_bookmarks.lines.size() != kMaxLines || g_bookmarks.lines[0] == "0Moved\\") return Fail("the cut and paste missed");
+    PrintFigure("drop_1000_url_files_into_60000", drop, "ms");
+    PrintFigure("paste_1000_lines_into_60000", paste, "ms");
+    PrintFigure("drag_move_10000_lines", move, "ms");
+    PrintFigure("cut_and_paste_10000_lines", cutPaste, "ms");
+    PrintRatio("drop_1000_vs_paste_1000", drop / paste);
+    PrintRatio("drag_move_10000_vs_cut_and_paste", move / cutPaste);
+    return true;
+}
+
 static bool RunBench()
 {
     std::wstring folder = MakeBenchFolder(L"larkit-bench-commands-");
@@ -435,7 +500,7 @@ static bool RunBench()
     std::wstring favorites = folder + L"\\Favorites";
     bool ok = WriteFavorites(favorites) || Fail("cannot write the Favorites folders");
     if (ok) ok = MeasureInMainWindow(folder, [&](double) {
-        return MeasureImport(favorites) && MeasureCommandsAtScale();
+        return MeasureImport(favorites) && MeasureDragAndDrop(folder) && MeasureCommandsAtScale();
     });
     RemoveFolder(folder);
     return ok;

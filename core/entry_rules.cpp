@@ -107,6 +107,14 @@ static TextEnd EndOf(std::string_view text)
     return end;
 }
 
+std::string PercentEncoded(std::string_view bytes)
+{
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    for (unsigned char c : bytes) out += {'%', kHex[c >> 4], kHex[c & 0xF]};
+    return out;
+}
+
 bool MakeUrlStorable(std::string& url, const Utf8OfChar& utf8Of)
 {
     if (url.empty() || url.back() != kFolderMark) return true;
@@ -117,9 +125,8 @@ bool MakeUrlStorable(std::string& url, const Utf8OfChar& utf8Of)
         std::string utf8;
         if (!IsWebUrl(url) || !utf8Of(std::string_view(url).substr(end.lastOther), &utf8) || utf8.empty())
             return false;
-        static const char kHex[] = "0123456789ABCDEF";
         url.resize(end.lastOther);
-        for (unsigned char c : utf8) url += {'%', kHex[c >> 4], kHex[c & 0xF]};
+        url += PercentEncoded(utf8);
         return true;
     }
     if (IsWebUrl(url)) {

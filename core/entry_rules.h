@@ -32,6 +32,9 @@ using Utf8OfChar = std::function<bool(std::string_view cp932, std::string* utf8)
 // `url` unchanged, when none of these applies.
 bool MakeUrlStorable(std::string& url, const Utf8OfChar& utf8Of);
 
+// Each byte as %XX (upper-case hex), as URLs carry bytes that are no characters of their own.
+std::string PercentEncoded(std::string_view bytes);
+
 // A folder title as typed. `original` (the title before an edit) is accepted as it is.
 EntryProblem CheckFolderTitle(std::string_view title, std::string_view original);
 

@@ -73,11 +73,16 @@ std::string_view HeadOnCharBoundary(std::string_view text, size_t maxBytes)
 
 PageEntry MakePageEntry(uint32_t kind, std::string_view caption, std::string_view url)
 {
+    return MakeTitledEntry(CutPageTitle(kind, caption), url);
+}
+
+PageEntry MakeTitledEntry(std::string_view title, std::string_view url)
+{
     PageEntry entry;
     entry.url = OneLineText(url);
-    std::string title = StorableTitle(OneLineText(CutPageTitle(kind, caption)));
-    if (title.empty()) title = StorableTitle(entry.url);
-    entry.title.assign(HeadOnCharBoundary(title, kFieldBytes));
+    std::string storable = StorableTitle(OneLineText(title));
+    if (storable.empty()) storable = StorableTitle(entry.url);
+    entry.title.assign(HeadOnCharBoundary(storable, kFieldBytes));
     return entry;
 }
 

@@ -50,3 +50,7 @@ std::wstring_view TitleOfBrowserCaption(std::wstring_view caption);
 // first, then letters, digits, '+', '-' or '.'; a colon; something after it) with no blank or
 // control character inside; else empty.
 std::wstring_view OneUrlOfText(std::wstring_view text);
+
+// The same for a title given whole (a dropped link's): the title on one line with its separators
+// made full-width, or the URL so made when it is empty, at most 255 bytes; the URL on one line.
+PageEntry MakeTitledEntry(std::string_view title, std::string_view url);

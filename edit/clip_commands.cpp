@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include <optional>
 #include <string>
 #include <unordered_set>
 #include <vector>
@@ -97,19 +98,26 @@ void OnCutLevel()
     RemoveLevelItems(parent, parentLine, gap);
 }
 
+// `clip` raised by `shift`, its top titles unique among the children of `parent` (the top level
+// for null) but `leaving` and each other; none, with the user told, when it would be too deep.
+static std::optional<std::vector<std::string>> PlacedLines(HWND hwnd, const std::vector<std::string>& clip,
+                                                           HTREEITEM parent, int shift, HTREEITEM leaving = nullptr)
+{
+    std::unordered_set<std::wstring> taken = ChildTitles(parent, leaving);
+    auto lines = MakePasteLines(clip, shift,
+                                [&taken](const std::string& title) { return taken.insert(Widen(title)).second; });
+    if (!lines) ShowMessage(hwnd, LoadText(IDS_PASTE_TOO_DEEP), MB_OK | MB_ICONWARNING);
+    return lines;
+}
+
 // Inserts the clip at line `at` below `parent` (the top level for null), its depths raised by
 // `shift` and its top titles unique among the parent's children and each other, then rebuilds
 // the tree and selects the last line inserted (with an empty clip, the line before `at`).
 static void PasteClip(HWND hwnd, HTREEITEM parent, size_t at, int shift)
 {
     if (!CheckRoomForLines(hwnd, LineCount(g_clip))) return;
-    std::unordered_set<std::wstring> taken = ChildTitles(parent);
-    auto lines = MakePasteLines(g_clip.lines, shift,
-                                [&taken](const std::string& title) { return taken.insert(Widen(title)).second; });
-    if (!lines) {
-        ShowMessage(hwnd, LoadText(IDS_PASTE_TOO_DEEP), MB_OK | MB_ICONWARNING);
-        return;
-    }
+    auto lines = PlacedLines(hwnd, g_clip.lines, parent, shift);
+    if (!lines) return;
     size_t count = lines->size();
     InsertLines(g_bookmarks, at, std::move(*lines));
     SelectItem(RebuildTree(static_cast<unsigned long>(at + count) - 1));
@@ -128,4 +136,70 @@ void OnPaste(HWND hwnd)
 void OnPasteRoot(HWND hwnd)
 {
     PasteClip(hwnd, nullptr, LineCount(g_bookmarks), 0);
+}
+
+namespace {
+// Where lines put on an item go: under `parent` after the item `after`, at line `at`, `shift`
+// levels below the top.
+struct Place {
+    HTREEITEM parent = nullptr;
+    HTREEITEM after = TVI_LAST;
+    size_t at = 0;
+    int shift = 0;
+};
+}  // namespace
+
+static bool PlaceOn(HTREEITEM target, Place* place)
+{
+    if (!target) {
+        *place = {nullptr, TVI_LAST, LineCount(g_bookmarks), 0};
+        return true;
+    }
+    long line = FindLineOfItem(target);
+    if (line < 0) return false;
+    size_t index = static_cast<size_t>(line);
+    int depth = DepthCharOf(g_bookmarks.lines[index]) - kTopDepthChar;
+    if (ItemData(g_ui.tree, target) == kUrlItemData)
+        *place = {NextItem(target, TVGN_PARENT), target, SubtreeEnd(g_bookmarks, index), depth};
+    else
+        *place = {target, TVI_FIRST, index + 1, depth + 1};
+    return true;
+}
+
+bool PutLinesOn(HWND hwnd, const std::vector<std::string>& lines, HTREEITEM target)
+{
+    Place place;
+    if (lines.empty() || !PlaceOn(target, &place) || !CheckRoomForLines(hwnd, lines.size())) return false;
+    auto placed = PlacedLines(hwnd, lines, place.parent, place.shift);
+    if (!placed) return false;
+    size_t count = placed->size();
+    InsertLines(g_bookmarks, place.at, std::move(*placed));
+    SelectItem(ShowInsertedLines(place.parent, place.after, place.at, place.at + count));
+    return true;
+}
+
+bool MoveEntryOnto(HWND hwnd, HTREEITEM item, HTREEITEM target)
+{
+    Place place;
+    long found = FindLineOfItem(item);
+    if (found < 0 || IsItemWithin(target, item) || !PlaceOn(target, &place)) return false;
+    size_t line = static_cast<size_t>(found);
+    LineRange range = EntryRange(g_bookmarks, line);
+    unsigned char topDepth = EntryTopDepth(g_bookmarks, line);
+    auto placed = PlacedLines(hwnd, ClipLinesOf(g_bookmarks, range, topDepth), place.parent, place.shift, item);
+    if (!placed) return false;
+    bool gap = StopsAtGap(g_bookmarks, range);
+    g_bookmarks.lines.erase(g_bookmarks.lines.begin() + static_cast<std::ptrdiff_t>(range.first),
+                            g_bookmarks.lines.begin() + static_cast<std::ptrdiff_t>(range.end));
+    if (place.at > range.first) place.at -= range.end - range.first;
+    size_t count = placed->size();
+    InsertLines(g_bookmarks, place.at, std::move(*placed));
+    if (gap) {
+        // The lines after the gap were shown among the moved items: only a rebuild shows them rightly.
+        SelectItem(RebuildTree(static_cast<unsigned long>(place.at)));
+        return true;
+    }
+    SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(item));
+    SelectItem(ShowInsertedLines(place.parent, place.after, place.at, place.at + count));
+    return true;
 }

@@ -13,11 +13,11 @@ static HTREEITEM FirstChild(HTREEITEM parent)
     return parent ? NextItem(parent, TVGN_CHILD) : NextItem(nullptr, TVGN_ROOT);
 }
 
-std::unordered_set<std::wstring> ChildTitles(HTREEITEM parent)
+std::unordered_set<std::wstring> ChildTitles(HTREEITEM parent, HTREEITEM except)
 {
     std::unordered_set<std::wstring> titles;
     for (HTREEITEM child = FirstChild(parent); child; child = NextItem(child, TVGN_NEXT))
-        titles.insert(ItemText(g_ui.tree, child));
+        if (child != except) titles.insert(ItemText(g_ui.tree, child));
     return titles;
 }
 

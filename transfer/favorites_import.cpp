@@ -71,23 +71,30 @@ static std::vector<FolderEntry> ReadImportFolder(const std::wstring& folder, Imp
         std::wstring name = found.cFileName;
         if (name == L"." || name == L"..") continue;
         FolderEntry entry;
-        bool exact = NarrowReplacing(name, &entry.name);
-        entry.folder = (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-        if (entry.folder)
-            entry.path = JoinPath(folder, name);
-        else if (IsShortcutName(entry.name))
-            entry.url = ReadShortcutUrl(JoinPath(folder, name), notes);
-        else
-            continue;
-        if (!entry.folder && !MakeUrlStorable(entry.url, Cp932ToUtf8)) {
-            ++notes->unstorableUrls;
-            continue;
-        }
-        if (!exact) ++notes->replacedNames;
-        entries.push_back(std::move(entry));
+        if (ReadImportEntry(folder, name, (found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0, &entry, notes))
+            entries.push_back(std::move(entry));
     } while (entries.size() <= kMaxLines && FindNextFileW(find, &found));
     FindClose(find);
     return entries;
+}
+
+bool ReadImportEntry(const std::wstring& folder, const std::wstring& name, bool isFolder, FolderEntry* entry,
+                     ImportNotes* notes)
+{
+    bool exact = NarrowReplacing(name, &entry->name);
+    entry->folder = isFolder;
+    if (entry->folder)
+        entry->path = JoinPath(folder, name);
+    else if (IsShortcutName(entry->name))
+        entry->url = ReadShortcutUrl(JoinPath(folder, name), notes);
+    else
+        return false;
+    if (!entry->folder && !MakeUrlStorable(entry->url, Cp932ToUtf8)) {
+        ++notes->unstorableUrls;
+        return false;
+    }
+    if (!exact) ++notes->replacedNames;
+    return true;
 }
 
 bool ReadFavorites(const std::wstring& favorites, std::string_view bookTitle, size_t maxLines,
@@ -104,7 +111,7 @@ static bool IsFolder(const std::wstring& path)
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
-static void ReportImportNotes(HWND hwnd, const ImportNotes& notes)
+std::wstring ImportNotesText(const ImportNotes& notes)
 {
     std::wstring text;
     if (notes.replacedNames > 0)
@@ -112,6 +119,12 @@ static void ReportImportNotes(HWND hwnd, const ImportNotes& notes)
     if (notes.unreadableShortcuts > 0)
         text += FormatText(IDS_IMPORT_SHORTCUTS_UNREADABLE, {std::to_wstring(notes.unreadableShortcuts)});
     if (notes.unstorableUrls > 0) text += UnstorableUrlText(notes.unstorableUrls) + L"\n";
+    return text;
+}
+
+static void ReportImportNotes(HWND hwnd, const ImportNotes& notes)
+{
+    std::wstring text = ImportNotesText(notes);
     if (!text.empty()) ShowMessage(hwnd, text, MB_OK | MB_ICONINFORMATION);
 }
 

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/import_lines.h"
+
 #include <windows.h>
 
 void OnImportFavorites(HWND hwnd);
@@ -17,6 +19,14 @@ struct ImportNotes {
     size_t unreadableShortcuts = 0; // shortcut files that could not be read: their URL is empty
     size_t unstorableUrls = 0;      // shortcuts left out: MakeUrlStorable refuses their URL
 };
+
+// One entry of a listing as the import reads it: a folder, or a shortcut file with its URL.
+// False for any other file, and for a shortcut whose URL MakeUrlStorable refuses (counted).
+bool ReadImportEntry(const std::wstring& folder, const std::wstring& name, bool isFolder, FolderEntry* entry,
+                     ImportNotes* notes);
+
+// What the import had to change, as lines of one message; empty when nothing.
+std::wstring ImportNotesText(const ImportNotes& notes);
 
 // Reads the folder tree below `favorites` into import lines under a Book titled `bookTitle`.
 // False when it would take more than `maxLines` lines.

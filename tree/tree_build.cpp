@@ -143,16 +143,16 @@ struct PlannedItem {
 static constexpr size_t kNoParent = static_cast<size_t>(-1);
 static constexpr int kParentDepths = 9;   // depths 0-8 can have shown children
 
-// The plan of the tree: one entry per shown line, each under the item most recently planned
-// one level up. A line with no such item goes to the top level. Returns the top-level items.
-static std::vector<size_t> PlanTree(std::vector<PlannedItem>& plan)
+// The plan of lines [first, end): one entry per shown line, each under the item most recently
+// planned one level up. A line at `topDepth`, or with no such item, goes to the top of the plan.
+// Returns the top items.
+static std::vector<size_t> PlanTree(std::vector<PlannedItem>& plan, size_t first, size_t end, int topDepth)
 {
     std::vector<size_t> top;
     size_t lastAtDepth[kParentDepths];
     std::fill(std::begin(lastAtDepth), std::end(lastAtDepth), kNoParent);
-    const uint16_t count = EntryCount(g_bookmarks);
-    plan.reserve(count);
-    for (size_t i = 0; i < count; ++i) {
+    plan.reserve(end - first);
+    for (size_t i = first; i < end; ++i) {
         const std::string& line = g_bookmarks.lines[i];
         if (!HasShownDepth(line)) continue;
         int depth = ShownDepthOf(line);
@@ -160,7 +160,7 @@ static std::vector<size_t> PlanTree(std::vector<PlannedItem>& plan)
         ItemKind kind = !folder ? ItemKind::Url : depth == 0 ? ItemKind::Book : ItemKind::Group;
         size_t index = plan.size();
         plan.push_back(PlannedItem{i, kind, Widen(LineTitle(line)), {}});
-        size_t parent = depth == 0 ? kNoParent : lastAtDepth[depth - 1];
+        size_t parent = depth <= topDepth ? kNoParent : lastAtDepth[depth - 1];
         (parent == kNoParent ? top : plan[parent].children).push_back(index);
         if (depth < kParentDepths) lastAtDepth[depth] = index;
     }
@@ -174,16 +174,25 @@ static void SortSiblings(std::vector<PlannedItem>& plan, std::vector<size_t>& si
     });
 }
 
-// Inserts `siblings` and their subtrees under `parent` in the planned order.
+// Inserts `siblings` and their subtrees under `parent` in the planned order, the first after
+// `after`.
 static void InsertPlanned(std::vector<PlannedItem>& plan, const std::vector<size_t>& siblings, HTREEITEM parent,
-                          size_t wantedLine, HTREEITEM* wantedItem)
+                          HTREEITEM after, size_t wantedLine, HTREEITEM* wantedItem)
 {
     for (size_t index : siblings) {
         PlannedItem& planned = plan[index];
-        HTREEITEM item = InsertItem(parent, TVI_LAST, planned.kind, planned.text);
+        HTREEITEM item = InsertItem(parent, after, planned.kind, planned.text);
+        if (after != TVI_LAST) after = item;
         if (planned.line == wantedLine) *wantedItem = item;
-        if (!planned.children.empty()) InsertPlanned(plan, planned.children, item, wantedLine, wantedItem);
+        if (!planned.children.empty()) InsertPlanned(plan, planned.children, item, TVI_LAST, wantedLine, wantedItem);
     }
+}
+
+static void SortPlan(std::vector<PlannedItem>& plan, std::vector<size_t>& top)
+{
+    if (g_set.sortFlg != 1) return;
+    SortSiblings(plan, top);
+    for (PlannedItem& planned : plan) SortSiblings(plan, planned.children);
 }
 
 HTREEITEM RebuildTree(unsigned long index)
@@ -191,13 +200,38 @@ HTREEITEM RebuildTree(unsigned long index)
     SendMessageW(g_ui.tree, WM_SETREDRAW, FALSE, 0);
     SendMessageW(g_ui.tree, TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
     std::vector<PlannedItem> plan;
-    std::vector<size_t> top = PlanTree(plan);
-    if (g_set.sortFlg == 1) {
-        SortSiblings(plan, top);
-        for (PlannedItem& planned : plan) SortSiblings(plan, planned.children);
-    }
+    std::vector<size_t> top = PlanTree(plan, 0, EntryCount(g_bookmarks), 0);
+    SortPlan(plan, top);
     HTREEITEM wanted = nullptr;
-    InsertPlanned(plan, top, TVI_ROOT, index & 0xFFFFu, &wanted);
+    InsertPlanned(plan, top, TVI_ROOT, TVI_LAST, index & 0xFFFFu, &wanted);
+    SendMessageW(g_ui.tree, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(g_ui.tree, nullptr, TRUE);
+    return wanted;
+}
+
+// Every line's item stands under the item of the nearest line one level up before it, as a
+// rebuild puts it, only when each line has a shown depth and goes at most one level deeper.
+static bool IsPlainlyNested(const LineList& list)
+{
+    unsigned char previous = kTopDepthChar - 1;
+    for (const std::string& line : list.lines) {
+        if (!HasShownDepth(line) || DepthCharOf(line) > previous + 1) return false;
+        previous = DepthCharOf(line);
+    }
+    return true;
+}
+
+HTREEITEM ShowInsertedLines(HTREEITEM parent, HTREEITEM after, size_t first, size_t end)
+{
+    if (first >= end || end > LineCount(g_bookmarks) || !IsPlainlyNested(g_bookmarks))
+        return RebuildTree(static_cast<unsigned long>(first));
+    SendMessageW(g_ui.tree, WM_SETREDRAW, FALSE, 0);
+    std::vector<PlannedItem> plan;
+    std::vector<size_t> top = PlanTree(plan, first, end, ShownDepthOf(g_bookmarks.lines[first]));
+    SortPlan(plan, top);
+    HTREEITEM wanted = nullptr;
+    InsertPlanned(plan, top, parent ? parent : TVI_ROOT, g_set.sortFlg == 1 ? TVI_LAST : after, first, &wanted);
+    if (g_set.sortFlg == 1) SortChildItems(parent);
     SendMessageW(g_ui.tree, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(g_ui.tree, nullptr, TRUE);
     return wanted;

@@ -32,6 +32,13 @@ HTREEITEM InsertUrlItemFirst(HTREEITEM parent, std::string_view title);
 // (its low 16 bits), or null when no item was made for it.
 HTREEITEM RebuildTree(unsigned long index);
 
+// Shows lines [first, end) of the bookmark list, just inserted there as entries under the item
+// `parent` (null: the top level), without rebuilding the rest: their items go after `after` (an
+// item, TVI_FIRST or TVI_LAST) in list order, or in their sorted place. A list whose nesting a
+// patch could misread (a line without a shown depth, a jump of more than one level) is rebuilt
+// instead. Returns the item of line `first`.
+HTREEITEM ShowInsertedLines(HTREEITEM parent, HTREEITEM after, size_t first, size_t end);
+
 // Puts the children of `parent` (the top level for null) in the sorted order a rebuild gives.
 void SortChildItems(HTREEITEM parent);
 

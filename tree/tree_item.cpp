@@ -36,6 +36,13 @@ HTREEITEM NextItem(HTREEITEM item, UINT relation)
     return RelatedItem(g_ui.tree, item, relation);
 }
 
+bool IsItemWithin(HTREEITEM item, HTREEITEM ancestor)
+{
+    for (HTREEITEM at = item; at; at = NextItem(at, TVGN_PARENT))
+        if (at == ancestor) return true;
+    return false;
+}
+
 HTREEITEM SelectedItem() { return NextItem(nullptr, TVGN_CARET); }
 
 void SelectItem(HTREEITEM item)

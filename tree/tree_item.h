@@ -22,6 +22,9 @@ HTREEITEM RelatedItem(HWND tree, HTREEITEM item, UINT relation);
 // The same in the bookmark tree.
 HTREEITEM NextItem(HTREEITEM item, UINT relation);
 
+// True when `item` is `ancestor` or lies below it in the bookmark tree.
+bool IsItemWithin(HTREEITEM item, HTREEITEM ancestor);
+
 // The caret item of the bookmark tree, or null.
 HTREEITEM SelectedItem();
 
