@@ -101,7 +101,8 @@ TEST_P(BrowserRows, Row)
     ASSERT_TRUE(CopyFileW(BesideProgram(L"stand_in_browser.exe").c_str(), standIn.c_str(), FALSE));
     SetEnvironmentVariableW(L"LARKIT_STAND_IN_LOG", log.c_str());
     AppPathsEntries appPaths;
-    for (const wchar_t* key : {L"IEXPLORE.EXE", L"Netscape.exe", L"Opera.exe"}) appPaths.Set(key, standIn.c_str());
+    for (const wchar_t* key : {L"IEXPLORE.EXE", L"Netscape.exe"}) appPaths.Set(key, standIn.c_str());
+    appPaths.Set(L"Opera.exe", (L"\"" + standIn + L"\"").c_str());   // as some installers store it
     const std::wstring httpOpen = L"\"" + standIn + L"\" \"%1\"";   // in the test prefix's classes: Wine reads no user's
     RegSetKeyValueW(HKEY_CLASSES_ROOT, L"http\\shell\\open\\command", nullptr, REG_SZ, httpOpen.c_str(),
                     DWORD(httpOpen.size() + 1) * 2);

@@ -45,12 +45,12 @@ using Values = std::pair<const wchar_t*, DWORD>[];
 TEST_F(DockingTest, DragsDockAndUndockAndTheExitStoresThePlaces)
 {
     for (auto [name, value] : Values{{L"FloatMode", 1}, {L"AppBarMode", 0}, {L"HideMode", 0}, {L"Width", 300},
-                                     {L"Height", 500}})
+                                     {L"Height", 500}, {L"dt_width", 250}})
         SetSettingDword(name, value);
     PointAt(600, 300);
     Start();
     Move({100, 40}, {2, 300});
-    EXPECT_EQ(MainWindowRect(), (RECT{0, 0, 200, kH}));
+    EXPECT_EQ(MainWindowRect(), (RECT{0, 0, 250, kH}));
     EXPECT_TRUE(IsRegisteredBar(g_ui.main));
     Move({50, 300}, {400, 300});
     EXPECT_EQ(MainWindowRect(), (RECT{390, 295, 690, 795}));
@@ -83,6 +83,7 @@ TEST_F(DockingTest, AutoHideAndChangesThatPlaceTheBarAgain)
         SetSettingDword(name, value);
     PointAt(600, 300);
     Start();
+    EXPECT_TRUE(KillTimer(g_ui.main, IDT_HIDE)) << "the hide timer runs from the start";
     Tick();
     EXPECT_EQ(MainWindowRect().left, -4);
     SetCursorPos(0, 500);

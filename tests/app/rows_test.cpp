@@ -269,6 +269,10 @@ const std::vector<Row> kRows = {
          EXPECT_EQ(run.ReadFileBytes(*edited), kOldFile);
          EXPECT_NE(g_shownMessages.back().text.find(*edited), std::wstring::npos);
      }},
+    {.name = "TemporaryFileThatIsNotTheListIsKept", .list = kBytes,   // what a save ended by a kill left
+     .setup = [](RowsTest& run) { run.WriteFileBytes(L"~larkit-1-0.tmp", "0X\\\r\n"); },
+     .acts = {{.after = [](RowsTest& run) { EXPECT_EQ(SideFiles(run.folder(), true).at(0).bytes, "0X\\\r\n"); }}},
+     .messages = {L""}},
     {.name = "HandEditOfAnUnchangedListStays", .list = kBytes,
      .acts = {{.before = [](RowsTest& run) { run.WriteFileBytes(L"list.dat", kOldFile); }}}, .exit = true,
      .listAfter = kOldFile},
