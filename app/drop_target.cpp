@@ -11,6 +11,7 @@
 
 #include "core/drop_data.h"
 #include "edit/clip_commands.h"
+#include "platform/com_object.h"
 #include "transfer/drop_commands.h"
 #include "tree/state.h"
 #include "tree/tree_item.h"
@@ -37,8 +38,7 @@ static CLIPFORMAT EntryFormat() { static CLIPFORMAT format = RegisteredFormat(L"
 // ---- A data object over fixed bytes ----
 
 namespace {
-struct DataObject final : IDataObject {
-    LONG refs = 1;
+struct DataObject final : ComObject<IDataObject, IID_IDataObject> {
     std::vector<std::pair<CLIPFORMAT, std::string>> formats;
 
     const std::string* Find(const FORMATETC* format) const
@@ -47,20 +47,6 @@ struct DataObject final : IDataObject {
         for (const auto& [id, bytes] : formats)
             if (id == format->cfFormat) return &bytes;
         return nullptr;
-    }
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
-    {
-        *out = iid == IID_IUnknown || iid == IID_IDataObject ? this : nullptr;
-        if (!*out) return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs)); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        LONG left = InterlockedDecrement(&refs);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
     }
     HRESULT STDMETHODCALLTYPE GetData(FORMATETC* format, STGMEDIUM* medium) override
     {
@@ -177,26 +163,11 @@ static HTREEITEM DraggedEntryOf(IDataObject* data)
 enum class DragKind { None, Link, Files, Entry };
 
 namespace {
-struct DropTarget final : IDropTarget {
-    LONG refs = 1;
+struct DropTarget final : ComObject<IDropTarget, IID_IDropTarget> {
     DragKind kind = DragKind::None;
     HTREEITEM hovered = nullptr;
     DWORD hoveredSince = 0, scrolledAt = 0;
 
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
-    {
-        *out = iid == IID_IUnknown || iid == IID_IDropTarget ? this : nullptr;
-        if (!*out) return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs)); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        LONG left = InterlockedDecrement(&refs);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
-    }
     HRESULT STDMETHODCALLTYPE DragEnter(IDataObject* data, DWORD keys, POINTL at, DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragOver(DWORD keys, POINTL at, DWORD* effect) override;
     HRESULT STDMETHODCALLTYPE DragLeave() override;
@@ -342,22 +313,7 @@ IDropTarget* TreeDropTarget() { return s_target; }
 // ---- The drag of an entry ----
 
 namespace {
-struct DropSource final : IDropSource {
-    LONG refs = 1;
-    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override
-    {
-        *out = iid == IID_IUnknown || iid == IID_IDropSource ? this : nullptr;
-        if (!*out) return E_NOINTERFACE;
-        AddRef();
-        return S_OK;
-    }
-    ULONG STDMETHODCALLTYPE AddRef() override { return static_cast<ULONG>(InterlockedIncrement(&refs)); }
-    ULONG STDMETHODCALLTYPE Release() override
-    {
-        LONG left = InterlockedDecrement(&refs);
-        if (left == 0) delete this;
-        return static_cast<ULONG>(left);
-    }
+struct DropSource final : ComObject<IDropSource, IID_IDropSource> {
     HRESULT STDMETHODCALLTYPE QueryContinueDrag(BOOL escape, DWORD keys) override
     {
         if (escape) return DRAGDROP_S_CANCEL;
