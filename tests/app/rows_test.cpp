@@ -266,6 +266,7 @@ const std::vector<Row> kRows = {
          std::vector<std::wstring> names = NamesInFolder(run.folder());
          auto edited = std::find_if(names.begin(), names.end(), [](auto& n) { return n.rfind(L"list_edited_", 0) == 0; });
          ASSERT_NE(edited, names.end());
+         EXPECT_EQ(edited->size(), std::wstring(L"list_edited_YYYY-MM-DD_HHMMSS.dat").size()) << "no number";
          EXPECT_EQ(run.ReadFileBytes(*edited), kOldFile);
          EXPECT_NE(g_shownMessages.back().text.find(*edited), std::wstring::npos);
      }},
