@@ -5,6 +5,7 @@
 
 #include "core/cp932.h"
 #include "core/entry_line.h"
+#include "core/utf8.h"
 
 // Full-width forms, as CP932 bytes, of the two separators a title cannot hold.
 constexpr std::string_view kWideBackslash932 = "\x81\x5F";
@@ -28,14 +29,14 @@ EntryProblem CheckFolderTitle(std::string_view title, std::string_view original)
     return EntryProblem::None;
 }
 
-std::string StorableTitle(std::string_view text)
+static std::string WithWideSeparators(std::string_view text, bool commas)
 {
     std::string title;
     for (size_t i = 0, width = 0; i < text.size(); i += width) {
         width = CharLength932(text, i);
         if (width == 2) {
             title.append(text.substr(i, 2));
-        } else if (text[i] == kUrlSeparator) {
+        } else if (commas && text[i] == kUrlSeparator) {
             title.append(kWideComma932);
         } else if (text[i] == kFolderMark) {
             title.append(kWideBackslash932);
@@ -45,6 +46,10 @@ std::string StorableTitle(std::string_view text)
     }
     return title;
 }
+
+std::string StorableTitle(std::string_view text) { return WithWideSeparators(text, true); }
+
+std::string StorableFolderTitle(std::string_view text) { return WithWideSeparators(text, false); }
 
 EntryProblem CompleteUrlEntry(std::string& title, std::string& url, std::string_view originalTitle,
                               std::string_view originalUrl, const Utf8OfChar& utf8Of)
@@ -118,9 +123,8 @@ bool MakeUrlStorable(std::string& url, const Utf8OfChar& utf8Of)
         std::string utf8;
         if (!IsWebUrl(url) || !utf8Of(std::string_view(url).substr(end.lastOther), &utf8) || utf8.empty())
             return false;
-        static const char kHex[] = "0123456789ABCDEF";
         url.resize(end.lastOther);
-        for (unsigned char c : utf8) url += {'%', kHex[c >> 4], kHex[c & 0xF]};
+        AppendPercentBytes(url, utf8);
         return true;
     }
     if (IsWebUrl(url)) {
