@@ -297,3 +297,81 @@ ImportResult ReadBookmarkHtml(std::string_view bytes, const TextCodec& codec, si
     if (!format) read.build.result.status = ImportStatus::NotReadable;
     return std::move(read.build.result);
 }
+
+// `text` (code page 932) as UTF-8 with & < > " escaped. Only ASCII needs escaping, and the codec
+// sees only the runs of double-byte and half-width characters between. True when every
+// character had a form.
+static bool AppendEscaped(std::string& out, std::string_view text, const TextCodec& codec)
+{
+    bool exact = true;
+    std::string utf8;
+    for (size_t i = 0; i < text.size();) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            switch (c) {
+            case '&': out += "&amp;"; break;
+            case '<': out += "&lt;"; break;
+            case '>': out += "&gt;"; break;
+            case '"': out += "&quot;"; break;
+            default: out.push_back(static_cast<char>(c));
+            }
+            ++i;
+            continue;
+        }
+        size_t end = i;
+        while (end < text.size() && static_cast<unsigned char>(text[end]) >= 0x80) end += CharLength932(text, end);
+        std::string_view run = text.substr(i, end - i);
+        i = end;
+        if (codec.toUtf8(run, &utf8)) {
+            out += utf8;
+            continue;
+        }
+        for (size_t j = 0, width; j < run.size(); j += width) {
+            width = CharLength932(run, j);
+            bool known = codec.toUtf8(run.substr(j, width), &utf8);
+            out += known ? utf8 : "?";
+            exact = exact && known;
+        }
+    }
+    return exact;
+}
+
+std::string WriteBookmarkHtml(const std::vector<std::string>& lines, const TextCodec& codec, size_t* replaced)
+{
+    std::string out = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n"
+                      "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\r\n"
+                      "<TITLE>Bookmarks</TITLE>\r\n<H1>Bookmarks</H1>\r\n<DL><p>\r\n";
+    *replaced = 0;
+    std::vector<unsigned char> open;   // depth characters of the folders being written
+    auto indent = [&out, &open](size_t extra) { out.append(4 * (open.size() + extra), ' '); };
+    for (const std::string& line : lines) {
+        if (line.empty()) continue;
+        unsigned char depth = DepthCharOf(line);
+        for (; !open.empty() && open.back() >= depth; open.pop_back()) {
+            indent(0);
+            out += "</DL><p>\r\n";
+        }
+        indent(1);
+        bool folder = IsFolderLine(line);
+        bool exact = true;
+        if (folder) {
+            out += "<DT><H3>";
+        } else {
+            out += "<DT><A HREF=\"";
+            exact = AppendEscaped(out, LineUrl(line), codec);
+            out += "\">";
+        }
+        exact = AppendEscaped(out, LineTitle(line), codec) && exact;
+        out += folder ? "</H3>\r\n" : "</A>\r\n";
+        if (!exact) ++*replaced;
+        if (!folder) continue;
+        indent(1);
+        out += "<DL><p>\r\n";
+        open.push_back(depth);
+    }
+    for (; !open.empty(); open.pop_back()) {
+        indent(0);
+        out += "</DL><p>\r\n";
+    }
+    return out + "</DL><p>\r\n";
+}

@@ -82,3 +82,44 @@ TEST(BookmarkHtml, DeepNestingNeedsNoStack)
 }
 
 }  // namespace
+
+namespace {
+
+// The list's own shapes: Books and Groups past depth 9, every character the file escapes,
+// double-byte characters (0x5C trail bytes too) and half-width ones.
+Lines ListOfEveryShape()
+{
+    Lines list = {"0Book & <Co>\\", "1\"q\" 'a',b\\", "2\x82\xA0\x95\x5C\x83\x5C,http://a/?x=1&y=\"2\"<>",
+                  "2\xB1\xB2 \x81\x43\x81\x5F,javascript:alert('&lt;')", "1Empty\\", "0t,http://\x95\x5C/x"};
+    for (char depth = '0'; depth < '0' + 13; ++depth) list.push_back(std::string(1, depth) + "L\\");
+    list.push_back("=u,http://u/");
+    return list;
+}
+
+TEST(BookmarkHtml, ExportReadsBackAsTheList)
+{
+    size_t replaced = 9;
+    std::string html = WriteBookmarkHtml(ListOfEveryShape(), kTestCodec, &replaced);
+    EXPECT_EQ(replaced, 0u);
+    ImportResult back = ReadBookmarkHtml(html, kTestCodec, 65535);
+    EXPECT_EQ(back.lines, ListOfEveryShape());
+    EXPECT_EQ(back.counts.titlesChanged + back.counts.urlsChanged + back.counts.leftOut, 0u);
+
+    // Another program's reader of the format sees the same lines.
+    std::string lines;
+    for (const std::string& line : ListOfEveryShape()) lines += (lines.empty() ? "" : "\n") + line;
+    const std::string out = ::testing::TempDir() + "export_check";
+    for (auto [path, bytes] : {std::pair{out + ".html", html}, std::pair{out + ".lines", lines}}) {
+        FILE* file = std::fopen(path.c_str(), "wb");
+        ASSERT_TRUE(file && std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size());
+        std::fclose(file);
+    }
+    EXPECT_EQ(std::system(("python3 " LARKIT_SOURCE_DIR "/tests/core/read_export.py " + out + ".html " + out + ".lines").c_str()), 0);
+
+    // Lines outside the list's rules still give a file that reads: no character, depth jumps, empty lines.
+    html = WriteBookmarkHtml({"", "2deep,u", "0F\\", "3x\x80,v", "0y,w"}, kTestCodec, &replaced);
+    EXPECT_EQ(replaced, 1u);
+    EXPECT_EQ(ReadBookmarkHtml(html, kTestCodec, 65535).lines, (Lines{"0deep,u", "0F\\", "1x?,v", "0y,w"}));
+}
+
+}  // namespace
