@@ -14,9 +14,11 @@
 // without a heading adds no depth. Descriptions (DD), separators (HR), comments, other tags and
 // attributes are passed over; names are case-insensitive, tags may be left unclosed, entities
 // (&amp; &lt; &gt; &quot; &apos; &#N; &#xH;) are decoded.
-// The text is UTF-8 or code page 932: the META's charset when it names one of them, else UTF-8
+// Links follow the import rules (AddImportLink): place: queries are left out, javascript: kept.
+// The text is UTF-8 or code page 932: as the first META before the first DL names it, else UTF-8
 // when all the bytes are valid UTF-8, else code page 932. A META naming another charset gives
 // UnknownCharset with its name; a file with no DL, H3 or A tag at all gives NotReadable.
+// Lines are to be used only when the status is Done.
 ImportResult ReadBookmarkHtml(std::string_view bytes, const TextCodec& codec, size_t maxLines);
 
 // `lines` (code page 932) as a bookmark HTML file in UTF-8 with its META line: folder lines

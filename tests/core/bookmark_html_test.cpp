@@ -23,32 +23,33 @@ const std::string kHead = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n<!-- a\r\n b -
 TEST(BookmarkHtml, ReadsWhatBrowsersWrite)
 {
     const HtmlCase rows[] = {
-        {"ExportShape", kHead + "<DL><p>\r\n    <DT><H3 ADD_DATE=\"1\" PERSONAL_TOOLBAR_FOLDER=\"true\">Bar &amp; co</H3>\r\n"
+        {"ExportShape", kHead + "<DL><p>\r\n    <DT><H3 ADD_DATE=\"1\" PERSONAL_TOOLBAR_FOLDER=\"true\">Bar &amp; <i>co</i></H3>\r\n"
              "    <DD>about <b>the bar</b>\r\n    <DL><p>\r\n        <DT><A HREF=\"http://a/?q=&quot;1&quot;&amp;r\" "
              "ADD_DATE=\"2\" ICON=\"data:image/png;base64," + std::string(100000, 'Q') + "\">A&#39;s &#x3042;</A>\r\n"
              "        <DD>a > description\r\n        <HR>\r\n    </DL><p>\r\n    <DT><H3>Empty</H3>\r\n    <DL><p>\r\n"
-             "    </DL><p>\r\n    <DT><A HREF=\"javascript:void(0)\" TAGS=\"t\">js</A>\r\n</DL><p>\r\n",
-         {"0Bar & co\\", "1A's \x82\xA0,http://a/?q=\"1\"&r", "0Empty\\", "0js,javascript:void(0)"}},
+             "    </DL><p>\r\n    <DT><A HREF=\"javascript:void(0)\" TAGS=\"t\">&c;js</A>\r\n</DL><p>\r\n",
+         {"0Bar & co\\", "1A's \x82\xA0,http://a/?q=\"1\"&r", "0Empty\\", "0&c;js,javascript:void(0)"}},
         {"LowerCaseLfNoParagraphs", "<dl>\n<dt><h3>F</h3>\n<dl>\n<dt><a href='u'>x</a>\n</dl>\n<dt><a href=v>y</a>\n</dl>\n",
          {"0F\\", "1x,u", "0y,v"}},
         {"UnclosedTags", "<DL><DT><H3>F<DL><DT><A HREF=\"u\">x<DT><A HREF=\"v\">y</DL><DT><H3>E</H3><DT><A HREF=\"w\">z",
          {"0F\\", "1x,u", "1y,v", "0E\\", "0z,w"}},
-        {"ListWithoutHeadingAddsNoDepth", "<DL><DT><A HREF=\"u\">x</A><DL><DT><A HREF=\"v\">y</A></DL></DL></DL>",
-         {"0x,u", "0y,v"}},
+        {"ListWithoutHeadingAddsNoDepth", "<DL><DT><H3>F</H3><DL><DT><A HREF=\"u\">x</A><DL><DT><A HREF=\"v\">y</A></DL>"
+             "<DT><A HREF=\"w\">z</A></DL></DL></DL>",
+         {"0F\\", "1x,u", "1y,v", "1z,w"}},
         {"ImportRules", kHead + "<DL><DT><A HREF=\"u\">t</A><DT><A HREF=\"u\">t</A><DT><A HREF=\"v\">a,b</A>"
              "<DT><H3>c,d\\e</H3><DL></DL><DT><A HREF=\"http://w/\"></A><DT><A HREF=\"place:sort=8\">p</A>"
-             "<DT><A HREF=\"http://\xC3\xA9/\">e</A><DT><A HREF=\"http://x\\\">f</A><DT><A HREF=\"y\">\xF0\x9F\x98\x80&#10;g</A>"
+             "<DT><A HREF=\"http://\xC3\xA9/\">e</A><DT><A HREF=\"http://x\\\">f</A><DT><A HREF=\"y&#13;\">\xF0\x9F\x98\x80&#10;&#x110000;g</A>"
              "<DT><A>n</A><DT><A HREF=\"\xED\xA0\x80\">h</A>",
          {"0t,u", "0t(2),u", "0a\x81\x43" "b,v", "0c,d\x81\x5F" "e\\", "0http://w/,http://w/", "0e,http://%C3%A9/",
-          "0f,http://x/", "0? g,y", "0h,%ED%A0%80"},
-         {4, 3, 2}},
+          "0f,http://x/", "0? ?g,y%0D", "0h,%ED%A0%80"},
+         {4, 4, 2}},
         {"UnterminatedQuoteEndsAtTag", "<DL><DT><A HREF=\"http://u>x</A>", {"0x,http://u"}},
         {"FileEndsInsideATag", "<DL><DT><A HREF=\"http://u\">x</A><DT><A HREF=\"http://v\" ICON=\"dat", {"0x,http://u"},
          {0, 0, 1}},
         {"HugeTitleLeftOut", "<DL><DT><A HREF=\"u\">" + std::string(10 << 20, 'a') + "</A><DT><H3>" +
-             std::string(70000, 'b') + "</H3><DL><DT><A HREF=\"v\">in</A></DL><DT><A HREF=\"w\">z</A>",
-         {"0z,w"}, {0, 0, 3}},
-        {"NoMetaValidUtf8", "<DL><DT><A HREF=\"u\">\xE3\x81\x82</A>", {"0\x82\xA0,u"}},
+             std::string(70000, 'b') + "</H3><DL><DT><A HREF=\"v\">in</A><DT><H3>sub</H3></DL><DT><A HREF=\"w\">z</A>",
+         {"0z,w"}, {0, 0, 4}},
+        {"NoMetaValidUtf8", "<DL><META CHARSET=EUC-JP><DT><A HREF=\"u\">\xE3\x81\x82</A>", {"0\x82\xA0,u"}},
         {"NoMetaElseCp932", "<DL><DT><A HREF=\"u\xA0\">\x82\xA0\x95\x5C\x80</A>", {"0\x82\xA0\x95\x5C?,u%A0"}, {1, 1, 0}},
         {"MetaShiftJis", "<META CONTENT=\"text/html; charset = Shift_JIS\"><DL><DT><A HREF=\"u\">\x95\x5C</A>",
          {"0\x95\x5C,u"}},
