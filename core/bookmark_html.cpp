@@ -298,6 +298,8 @@ ImportResult ReadBookmarkHtml(std::string_view bytes, const TextCodec& codec, si
     return std::move(read.build.result);
 }
 
+static bool NeedsEscape(char c) { return c == '&' || c == '<' || c == '>' || c == '"'; }
+
 // `text` (code page 932) as UTF-8 with & < > " escaped. Only ASCII needs escaping, and the codec
 // sees only the runs of double-byte and half-width characters between. True when every
 // character had a form.
@@ -308,14 +310,14 @@ static bool AppendEscaped(std::string& out, std::string_view text, const TextCod
     for (size_t i = 0; i < text.size();) {
         unsigned char c = static_cast<unsigned char>(text[i]);
         if (c < 0x80) {
-            switch (c) {
-            case '&': out += "&amp;"; break;
-            case '<': out += "&lt;"; break;
-            case '>': out += "&gt;"; break;
-            case '"': out += "&quot;"; break;
-            default: out.push_back(static_cast<char>(c));
+            size_t end = i;
+            while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80 && !NeedsEscape(text[end])) ++end;
+            out.append(text.substr(i, end - i));
+            if (end < text.size() && NeedsEscape(text[end])) {
+                out += text[end] == '&' ? "&amp;" : text[end] == '<' ? "&lt;" : text[end] == '>' ? "&gt;" : "&quot;";
+                ++end;
             }
-            ++i;
+            i = end;
             continue;
         }
         size_t end = i;
