@@ -5,7 +5,6 @@
 
 #include "core/cp932.h"
 #include "core/entry_line.h"
-#include "core/utf8.h"
 
 // Full-width forms, as CP932 bytes, of the two separators a title cannot hold.
 constexpr std::string_view kWideBackslash932 = "\x81\x5F";
@@ -123,8 +122,9 @@ bool MakeUrlStorable(std::string& url, const Utf8OfChar& utf8Of)
         std::string utf8;
         if (!IsWebUrl(url) || !utf8Of(std::string_view(url).substr(end.lastOther), &utf8) || utf8.empty())
             return false;
+        static const char kHex[] = "0123456789ABCDEF";
         url.resize(end.lastOther);
-        AppendPercentBytes(url, utf8);
+        for (unsigned char c : utf8) url += {'%', kHex[c >> 4], kHex[c & 0xF]};
         return true;
     }
     if (IsWebUrl(url)) {

@@ -56,11 +56,6 @@ static bool ConvertText(const TextCodec& codec, std::string_view utf8, TextKind 
     return exact;
 }
 
-static bool StartsWithNoCase(std::string_view text, std::string_view head)
-{
-    return text.size() >= head.size() && LowerAscii(text.substr(0, head.size())) == head;
-}
-
 static bool HasRoom(ImportBuild& build)
 {
     if (build.result.status != ImportStatus::Done) return false;
@@ -113,7 +108,7 @@ void AddImportLink(ImportBuild& build, std::string_view utf8Title, std::string_v
     bool urlExact = ConvertText(build.codec, utf8Url, TextKind::Url, &url);
     bool titleExact = ConvertText(build.codec, utf8Title, TextKind::Title, &title);
     if (at.leftOut || url.empty() || url.size() > kMaxImportTextBytes || title.size() > kMaxImportTextBytes ||
-        StartsWithNoCase(url, "place:")) {
+        LowerAscii(std::string_view(url).substr(0, 6)) == "place:") {
         ++counts.leftOut;
         return;
     }
