@@ -33,6 +33,14 @@ std::string_view LineTitle(std::string_view line);
 // empty for a folder line or a line without a comma.
 std::string_view LineUrl(std::string_view line);
 
+// The depth character of a child: the next character code, staying at the last byte value once
+// there, so that nesting of any depth stays below its folder.
+inline char DeeperDepthChar(char depthChar)
+{
+    unsigned char c = static_cast<unsigned char>(depthChar);
+    return static_cast<char>(c == 0xFF ? c : c + 1);
+}
+
 // Compose lines. `depthChar` is '0' + depth (or deeper characters below depth 9).
 std::string MakeFolderLine(char depthChar, std::string_view title);
 std::string MakeUrlLine(char depthChar, std::string_view title, std::string_view url);

@@ -28,14 +28,14 @@ EntryProblem CheckFolderTitle(std::string_view title, std::string_view original)
     return EntryProblem::None;
 }
 
-std::string StorableTitle(std::string_view text)
+static std::string WithWideSeparators(std::string_view text, bool commas)
 {
     std::string title;
     for (size_t i = 0, width = 0; i < text.size(); i += width) {
         width = CharLength932(text, i);
         if (width == 2) {
             title.append(text.substr(i, 2));
-        } else if (text[i] == kUrlSeparator) {
+        } else if (commas && text[i] == kUrlSeparator) {
             title.append(kWideComma932);
         } else if (text[i] == kFolderMark) {
             title.append(kWideBackslash932);
@@ -45,6 +45,10 @@ std::string StorableTitle(std::string_view text)
     }
     return title;
 }
+
+std::string StorableTitle(std::string_view text) { return WithWideSeparators(text, true); }
+
+std::string StorableFolderTitle(std::string_view text) { return WithWideSeparators(text, false); }
 
 EntryProblem CompleteUrlEntry(std::string& title, std::string& url, std::string_view originalTitle,
                               std::string_view originalUrl, const Utf8OfChar& utf8Of)

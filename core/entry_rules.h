@@ -48,6 +48,10 @@ EntryProblem CompleteUrlEntry(std::string& title, std::string& url, std::string_
 // `text` as a title the list can hold: commas and backslashes become their full-width forms.
 std::string StorableTitle(std::string_view text);
 
+// `text` as a folder title the list can hold: backslashes become full-width (a folder's title
+// ends only at its line's last byte, so commas stay).
+std::string StorableFolderTitle(std::string_view text);
+
 // `text` with every CR, LF and NUL byte made a blank, so that text from outside (a browser's
 // reply or caption) stays on one line of the list file. Every other byte stays where it was.
 std::string OneLineText(std::string_view text);

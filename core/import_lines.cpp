@@ -19,12 +19,6 @@ struct OpenFolder {
     std::unordered_set<std::string> titles;   // of the entries written so far
 };
 
-char DeeperChar(char depthChar)
-{
-    unsigned char c = static_cast<unsigned char>(depthChar);
-    return static_cast<char>(c == 0xFF ? c : c + 1);
-}
-
 }  // namespace
 
 bool BuildImportLines(std::string_view bookTitle, const std::wstring& favorites, const FolderReader& read,
@@ -34,7 +28,7 @@ bool BuildImportLines(std::string_view bookTitle, const std::wstring& favorites,
     if (maxLines == 0) return false;
     lines->push_back(MakeFolderLine(kTopDepthChar, bookTitle));
     std::vector<OpenFolder> open;
-    open.push_back({read(favorites), 0, DeeperChar(kTopDepthChar), {}});
+    open.push_back({read(favorites), 0, DeeperDepthChar(kTopDepthChar), {}});
     while (!open.empty()) {
         OpenFolder& at = open.back();
         if (at.next == at.entries.size()) {
@@ -51,7 +45,7 @@ bool BuildImportLines(std::string_view bookTitle, const std::wstring& favorites,
         if (!entry.folder) continue;
         std::vector<FolderEntry> inside = read(entry.path);
         std::reverse(inside.begin(), inside.end());
-        open.push_back({std::move(inside), 0, DeeperChar(depthChar), {}});
+        open.push_back({std::move(inside), 0, DeeperDepthChar(depthChar), {}});
     }
     return true;
 }

@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -22,4 +23,18 @@ inline std::vector<bool> CharStarts(std::string_view s)
     for (size_t i = 0; i < s.size(); ++i)
         if (IsLeadByte(static_cast<unsigned char>(s[i])) && i + 1 < s.size()) start[++i] = false;
     return start;
+}
+
+// Lines an import adds: one line each (no CR, LF or NUL), starting at `top`, each no deeper than
+// one below a folder line before it, and no URL line with an empty URL.
+inline void CheckImportLines(const std::vector<std::string>& lines, unsigned char top)
+{
+    for (size_t i = 0; i < lines.size(); ++i) {
+        const std::string& line = lines[i];
+        Check(!line.empty() && line.find_first_of(std::string_view("\r\n\0", 3)) == std::string::npos, "one line each");
+        unsigned char depth = line[0], above = i ? lines[i - 1][0] : top;
+        bool underFolder = i && lines[i - 1].back() == '\\';
+        Check(i ? depth <= above || (underFolder && depth == above + 1) : depth == top, "depths step one at a time");
+        Check(line.back() == '\\' || line.find(',') + 1 < line.size(), "every link has its URL");
+    }
 }

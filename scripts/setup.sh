@@ -2,7 +2,7 @@
 # Installs what the build, the tests and `make run` need on Debian. Quick when all is present.
 set -eu
 
-PACKAGES="cmake ninja-build python3 g++ g++-mingw-w64-x86-64-posix wine64 xvfb xauth x11-apps imagemagick locales fonts-ipafont-gothic fonts-wine googletest clang libclang-rt-14-dev"
+PACKAGES="cmake ninja-build python3 g++ g++-mingw-w64-x86-64-posix wine64 xvfb xauth x11-apps imagemagick locales fonts-ipafont-gothic fonts-wine googletest nlohmann-json3-dev clang libclang-rt-14-dev"
 
 missing=""
 for p in $PACKAGES; do

@@ -1,0 +1,379 @@
+// One forward pass over the bytes with a stack of open lists instead of recursion, so that
+// neither a huge ICON attribute nor a deep nesting costs more than its bytes.
+#include "core/bookmark_html.h"
+
+#include <algorithm>
+#include <cctype>
+
+#include "core/cp932.h"
+#include "core/entry_line.h"
+#include "core/utf8.h"
+
+namespace {
+
+// A tag as far as the reader needs it.
+struct Tag {
+    std::string name;   // lower case; empty for comments and declarations
+    bool closing = false;
+    std::string_view href, charset, content;
+};
+
+struct Token {
+    enum Kind { Text, TagToken, End } kind = End;
+    std::string_view text;
+    Tag tag;
+    bool cut = false;   // the file ends inside the tag
+};
+
+bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-' || c == ':'; }
+bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
+
+std::string LowerName(std::string_view s)
+{
+    std::string name(s);
+    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return name;
+}
+
+// The attributes of a tag from `at` (just after its name) to its '>'; the position after it.
+size_t ReadAttributes(std::string_view s, size_t at, Tag* tag, bool* cut)
+{
+    while (at < s.size()) {
+        while (at < s.size() && (IsBlank(s[at]) || s[at] == '/')) ++at;
+        if (at == s.size()) break;
+        if (s[at] == '>') return at + 1;
+        size_t nameEnd = at;
+        while (nameEnd < s.size() && !IsBlank(s[nameEnd]) && s[nameEnd] != '=' && s[nameEnd] != '>') ++nameEnd;
+        std::string name = LowerName(s.substr(at, std::max(nameEnd, at + 1) - at));
+        at = std::max(nameEnd, at + 1);
+        while (at < s.size() && IsBlank(s[at])) ++at;
+        if (at == s.size() || s[at] != '=') continue;
+        ++at;
+        while (at < s.size() && IsBlank(s[at])) ++at;
+        std::string_view value;
+        if (at < s.size() && (s[at] == '"' || s[at] == '\'')) {
+            // A value whose quote is never closed ends at the tag's end, so the rest of the file stays.
+            size_t close = s.find(s[at], at + 1);
+            if (close == std::string_view::npos) close = std::min(s.find('>', at + 1), s.size());
+            value = s.substr(at + 1, close - at - 1);
+            at = close < s.size() && s[close] != '>' ? close + 1 : close;
+        } else {
+            size_t end = at;
+            while (end < s.size() && !IsBlank(s[end]) && s[end] != '>') ++end;
+            value = s.substr(at, end - at);
+            at = end;
+        }
+        if (name == "href") tag->href = value;
+        else if (name == "charset") tag->charset = value;
+        else if (name == "content") tag->content = value;
+    }
+    *cut = true;
+    return s.size();
+}
+
+// The token at `*at`, moving past it.
+Token NextToken(std::string_view s, size_t* at)
+{
+    Token token;
+    size_t i = *at;
+    if (i >= s.size()) return token;
+    bool closing = i + 1 < s.size() && s[i + 1] == '/';
+    size_t nameAt = i + (closing ? 2 : 1);
+    bool isTag = s[i] == '<' && nameAt < s.size() && std::isalpha(static_cast<unsigned char>(s[nameAt]));
+    if (s[i] == '<' && !isTag && i + 1 < s.size() && (s[i + 1] == '!' || s[i + 1] == '?')) {
+        token.kind = Token::TagToken;
+        bool comment = s.substr(i, 4) == "<!--";
+        size_t end = s.find(comment ? "-->" : ">", i + 2);
+        token.cut = end == std::string_view::npos;
+        *at = token.cut ? s.size() : end + (comment ? 3 : 1);
+        return token;
+    }
+    if (!isTag) {
+        size_t end = std::min(s.find('<', i + 1), s.size());
+        token.kind = Token::Text;
+        token.text = s.substr(i, end - i);
+        *at = end;
+        return token;
+    }
+    size_t nameEnd = nameAt;
+    while (nameEnd < s.size() && IsNameChar(s[nameEnd])) ++nameEnd;
+    token.kind = Token::TagToken;
+    token.tag.name = LowerName(s.substr(nameAt, nameEnd - nameAt));
+    token.tag.closing = closing;
+    *at = ReadAttributes(s, nameEnd, &token.tag, &token.cut);
+    return token;
+}
+
+// The charset a META tag names: its CHARSET attribute, or the "charset=" part of its CONTENT.
+std::string_view MetaCharset(const Tag& tag)
+{
+    if (!tag.charset.empty()) return tag.charset;
+    std::string lower = LowerAscii(tag.content);
+    size_t at = lower.find("charset");
+    if (at == std::string::npos) return {};
+    at += 7;
+    while (at < lower.size() && IsBlank(lower[at])) ++at;
+    if (at == lower.size() || lower[at] != '=') return {};
+    ++at;
+    while (at < lower.size() && (IsBlank(lower[at]) || lower[at] == '"' || lower[at] == '\'')) ++at;
+    size_t end = at;
+    while (end < lower.size() && !IsBlank(lower[end]) && lower[end] != ';' && lower[end] != '"' && lower[end] != '\'') ++end;
+    return tag.content.substr(at, end - at);
+}
+
+enum class Charset { Utf8, Cp932, Other };
+
+Charset CharsetNamed(std::string_view name)
+{
+    std::string lower = LowerAscii(name);
+    if (lower == "utf-8" || lower == "utf8") return Charset::Utf8;
+    for (const char* known : {"shift_jis", "shift-jis", "sjis", "x-sjis", "windows-31j", "cp932", "ms932", "ms_kanji"})
+        if (lower == known) return Charset::Cp932;
+    return Charset::Other;
+}
+
+// The first META charset before the first list, the place a file's head has.
+std::string_view DeclaredCharset(std::string_view s)
+{
+    size_t at = 0;
+    for (Token t = NextToken(s, &at); t.kind != Token::End; t = NextToken(s, &at)) {
+        if (t.kind != Token::TagToken || t.tag.closing) continue;
+        if (t.tag.name == "dl") break;
+        if (t.tag.name == "meta" && !MetaCharset(t.tag).empty()) return MetaCharset(t.tag);
+    }
+    return {};
+}
+
+// `raw` (code page 932) as UTF-8; a character that stands for none keeps its bytes, which are
+// then no UTF-8 either, so the import's conversion replaces and counts them.
+std::string Cp932AsUtf8(std::string_view raw, const TextCodec& codec)
+{
+    std::string utf8, one;
+    if (codec.toUtf8(raw, &utf8)) return utf8;
+    utf8.clear();
+    for (size_t i = 0, width; i < raw.size(); i += width) {
+        width = CharLength932(raw, i);
+        if (codec.toUtf8(raw.substr(i, width), &one)) utf8 += one;
+        else utf8.append(raw.substr(i, width));
+    }
+    return utf8;
+}
+
+// `text` with its entities decoded; one that names no character becomes U+FFFD, an unknown one
+// stays as it is.
+std::string DecodeEntities(std::string_view text)
+{
+    if (text.find('&') == std::string_view::npos) return std::string(text);
+    std::string out;
+    for (size_t i = 0; i < text.size(); ++i) {
+        size_t semi = text[i] == '&' ? text.find(';', i + 1) : std::string_view::npos;
+        if (semi == std::string_view::npos || semi - i > 10) {
+            out.push_back(text[i]);
+            continue;
+        }
+        std::string name = LowerAscii(text.substr(i + 1, semi - i - 1));
+        static const struct { const char* name; char c; } kNamed[] = {
+            {"amp", '&'}, {"lt", '<'}, {"gt", '>'}, {"quot", '"'}, {"apos", '\''}};
+        bool known = false;
+        for (const auto& named : kNamed)
+            if (name == named.name) out.push_back(named.c), known = true;
+        if (!known && name.size() > 1 && name[0] == '#') {
+            bool hex = name[1] == 'x';
+            std::string digits = name.substr(hex ? 2 : 1);
+            bool number = !digits.empty() && digits.size() <= 8;
+            unsigned long cp = 0;
+            for (char c : digits) {
+                number = number && (hex ? std::isxdigit(static_cast<unsigned char>(c)) : std::isdigit(static_cast<unsigned char>(c)));
+                if (number) cp = cp * (hex ? 16 : 10) + (std::isdigit(static_cast<unsigned char>(c)) ? c - '0' : c - 'a' + 10);
+            }
+            if (number && !AppendUtf8(out, static_cast<char32_t>(cp))) AppendUtf8(out, 0xFFFD);
+            known = number;
+        }
+        if (!known) {
+            out.push_back(text[i]);
+            continue;
+        }
+        i = semi;
+    }
+    return out;
+}
+
+// The walk over the tokens: the H3 or A being read, and the lists open around it.
+struct HtmlRead {
+    ImportBuild build;
+    bool utf8;
+    enum class Item { None, Folder, Link } item = Item::None;
+    std::string title{};
+    std::string_view href{};
+    bool awaitingList = false;   // a folder was read and its DL has not come
+    std::vector<bool> lists{};   // the open DLs: true for one that holds a folder's entries
+};
+
+std::string TextOf(const HtmlRead& read, std::string_view raw)
+{
+    return DecodeEntities(read.utf8 ? std::string(raw) : Cp932AsUtf8(raw, read.build.codec));
+}
+
+void FinishItem(HtmlRead& read)
+{
+    if (read.item == HtmlRead::Item::Folder) {
+        AddImportFolder(read.build, TextOf(read, read.title));
+        read.awaitingList = true;
+    } else if (read.item == HtmlRead::Item::Link) {
+        AddImportLink(read.build, TextOf(read, read.title), TextOf(read, read.href));
+    }
+    read.item = HtmlRead::Item::None;
+    read.title.clear();
+}
+
+// A folder heading followed by no list is an empty folder.
+void EndAwaitedList(HtmlRead& read)
+{
+    if (read.awaitingList) EndImportFolder(read.build);
+    read.awaitingList = false;
+}
+
+bool IsStructural(const std::string& name)
+{
+    for (const char* structural : {"a", "dd", "dl", "dt", "h1", "h3", "hr"})
+        if (name == structural) return true;
+    return false;
+}
+
+void OnTag(HtmlRead& read, const Tag& tag)
+{
+    if (read.item != HtmlRead::Item::None) {
+        if (tag.closing && tag.name == (read.item == HtmlRead::Item::Folder ? "h3" : "a")) return FinishItem(read);
+        if (!IsStructural(tag.name)) return;   // markup inside a title
+        FinishItem(read);
+    }
+    if (tag.name == "dl") {
+        if (!tag.closing) {
+            read.lists.push_back(read.awaitingList);
+            read.awaitingList = false;
+            return;
+        }
+        EndAwaitedList(read);
+        if (read.lists.empty()) return;
+        if (read.lists.back()) EndImportFolder(read.build);
+        read.lists.pop_back();
+    } else if (!tag.closing && (tag.name == "dt" || tag.name == "h3" || tag.name == "a")) {
+        EndAwaitedList(read);
+        if (tag.name == "h3") read.item = HtmlRead::Item::Folder;
+        if (tag.name == "a") read.item = HtmlRead::Item::Link, read.href = tag.href;
+    }
+}
+
+}  // namespace
+
+ImportResult ReadBookmarkHtml(std::string_view bytes, const TextCodec& codec, size_t maxLines)
+{
+    HtmlRead read{ImportBuild{codec, maxLines, {}, {}}, true};
+    std::string_view declared = DeclaredCharset(bytes);
+    Charset charset = declared.empty() ? (IsValidUtf8(bytes) ? Charset::Utf8 : Charset::Cp932) : CharsetNamed(declared);
+    if (charset == Charset::Other) {
+        read.build.result.status = ImportStatus::UnknownCharset;
+        read.build.result.charset = std::string(declared);
+        return std::move(read.build.result);
+    }
+    read.utf8 = charset == Charset::Utf8;
+    StartImport(read.build, kTopDepthChar);
+    bool format = false;
+    size_t at = 0;
+    for (Token t = NextToken(bytes, &at); t.kind != Token::End && read.build.result.status == ImportStatus::Done;
+         t = NextToken(bytes, &at)) {
+        if (t.kind == Token::Text) {
+            if (read.item != HtmlRead::Item::None) read.title.append(t.text);
+            continue;
+        }
+        if (t.cut) {
+            if (t.tag.name == "a") ++read.build.result.counts.leftOut;   // its URL may be cut
+            break;
+        }
+        format = format || t.tag.name == "dl" || t.tag.name == "h3" || t.tag.name == "a";
+        OnTag(read, t.tag);
+    }
+    FinishItem(read);
+    if (!format) read.build.result.status = ImportStatus::NotReadable;
+    return std::move(read.build.result);
+}
+
+static bool NeedsEscape(char c) { return c == '&' || c == '<' || c == '>' || c == '"'; }
+
+// `text` (code page 932) as UTF-8 with & < > " escaped. Only ASCII needs escaping, and the codec
+// sees only the runs of double-byte and half-width characters between. True when every
+// character had a form.
+static bool AppendEscaped(std::string& out, std::string_view text, const TextCodec& codec)
+{
+    bool exact = true;
+    std::string utf8;
+    for (size_t i = 0; i < text.size();) {
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (c < 0x80) {
+            size_t end = i;
+            while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80 && !NeedsEscape(text[end])) ++end;
+            out.append(text.substr(i, end - i));
+            if (end < text.size() && NeedsEscape(text[end])) {
+                out += text[end] == '&' ? "&amp;" : text[end] == '<' ? "&lt;" : text[end] == '>' ? "&gt;" : "&quot;";
+                ++end;
+            }
+            i = end;
+            continue;
+        }
+        size_t end = i;
+        while (end < text.size() && static_cast<unsigned char>(text[end]) >= 0x80) end += CharLength932(text, end);
+        std::string_view run = text.substr(i, end - i);
+        i = end;
+        if (codec.toUtf8(run, &utf8)) {
+            out += utf8;
+            continue;
+        }
+        for (size_t j = 0, width; j < run.size(); j += width) {
+            width = CharLength932(run, j);
+            bool known = codec.toUtf8(run.substr(j, width), &utf8);
+            out += known ? utf8 : "?";
+            exact = exact && known;
+        }
+    }
+    return exact;
+}
+
+std::string WriteBookmarkHtml(const std::vector<std::string>& lines, const TextCodec& codec, size_t* replaced)
+{
+    std::string out = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n"
+                      "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\r\n"
+                      "<TITLE>Bookmarks</TITLE>\r\n<H1>Bookmarks</H1>\r\n<DL><p>\r\n";
+    *replaced = 0;
+    std::vector<unsigned char> open;   // depth characters of the folders being written
+    auto indent = [&out, &open](size_t extra) { out.append(4 * (open.size() + extra), ' '); };
+    for (const std::string& line : lines) {
+        if (line.empty()) continue;
+        unsigned char depth = DepthCharOf(line);
+        for (; !open.empty() && open.back() >= depth; open.pop_back()) {
+            indent(0);
+            out += "</DL><p>\r\n";
+        }
+        indent(1);
+        bool folder = IsFolderLine(line);
+        bool exact = true;
+        if (folder) {
+            out += "<DT><H3>";
+        } else {
+            out += "<DT><A HREF=\"";
+            exact = AppendEscaped(out, LineUrl(line), codec);
+            out += "\">";
+        }
+        exact = AppendEscaped(out, LineTitle(line), codec) && exact;
+        out += folder ? "</H3>\r\n" : "</A>\r\n";
+        if (!exact) ++*replaced;
+        if (!folder) continue;
+        indent(1);
+        out += "<DL><p>\r\n";
+        open.push_back(depth);
+    }
+    for (; !open.empty(); open.pop_back()) {
+        indent(0);
+        out += "</DL><p>\r\n";
+    }
+    return out + "</DL><p>\r\n";
+}
