@@ -28,13 +28,6 @@ struct Token {
 bool IsNameChar(char c) { return std::isalnum(static_cast<unsigned char>(c)) || c == '_' || c == '-' || c == ':'; }
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f'; }
 
-std::string LowerName(std::string_view s)
-{
-    std::string name(s);
-    for (char& c : name) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return name;
-}
-
 // The attributes of a tag from `at` (just after its name) to its '>'; the position after it.
 size_t ReadAttributes(std::string_view s, size_t at, Tag* tag, bool* cut)
 {
@@ -44,7 +37,7 @@ size_t ReadAttributes(std::string_view s, size_t at, Tag* tag, bool* cut)
         if (s[at] == '>') return at + 1;
         size_t nameEnd = at;
         while (nameEnd < s.size() && !IsBlank(s[nameEnd]) && s[nameEnd] != '=' && s[nameEnd] != '>') ++nameEnd;
-        std::string name = LowerName(s.substr(at, std::max(nameEnd, at + 1) - at));
+        std::string name = LowerAscii(s.substr(at, std::max(nameEnd, at + 1) - at));
         at = std::max(nameEnd, at + 1);
         while (at < s.size() && IsBlank(s[at])) ++at;
         if (at == s.size() || s[at] != '=') continue;
@@ -98,7 +91,7 @@ Token NextToken(std::string_view s, size_t* at)
     size_t nameEnd = nameAt;
     while (nameEnd < s.size() && IsNameChar(s[nameEnd])) ++nameEnd;
     token.kind = Token::TagToken;
-    token.tag.name = LowerName(s.substr(nameAt, nameEnd - nameAt));
+    token.tag.name = LowerAscii(s.substr(nameAt, nameEnd - nameAt));
     token.tag.closing = closing;
     *at = ReadAttributes(s, nameEnd, &token.tag, &token.cut);
     return token;

@@ -2,6 +2,7 @@
 #include "core/drop_data.h"
 
 #include "core/entry_rules.h"
+#include "core/utf8.h"
 
 std::u16string WideTextOf(std::string_view bytes)
 {
@@ -95,24 +96,6 @@ std::optional<DroppedLink> ReadDroppedLink(const DropFormats& formats)
     return link;
 }
 
-// The UTF-8 bytes of one code point.
-static std::string Utf8Of(char32_t c)
-{
-    std::string out;
-    if (c < 0x80) {
-        out.push_back(static_cast<char>(c));
-    } else if (c < 0x800) {
-        out += {static_cast<char>(0xC0 | c >> 6), static_cast<char>(0x80 | (c & 0x3F))};
-    } else if (c < 0x10000) {
-        out += {static_cast<char>(0xE0 | c >> 12), static_cast<char>(0x80 | (c >> 6 & 0x3F)),
-                static_cast<char>(0x80 | (c & 0x3F))};
-    } else {
-        out += {static_cast<char>(0xF0 | c >> 18), static_cast<char>(0x80 | (c >> 12 & 0x3F)),
-                static_cast<char>(0x80 | (c >> 6 & 0x3F)), static_cast<char>(0x80 | (c & 0x3F))};
-    }
-    return out;
-}
-
 std::string UrlBytesOf(std::u16string_view url, const Cp932OfChar& cp932Of)
 {
     std::string out, bytes;
@@ -131,7 +114,9 @@ std::string UrlBytesOf(std::u16string_view url, const Cp932OfChar& cp932Of)
         } else {
             char32_t point = pair ? 0x10000 + ((c - 0xD800) << 10) + (url[i + 1] - 0xDC00)
                              : (c >= 0xD800 && c <= 0xDFFF) ? 0xFFFD : c;
-            out += PercentEncoded(Utf8Of(point));
+            std::string utf8;
+            AppendUtf8(utf8, point);
+            out += PercentEncoded(utf8);
         }
         i += width;
     }

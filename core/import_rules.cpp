@@ -28,7 +28,7 @@ static bool ConvertText(const TextCodec& codec, std::string_view utf8, TextKind 
         if ((i = end) == utf8.size()) break;
         if (BreaksLine(utf8[i])) {
             exact = false;
-            if (kind == TextKind::Url) AppendPercentBytes(*out, utf8.substr(i, 1));
+            if (kind == TextKind::Url) *out += PercentEncoded(utf8.substr(i, 1));
             else out->push_back(' ');
             ++i;
             continue;
@@ -49,7 +49,7 @@ static bool ConvertText(const TextCodec& codec, std::string_view utf8, TextKind 
                 continue;
             }
             exact = false;
-            if (kind == TextKind::Url) AppendPercentBytes(*out, one);
+            if (kind == TextKind::Url) *out += PercentEncoded(one);
             else out->push_back('?');
         }
     }

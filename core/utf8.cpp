@@ -50,9 +50,3 @@ bool AppendUtf8(std::string& out, char32_t cp)
     }
     return true;
 }
-
-void AppendPercentBytes(std::string& out, std::string_view bytes)
-{
-    static const char kHex[] = "0123456789ABCDEF";
-    for (unsigned char c : bytes) out += {'%', kHex[c >> 4], kHex[c & 0xF]};
-}

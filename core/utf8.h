@@ -16,6 +16,3 @@ bool IsValidUtf8(std::string_view s);
 
 // Appends the UTF-8 form of `cp`; false, appending nothing, for a surrogate or past U+10FFFF.
 bool AppendUtf8(std::string& out, char32_t cp);
-
-// Appends `bytes` each as %XX (upper-case hex), the form a URL gives bytes it cannot show.
-void AppendPercentBytes(std::string& out, std::string_view bytes);
