@@ -138,7 +138,7 @@ static std::wstring ClipboardText()
 }
 
 // The page whose address the user copied; 0, with the user told why, when the clipboard holds
-// no URL or one the list cannot hold. Title characters without a CP932 form become '?'.
+// no URL. Title characters without a CP932 form become '?', URL characters UTF-8 %XX.
 static int CaptureCopiedPage(HWND hwnd, PageEntry* page)
 {
     std::wstring text = ClipboardText();
@@ -148,10 +148,7 @@ static int CaptureCopiedPage(HWND hwnd, PageEntry* page)
         ShowMessage(hwnd, LoadText(IDS_CLIPBOARD_HAS_NO_URL), MB_OK | MB_ICONINFORMATION);
         return 0;
     }
-    if (!Narrow(url, &urlBytes)) {
-        ShowMessage(hwnd, LoadText(IDS_FIELD_NOT_CP932), MB_OK | MB_ICONWARNING);
-        return 0;
-    }
+    urlBytes = UrlBytesOfText(url);
     HWND window = FindKnownBrowserWindow();
     (void)NarrowReplacing(TitleOfBrowserCaption(window ? CaptionOf(window) : std::wstring()), &title);
     *page = MakePageEntry(kDefaultBrowserKind, title, urlBytes);

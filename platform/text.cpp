@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include "core/drop_data.h"
+
 static constexpr UINT kCodePage = 932;
 
 void WidenInto(std::string_view cp932, std::wstring& out)
@@ -76,4 +78,12 @@ size_t Cp932Length(std::wstring_view wide)
     if (wide.empty()) return 0;
     int n = WideCharToMultiByte(kCodePage, 0, wide.data(), static_cast<int>(wide.size()), nullptr, 0, nullptr, nullptr);
     return n > 0 ? static_cast<size_t>(n) : 0;
+}
+
+std::string UrlBytesOfText(std::wstring_view url)
+{
+    std::u16string_view units(reinterpret_cast<const char16_t*>(url.data()), url.size());
+    return UrlBytesOf(units, [](std::u16string_view ch, std::string* bytes) {
+        return Narrow(std::wstring_view(reinterpret_cast<const wchar_t*>(ch.data()), ch.size()), bytes);
+    });
 }

@@ -23,6 +23,10 @@ bool NarrowField(std::wstring_view wide, std::string_view filled, std::string* o
 // had to be replaced.
 bool NarrowReplacing(std::wstring_view wide, std::string* out);
 
+// A URL's bytes: CP932 where a character has a CP932 form, else its UTF-8 bytes in %XX form,
+// so that every browser is given the same address.
+std::string UrlBytesOfText(std::wstring_view url);
+
 // CP932 bytes to UTF-8. False when a byte sequence stands for no character.
 bool Cp932ToUtf8(std::string_view cp932, std::string* utf8);
 

@@ -30,9 +30,7 @@ void DropLink(HWND hwnd, const DroppedLink& link, HTREEITEM target)
                           ? 0
                           : static_cast<size_t>(std::count(titleBytes.begin(), titleBytes.end(), '?') -
                                                 std::count(title.begin(), title.end(), L'?'));
-    std::string url = UrlBytesOf(link.url, [](std::u16string_view ch, std::string* bytes) {
-        return Narrow(WideOf(ch), bytes);
-    });
+    std::string url = UrlBytesOfText(WideOf(link.url));
     PageEntry entry = MakeTitledEntry(titleBytes, url);
     if (!MakeUrlStorable(entry.url, Cp932ToUtf8)) {
         ShowMessage(hwnd, UnstorableUrlText(0), MB_OK | MB_ICONWARNING);

@@ -84,7 +84,7 @@ const Row kRows[] = {
     // The default browser: the copied URL, the title from the top browser window (not the test's own decoy).
     {"DefaultBrowserCaptureTakesTheCopiedUrl", kBook, kCapture,
      {"FOX", "", "Fox, page - x - Mozilla Firefox", "", "MozillaWindowClass"}, {}, 4, {},
-     {"0Book\\", "1Fox" + Cp932("，") + " page - x,http://fx/a"}, {}, false, L" http://fx/a\r\n"},
+     {"0Book\\", "1Fox" + Cp932("，") + " page - x,http://fx/a%C4%80"}, {}, false, L" http://fx/a\x0100\r\n"},
     {"CaptureWithoutACopiedUrl", kBook, kCapture, {}, {}, 4, {LoadText(IDS_CLIPBOARD_HAS_NO_URL)}, {}, {}, false, L"x y"},
     {"UnstorableUrlIsLeftOut", kBook, kCapture, {"IEXPLORE", "", "", R"("ftp://f\\","T","W")"}, {kAct, kInfo}, 1,
      {UnstorableUrlText(1)}},
