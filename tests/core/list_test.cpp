@@ -144,6 +144,7 @@ TEST(ListPath, FromTheDatafileSetting)
         {L"sync/my.dat", L"C:\\larkit\\sync\\my.dat"}, {L"d:/Sync/my.dat", L"d:\\Sync\\my.dat"},
         {L"\\\\server\\share\\my.dat", L"\\\\server\\share\\my.dat"}, {L"D:my.dat", L"C:\\larkit\\D:my.dat"},
         {L"\\\\server", L"C:\\larkit\\\\\\server"},             // a server without a share
+        {L"E:/", L"E:\\"},
         {L"\\\\\\share\\my.dat", L"C:\\larkit\\\\\\\\share\\my.dat"},
     };
     for (const auto& r : rows) EXPECT_EQ(ListFilePathFor(L"C:\\larkit", r.datafile), r.path) << r.datafile;
