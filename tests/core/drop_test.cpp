@@ -65,7 +65,7 @@ TEST(UrlBytesOf, KeepsCp932AndEncodesTheRestAsUtf8)
 {
     EXPECT_EQ(UrlBytesOf(u"http://a/\u8868\u0100", FakeCp932), "http://a/\x95\x5C%C4%80");
     EXPECT_EQ(UrlBytesOf(u"x\U0001F600y\U0010FFFF", FakeCp932), "x%F0%9F%98%80y%F4%8F%BF%BF");
-    EXPECT_EQ(UrlBytesOf(std::u16string(u"a\xD83D") + u"b\xDE00", FakeCp932), "a%EF%BF%BDb%EF%BF%BD");
+    EXPECT_EQ(UrlBytesOf(std::u16string(u"a\xD83D") + u"b\xDFFF", FakeCp932), "a%EF%BF%BDb%EF%BF%BD");
 }
 
 }  // namespace
