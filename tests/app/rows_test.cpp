@@ -343,6 +343,25 @@ const std::vector<Row> kRows = {
          EXPECT_EQ(g_shownMessages[0].text, FormatText(IDS_DAY_COPY_NOT_SAVED, {run.PathOf(L"backup")}));
          EXPECT_EQ(NamesInFolder(run.PathOf(L"backup")).size(), 5u) << "nothing pruned, nothing left";
      }},
+    // No copies yet, then the second newest chosen: the list in memory is kept first, the copies listed newest first.
+    {.name = "RestoreACopy", .list = kBytes,
+     .acts = {{.command = IDM_RESTORECOPY},
+              {.command = IDM_RESTORECOPY, .dialogs = {DialogStep().Pick(IDC_RESTORE_COPIES, 1)}, .before = SeedCopies,
+               .after = [](RowsTest&) {
+                   EXPECT_EQ(g_seenDialogs.at(0).items.at(IDC_RESTORE_COPIES),
+                             (std::vector<std::wstring>{FormatText(IDS_BEFORE_RESTORE_ITEM, {L"2020-01-03", L"10:15:00", L"2"}),
+                                                        FormatText(IDS_DAY_COPY_ITEM, {L"2020-01-02", L"2"}),
+                                                        FormatText(IDS_DAY_COPY_ITEM, {L"2020-01-01", L"2"})}));
+               }, .caret = L"Old"}},
+     .lines = ParseListBytes(kOldFile), .messages = {L""}, .check = [](RowsTest& run) {
+         EXPECT_EQ(g_shownMessages[0].text, FormatText(IDS_NO_DAY_COPIES, {run.PathOf(L"backup")}));
+         std::vector<std::wstring> names = NamesInFolder(run.PathOf(L"backup"));
+         auto kept = std::find_if(names.begin(), names.end(),
+                                  [](auto& n) { return n.rfind(kToday.substr(0, 10) + L"_before-restore_", 0) == 0; });
+         ASSERT_NE(kept, names.end());
+         EXPECT_TRUE(ParseCopyName(*kept));
+         EXPECT_EQ(run.ReadFileBytes(L"backup\\" + *kept), kBytes);
+     }},
 };
 INSTANTIATE_TEST_SUITE_P(Window, RowsTest, ::testing::ValuesIn(kRows),
                          [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });
