@@ -1,5 +1,5 @@
 // The exit save. The backup is refreshed only from a list file that holds the list at this
-// exit, so it always holds the state of a completed exit.
+// exit, so it always holds the state of a completed exit; so is the day's copy.
 #include "app/exit_save.h"
 
 #include <windows.h>
