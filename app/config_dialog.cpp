@@ -33,19 +33,19 @@ static DWORD ReadCheck(HWND dlg, int id)
     return IsDlgButtonChecked(dlg, id) == BST_CHECKED ? 1 : 0;
 }
 
-// The dialog's walk of the settings table, in the order OK stores the values. HideTime is the
-// number typed; the others are check boxes.
-static const struct { Setting setting; int control; } kConfigFields[] = {
-    {Setting::HideTime, IDC_CONFIG_HIDETIME}, {Setting::HideMode, IDC_CONFIG_HIDEMODE},
-    {Setting::SortFlg, IDC_CONFIG_SORTFLG},   {Setting::AskFlg, IDC_CONFIG_ASKFLG},
-    {Setting::TopMode, IDC_CONFIG_TOPMODE},
+// The dialog's walk of the settings table, in the order OK stores the values. HideTime and
+// BackupDays are numbers typed; the others are check boxes.
+static const struct { Setting setting; int control; bool typed; } kConfigFields[] = {
+    {Setting::HideTime, IDC_CONFIG_HIDETIME, true}, {Setting::HideMode, IDC_CONFIG_HIDEMODE, false},
+    {Setting::SortFlg, IDC_CONFIG_SORTFLG, false},   {Setting::AskFlg, IDC_CONFIG_ASKFLG, false},
+    {Setting::TopMode, IDC_CONFIG_TOPMODE, false},   {Setting::BackupDays, IDC_CONFIG_BACKUPDAYS, true},
 };
 
 static void ShowSettings(HWND dlg)
 {
     for (const auto& f : kConfigFields) {
         DWORD value = SettingField(f.setting);
-        if (f.control == IDC_CONFIG_HIDETIME)
+        if (f.typed)
             SetDlgItemTextW(dlg, f.control, std::to_wstring(static_cast<LONG>(value)).c_str());
         else
             ShowCheck(dlg, f.control, value);
@@ -60,10 +60,24 @@ static DWORD ReadHideTime(HWND dlg)
     return static_cast<DWORD>(ParseHideTime(text));
 }
 
+// The days typed; a field left empty keeps the days as they were.
+static DWORD ReadBackupDays(HWND dlg)
+{
+    BOOL read = FALSE;
+    UINT days = GetDlgItemInt(dlg, IDC_CONFIG_BACKUPDAYS, &read, FALSE);
+    return read ? days : g_set.backupDays;
+}
+
+static DWORD ReadField(HWND dlg, int control)
+{
+    if (control == IDC_CONFIG_HIDETIME) return ReadHideTime(dlg);
+    return control == IDC_CONFIG_BACKUPDAYS ? ReadBackupDays(dlg) : ReadCheck(dlg, control);
+}
+
 static void AcceptSettings(HWND dlg)
 {
     for (const auto& f : kConfigFields) {
-        SettingField(f.setting) = f.control == IDC_CONFIG_HIDETIME ? ReadHideTime(dlg) : ReadCheck(dlg, f.control);
+        SettingField(f.setting) = ReadField(dlg, f.control);
         WriteSetting(f.setting);
     }
     // The browser choice is stored at exit, as a toolbar button's is.

@@ -1,14 +1,18 @@
 // The exit save. The backup is refreshed only from a list file that holds the list at this
-// exit, so it always holds the state of a completed exit.
+// exit, so it always holds the state of a completed exit; so is the day's copy.
 #include "app/exit_save.h"
 
 #include <windows.h>
 
 #include "app/settings.h"
+#include "list/day_copies.h"
 #include "list/list_file.h"
 #include "list/list_messages.h"
+#include "platform/load_text.h"
+#include "platform/message_box.h"
 #include "platform/registry.h"
 #include "platform/settings_store.h"
+#include "res/resource.h"
 #include "tree/state.h"
 
 static void SaveFloatingRect()
@@ -27,11 +31,19 @@ static ListSave SaveListAndBackup()
     return save;
 }
 
+// Today's copy follows only a list file that holds this exit's list; its failure changes nothing
+// of the save above and is told after it.
+static bool WriteTodaysCopy(const ListSave& save)
+{
+    return save.result != ListSaveResult::Saved || WriteDayCopy(g_paths.listFile, g_set.backupDays);
+}
+
 void RunExitSave(SaveUi ui)
 {
     WriteSetting(Setting::FloatMode);
     if (g_set.floatMode == 1) SaveFloatingRect();
     ListSave save = SaveListAndBackup();
+    bool copyWritten = WriteTodaysCopy(save);
     WriteSetting(Setting::SelectWeb);
     if (static_cast<LONG>(g_set.dtWidth) > 30) WriteSetting(Setting::DtWidth);
     WriteSetting(Setting::AppBarMode);
@@ -39,4 +51,6 @@ void RunExitSave(SaveUi ui)
     (void)RegWriteWideString(HKEY_CURRENT_USER, kSettingsKey, SettingName::kCurPath, g_paths.programDir);
     // The window may already be on its way out: the message stands on its own.
     if (ui == SaveUi::Allowed) ReportListSave(nullptr, save, g_paths.listFile);
+    if (ui == SaveUi::Allowed && !copyWritten)
+        ShowMessage(nullptr, FormatText(IDS_DAY_COPY_NOT_SAVED, {CopyFolderOf(g_paths.listFile)}), MB_OK | MB_ICONWARNING);
 }

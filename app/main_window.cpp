@@ -165,6 +165,7 @@ static LRESULT OnCommand(HWND hwnd, WPARAM wp, LPARAM lp)
     case IDM_FINDNEXT:      OnFindNext(hwnd); return 0;
     case IDM_RELOAD:        OnReload(hwnd); return 0;
     case IDM_RESTORE:       OnRestore(hwnd); return 0;
+    case IDM_RESTORECOPY:   OnRestoreCopy(hwnd); return 0;
     case IDM_IMPORT:        OnImportFavorites(hwnd); return 0;
     case IDM_CONTEXTMENU:   OnContextMenuKey(hwnd); return 0;
     }

@@ -44,8 +44,9 @@ static const SettingRow kSettings[] = {
     {SettingName::kY, nullptr, 20, nullptr},
     {SettingName::kWidth, nullptr, 0, nullptr},
     {SettingName::kHeight, nullptr, 0, nullptr},
+    {SettingName::kBackupDays, &Settings::backupDays, 10, nullptr},
 };
-static_assert(std::size(kSettings) == static_cast<size_t>(Setting::Height) + 1, "one row per setting");
+static_assert(std::size(kSettings) == static_cast<size_t>(Setting::BackupDays) + 1, "one row per setting");
 
 static const SettingRow& RowOf(Setting s) { return kSettings[static_cast<size_t>(s)]; }
 
@@ -82,6 +83,7 @@ void ReadStartupSettings()
     FormListFilePath();
     ReadIntoField(Setting::SelectWeb);
     ReadIntoField(Setting::DtWidth);
+    ReadIntoField(Setting::BackupDays);
 }
 
 void SaveFloatRect(const RECT& r)

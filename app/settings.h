@@ -7,7 +7,7 @@
 // made usable.
 enum class Setting {
     HideMode, HideTime, SortFlg, ChkFindStr, AskFlg, FloatMode, AppBarMode, TopMode,
-    SelectWeb, DtWidth, CurSelect, X, Y, Width, Height,
+    SelectWeb, DtWidth, CurSelect, X, Y, Width, Height, BackupDays,
 };
 
 // The stored number, or the table's default when absent; used as stored.
@@ -19,7 +19,7 @@ DWORD& SettingField(Setting s);
 
 // The start-up reads, in their order: HideMode, HideTime, SortFlg, ChkFindStr, AskFlg, FloatMode,
 // AppBarMode, TopMode, "datafile" (forming the list file path, see ListFilePathFor; kept in
-// g_set.dataFile as read), SelectWeb (0 becomes 1), dt_width (made usable on this screen).
+// g_set.dataFile as read), SelectWeb (0 becomes 1), dt_width (made usable on this screen), BackupDays.
 void ReadStartupSettings();
 
 // Writes a floating rectangle as X, Y, Width and Height.

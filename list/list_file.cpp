@@ -11,9 +11,6 @@
 #include "core/list_bytes.h"
 #include "platform/file.h"
 
-// Bigger files cannot be a list: 65,535 lines of several kilobytes each.
-static constexpr size_t kMaxListFileBytes = 512u << 20;
-
 static std::set<std::wstring> s_protectedFiles;
 
 // What this run last read from or wrote to a file, by folded path: the file's bytes, or that

@@ -3,8 +3,12 @@
 // overwritten in the same run, and the rule that an edit made to it outside the program is
 // never lost.
 #pragma once
+#include <cstddef>
 #include <string>
 #include <vector>
+
+// Bigger files cannot be a list: 65,535 lines of several kilobytes each.
+inline constexpr size_t kMaxListFileBytes = 512u << 20;
 
 enum class ListLoad {
     Loaded,        // the file's lines are the list

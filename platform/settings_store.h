@@ -22,6 +22,7 @@ inline constexpr wchar_t kX[] = L"X";
 inline constexpr wchar_t kY[] = L"Y";
 inline constexpr wchar_t kWidth[] = L"Width";
 inline constexpr wchar_t kHeight[] = L"Height";
+inline constexpr wchar_t kBackupDays[] = L"BackupDays";
 inline constexpr wchar_t kDataFile[] = L"datafile";
 inline constexpr wchar_t kCurPath[] = L"curpath";
 }   // namespace SettingName

@@ -36,6 +36,7 @@
 #define IDM_CUTADD              40054
 #define IDM_REDOCK              40055
 #define IDM_CONTEXTMENU         40060   // Shift+F10 and the menu key: the selected item's menu
+#define IDM_RESTORECOPY         40090   // a dated copy of the list in place of the list
 
 // Controls of the main window
 #define IDC_TREE                87
@@ -78,6 +79,10 @@
 #define IDC_CONFIG_ASKFLG       1038
 #define IDC_CONFIG_SORTFLG      1039
 #define IDC_CONFIG_HIDETIME     1048
+#define IDC_CONFIG_BACKUPDAYS   1041
+
+// Dated copy dialog "RESTORE_COPY"
+#define IDC_RESTORE_COPIES      1042
 #define IDC_CONFIG_VERSION      3
 #define IDC_CONFIG_USAGE        4
 #define IDC_CONFIG_DEFAULTBROWSER 1040
@@ -139,3 +144,8 @@
 #define IDS_CLIPBOARD_HAS_NO_URL        5050
 #define IDS_DROP_CHARS_REPLACED         5060
 #define IDS_DROP_FILES_REFUSED          5061
+#define IDS_DAY_COPY_NOT_SAVED          5090
+#define IDS_NO_DAY_COPIES               5091
+#define IDS_BEFORE_RESTORE_NOT_SAVED    5092
+#define IDS_DAY_COPY_ITEM               5093
+#define IDS_BEFORE_RESTORE_ITEM         5094

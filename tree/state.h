@@ -37,6 +37,7 @@ struct Settings {
     DWORD selectWeb = 1;   // the chosen browser: 1, 2, 3, or 4 for the system's default
     DWORD buttonWeb = 1;   // the last of 1-3 chosen, which turning the default browser off returns to; not stored
     DWORD dtWidth = 200;   // width of the docked bar
+    DWORD backupDays = 10;   // days of dated copies of the list kept; 0: none written
     std::wstring dataFile = L"list.dat";   // as read, and written back so at exit
 };
 

@@ -30,6 +30,7 @@ TEST_F(ConfigDialogTest, ConfigDialogCancelsOrStoresAndAppliesEverything)
     ASSERT_EQ(g_seenDialogs.size(), 4u);
     EXPECT_EQ(g_seenDialogs[0].caption, L"環境設定");
     EXPECT_EQ(g_seenDialogs[0].texts.at(IDC_CONFIG_HIDETIME), L"-40");
+    EXPECT_EQ(g_seenDialogs[0].texts.at(IDC_CONFIG_BACKUPDAYS), L"10");
     EXPECT_EQ(g_seenDialogs[0].checks, (Checks{{IDC_CONFIG_TOPMODE, true}, {IDC_CONFIG_HIDEMODE, true},
                                                {IDC_CONFIG_ASKFLG, true}, {IDC_CONFIG_SORTFLG, false},
                                                {IDC_CONFIG_DEFAULTBROWSER, false}}));
@@ -43,11 +44,11 @@ TEST_F(ConfigDialogTest, ConfigDialogCancelsOrStoresAndAppliesEverything)
     EXPECT_EQ(g_shellRequests[1].file, folder() + L"\\zendrilo.hlp");
     EXPECT_EQ(g_shellRequests[1].context, 1u);
 
-    ScriptDialogs({Ok().Text(IDC_CONFIG_HIDETIME, L"250abc").Check(IDC_CONFIG_TOPMODE, false).Check(IDC_CONFIG_HIDEMODE, false)
+    ScriptDialogs({Ok().Text(IDC_CONFIG_HIDETIME, L"250abc").Text(IDC_CONFIG_BACKUPDAYS, L"3").Check(IDC_CONFIG_TOPMODE, false).Check(IDC_CONFIG_HIDEMODE, false)
                        .Check(IDC_CONFIG_ASKFLG, false).Check(IDC_CONFIG_SORTFLG, true)});
     RunCommand(IDM_CONFIG);
     for (auto [name, want] : {std::pair{L"TopMode", 0u}, {L"HideMode", 0u}, {L"HideTime", 250u}, {L"AskFlg", 0u},
-                              {L"SortFlg", 1u}})
+                              {L"SortFlg", 1u}, {L"BackupDays", 3u}})
         EXPECT_EQ(StoredDword(name), want) << name;
     EXPECT_EQ(GetWindowLongW(g_ui.main, GWL_EXSTYLE) & WS_EX_TOPMOST, 0);
     EXPECT_EQ(ItemText(g_ui.tree, CaretItem()), L"Books");   // sorted again, the first selected

@@ -1,6 +1,7 @@
 // The real window as rows of files, settings and commands, then the list, tree, messages and files.
 #include <set>
 
+#include "core/day_copies.h"
 #include "core/lines.h"
 #include "core/list_bytes.h"
 #include "edit/entry_commands.h"
@@ -125,6 +126,21 @@ const std::wstring kAskImport = LoadText(IDS_IMPORT_CONFIRM);
 const std::string kOldFile = "0Old\\\r\n1a,http://a/\r\n";
 const std::string kOldBackup = "0Backup of an earlier run\\\r\n";
 const std::string kLoose("0Old\\\n1a,http://a/\0\r\n1b,http://b/", 32);
+
+const std::wstring kToday = [] { SYSTEMTIME t; GetLocalTime(&t); return DayCopyName({t.wYear, t.wMonth, t.wDay}); }();
+// Older copies, and names of no copy's form that a prune must leave.
+void SeedCopies(RowsTest& run)
+{
+    ASSERT_TRUE(CreateDirectoryW(run.PathOf(L"backup").c_str(), nullptr));
+    for (const wchar_t* name : {L"2020-01-01.dat", L"2020-01-02.dat", L"2020-01-03_before-restore_101500.dat",
+                                L"2020-01-01.dat.old", L"notes.dat"})
+        run.WriteFileBytes(std::wstring(L"backup\\") + name, kOldFile);
+}
+void ExpectCopiesLeft(RowsTest& run, std::vector<std::wstring> names)
+{
+    std::vector<std::wstring> left = NamesInFolder(run.PathOf(L"backup"));
+    EXPECT_EQ(std::set<std::wstring>(left.begin(), left.end()), std::set<std::wstring>(names.begin(), names.end()));
+}
 
 // A line added behind the tree, then the tree rebuilt with the first line selected.
 void AddAndRebuild(RowsTest&)
@@ -305,6 +321,47 @@ const std::vector<Row> kRows = {
                }}},
      .messages = {kAskImport, L"", kAskImport, kAskImport, kAskImport, LoadText(IDS_FAVORITES_NOT_FOUND)},
      .listAfter = FormatListBytes({"0Mine\\", kBookFolder + "\\", "1a,http://a/", kBookFolder + "(2)\\", "1a,http://a/"})},
+    // Dated copies: today's written and the days beyond BackupDays pruned (a before-restore copy counts its day);
+    // none when off; a failure told once after the exit save, which still writes the list and its backup.
+    {.name = "ExitWritesTodaysCopyAndPrunes", .list = kBytes, .settings = {{L"BackupDays", 2}}, .setup = SeedCopies,
+     .exit = true, .check = [](RowsTest& run) {
+         ExpectCopiesLeft(run, {kToday, L"2020-01-03_before-restore_101500.dat", L"2020-01-01.dat.old", L"notes.dat"});
+         EXPECT_EQ(run.ReadFileBytes(L"backup\\" + kToday), kBytes);
+     }},
+    {.name = "NoCopiesWhenOff", .list = kBytes, .settings = {{L"BackupDays", 0}}, .exit = true,
+     .check = [](RowsTest& run) { ExpectCopiesLeft(run, {}); }},
+    {.name = "FileNamedBackup", .list = kOldFile, .setup = [](RowsTest& run) { run.WriteFileBytes(L"backup", "x"); },
+     .acts = {{.before = AddAndRebuild}}, .messages = {L""}, .exit = true, .listAfter = kOldFile + "0Added\\\r\n",
+     .backupAfter = kOldFile + "0Added\\\r\n", .check = [](RowsTest& run) {
+         EXPECT_EQ(g_shownMessages[0].text, FormatText(IDS_DAY_COPY_NOT_SAVED, {run.PathOf(L"backup")}));
+     }},
+    {.name = "DiskFullInTheCopy", .list = kOldFile, .setup = SeedCopies,
+     .acts = {{.before = AddAndRebuild},
+              {.before = [](RowsTest&) { g_fileFaults.diskRoom = static_cast<long long>(kOldFile.size() * 2 + 20); }}},
+     .messages = {L""}, .exit = true, .listAfter = kOldFile + "0Added\\\r\n",
+     .backupAfter = kOldFile + "0Added\\\r\n", .check = [](RowsTest& run) {
+         EXPECT_EQ(g_shownMessages[0].text, FormatText(IDS_DAY_COPY_NOT_SAVED, {run.PathOf(L"backup")}));
+         EXPECT_EQ(NamesInFolder(run.PathOf(L"backup")).size(), 5u) << "nothing pruned, nothing left";
+     }},
+    // No copies yet, then the second newest chosen: the list in memory is kept first, the copies listed newest first.
+    {.name = "RestoreACopy", .list = kBytes,
+     .acts = {{.command = IDM_RESTORECOPY},
+              {.command = IDM_RESTORECOPY, .dialogs = {DialogStep().Pick(IDC_RESTORE_COPIES, 1)}, .before = SeedCopies,
+               .after = [](RowsTest&) {
+                   EXPECT_EQ(g_seenDialogs.at(0).items.at(IDC_RESTORE_COPIES),
+                             (std::vector<std::wstring>{FormatText(IDS_BEFORE_RESTORE_ITEM, {L"2020-01-03", L"10:15:00", L"2"}),
+                                                        FormatText(IDS_DAY_COPY_ITEM, {L"2020-01-02", L"2"}),
+                                                        FormatText(IDS_DAY_COPY_ITEM, {L"2020-01-01", L"2"})}));
+               }, .caret = L"Old"}},
+     .lines = ParseListBytes(kOldFile), .messages = {L""}, .check = [](RowsTest& run) {
+         EXPECT_EQ(g_shownMessages[0].text, FormatText(IDS_NO_DAY_COPIES, {run.PathOf(L"backup")}));
+         std::vector<std::wstring> names = NamesInFolder(run.PathOf(L"backup"));
+         auto kept = std::find_if(names.begin(), names.end(),
+                                  [](auto& n) { return n.rfind(kToday.substr(0, 10) + L"_before-restore_", 0) == 0; });
+         ASSERT_NE(kept, names.end());
+         EXPECT_TRUE(ParseCopyName(*kept));
+         EXPECT_EQ(run.ReadFileBytes(L"backup\\" + *kept), kBytes);
+     }},
 };
 INSTANTIATE_TEST_SUITE_P(Window, RowsTest, ::testing::ValuesIn(kRows),
                          [](const ::testing::TestParamInfo<Row>& info) { return std::string(info.param.name); });

@@ -73,14 +73,14 @@ TEST_F(ToolbarMenuTest, ButtonsCarryTheirCommandsAndTipsAndMenusGreyByKind)
     PointOver(page, 60);   // right of the label, still on its row
     std::map<UINT, bool> menu = RightClick();
     EXPECT_EQ(CaretItem(), page);
-    ASSERT_EQ(menu.size(), 17u);
+    ASSERT_EQ(menu.size(), 18u);
     for (const auto& [id, grey] : menu)
         EXPECT_EQ(grey, id == IDM_NEWGROUP || id == IDM_NEWURL || id == IDM_GETFROMBROWSER || id == IDM_PASTE) << id;
     const std::map<UINT, bool> pageMenu = menu;
     PointOver(book);
     menu = RightClick();
     EXPECT_EQ(CaretItem(), book);
-    ASSERT_EQ(menu.size(), 17u);
+    ASSERT_EQ(menu.size(), 18u);
     for (const auto& [id, grey] : menu) EXPECT_EQ(grey, id == IDM_OPEN) << id;
     for (HTREEITEM item : {book, page}) {   // a double click on a URL entry's label opens it
         PointOver(item);
@@ -92,7 +92,7 @@ TEST_F(ToolbarMenuTest, ButtonsCarryTheirCommandsAndTipsAndMenusGreyByKind)
     }
     PointOver(nullptr);
     EXPECT_EQ(RightClick(), (std::map<UINT, bool>{{IDM_NEWBOOK, false}, {IDM_PASTEROOT, false}, {IDM_IMPORT, false},
-                                                  {IDM_RESTORE, false}}));
+                                                  {IDM_RESTORE, false}, {IDM_RESTORECOPY, false}}));
     EXPECT_EQ(CaretItem(), book);
     EXPECT_EQ(RightClick(VK_APPS), menu);   // the keys open the selected item's menu, not the pointed one's
     Select({L"Book", L"page"});

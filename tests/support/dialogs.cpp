@@ -1,6 +1,7 @@
 // The dialog driver: a thread timer that looks for this thread's dialog windows.
 #include "tests/support/dialogs.h"
 
+#include <algorithm>
 #include <deque>
 
 #include "res/resource.h"
@@ -16,6 +17,13 @@ static std::wstring WindowText(HWND hwnd)
     return text;
 }
 
+static std::wstring ListBoxItem(HWND box, LRESULT index)
+{
+    std::wstring text(static_cast<size_t>(std::max<LRESULT>(SendMessageW(box, LB_GETTEXTLEN, index, 0), 0)), L'\0');
+    SendMessageW(box, LB_GETTEXT, index, reinterpret_cast<LPARAM>(text.data()));
+    return text;
+}
+
 void AnswerDialog(HWND dlg, bool post)
 {
     SeenDialog seen;
@@ -26,6 +34,10 @@ void AnswerDialog(HWND dlg, bool post)
         seen->texts[GetDlgCtrlID(control)] = WindowText(control);
         if ((SendMessageW(control, WM_GETDLGCODE, 0, 0) & DLGC_BUTTON) && (type == BS_CHECKBOX || type == BS_AUTOCHECKBOX))
             seen->checks[GetDlgCtrlID(control)] = SendMessageW(control, BM_GETCHECK, 0, 0) == BST_CHECKED;
+        wchar_t kind[16] = {};
+        GetClassNameW(control, kind, 16);
+        for (LRESULT i = 0; lstrcmpiW(kind, L"ListBox") == 0 && i < SendMessageW(control, LB_GETCOUNT, 0, 0); ++i)
+            seen->items[GetDlgCtrlID(control)].push_back(ListBoxItem(control, i));
         return TRUE;
     }, reinterpret_cast<LPARAM>(&seen));
     seen.title = seen.texts[IDC_ENTRY_TITLE];
@@ -36,6 +48,7 @@ void AnswerDialog(HWND dlg, bool post)
     if (step.url) SetDlgItemTextW(dlg, IDC_ENTRY_URL, step.url->c_str());
     for (const auto& [id, text] : step.texts) SetDlgItemTextW(dlg, id, text.c_str());
     for (const auto& [id, checked] : step.checks) CheckDlgButton(dlg, id, checked ? BST_CHECKED : BST_UNCHECKED);
+    for (const auto& [id, index] : step.picks) SendDlgItemMessageW(dlg, id, LB_SETCURSEL, static_cast<WPARAM>(index), 0);
     if (post) PostMessageW(dlg, WM_COMMAND, static_cast<WPARAM>(step.button), 0);
     else SendMessageW(dlg, WM_COMMAND, static_cast<WPARAM>(step.button), 0);
 }

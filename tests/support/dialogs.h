@@ -14,10 +14,12 @@ struct DialogStep {
     int button = IDOK;
     std::map<int, std::wstring> texts;   // any other field by control ID
     std::map<int, bool> checks;          // check boxes by control ID
+    std::map<int, int> picks;            // list box selections by control ID
     DialogStep(std::optional<std::wstring> t = {}, std::optional<std::wstring> u = {}, int b = IDOK)
         : title(std::move(t)), url(std::move(u)), button(b) {}
     DialogStep& Text(int id, std::wstring text) { return texts[id] = std::move(text), *this; }
     DialogStep& Check(int id, bool checked) { return checks[id] = checked, *this; }
+    DialogStep& Pick(int id, int index) { return picks[id] = index, *this; }
 };
 
 // OK with the entry fields filled (each left alone when null), and Cancel.
@@ -32,6 +34,7 @@ struct SeenDialog {
     std::wstring caption, title;         // title: the entry dialogs' title field
     std::map<int, std::wstring> texts;   // every control's text by control ID
     std::map<int, bool> checks;          // every check box's state by control ID
+    std::map<int, std::vector<std::wstring>> items;   // every list box's items by control ID
 };
 inline std::vector<SeenDialog> g_seenDialogs;
 inline int g_unplannedDialogs = 0;
