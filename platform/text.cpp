@@ -71,6 +71,21 @@ bool Cp932ToUtf8(std::string_view cp932, std::string* utf8)
     return true;
 }
 
+bool Utf8ToCp932(std::string_view utf8, std::string* cp932)
+{
+    if (utf8.empty()) { cp932->clear(); return true; }
+    int size = static_cast<int>(utf8.size());
+    std::wstring wide(utf8.size(), L'\0');
+    int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, wide.data(), size);
+    return n > 0 && Narrow(std::wstring_view(wide.data(), static_cast<size_t>(n)), cp932);
+}
+
+const TextCodec& SystemTextCodec()
+{
+    static const TextCodec codec{Utf8ToCp932, Cp932ToUtf8};
+    return codec;
+}
+
 size_t Cp932Length(std::wstring_view wide)
 {
     if (wide.empty()) return 0;
