@@ -138,6 +138,7 @@ TEST_P(RowsTest, Runs)
 const std::string kBytes = FormatListBytes({"0Work\\", "1Tools\\", "2Editor,http://e", "0Home\\", "1Mail,http://m"});
 const Lines kAlmostFull = [] { Lines l(kMaxLines - 1, "0b,http://b"); l[0] = "0A\\"; return l; }();
 const Lines kFull = [] { Lines l = kAlmostFull; l.insert(l.begin() + 1, "1g\\"); return l; }();
+const Lines kRoomForFour(kAlmostFull.begin(), kAlmostFull.end() - 3);
 const Lines kOld{"0Old\\", "1Page,http://old"};
 const std::wstring kAskRestore = LoadText(IDS_RESTORE_CONFIRM);
 
@@ -160,6 +161,17 @@ void AddAndRebuild(RowsTest&)
 {
     AddLine(g_bookmarks, "0Added\\");
     SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(RebuildTree(0)));
+}
+
+// A Chrome Default profile and an Edge "Profile 1", each of three lines, and a profile without bookmarks.
+void BrowserProfiles(RowsTest& run)
+{
+    const std::string bar = R"({"roots": {"bookmark_bar": {"type": "folder", "name": "Bar", "children": [)";
+    run.LocalAppData({{L"Google\\Chrome\\User Data\\Default\\Bookmarks",
+                       bar + R"({"type": "url", "name": "A", "url": "http://a/"}]}}})"},
+                      {L"Google\\Chrome\\User Data\\System Profile\\Preferences", "{}"},
+                      {L"Microsoft\\Edge\\User Data\\Profile 1\\Bookmarks",
+                       bar + R"({"type": "url", "name": "\u8868", "url": "http://e/\u0100"}]}}})"}});
 }
 
 const std::vector<Row> kRows = {
@@ -336,14 +348,7 @@ const std::vector<Row> kRows = {
      .listAfter = FormatListBytes({"0Mine\\", kBookFolder + "\\", "1a,http://a/", kBookFolder + "(2)\\", "1a,http://a/"})},
     // Every profile with a bookmark file becomes a Book, Default's titled by the browser, made unique.
     {.name = "ChromeAndEdgeProfiles", .list = FormatListBytes({"0Chrome\\"}),
-     .setup = [](RowsTest& run) {
-         const std::string bar = R"({"roots": {"bookmark_bar": {"type": "folder", "name": "Bar", "children": [)";
-         run.LocalAppData({{L"Google\\Chrome\\User Data\\Default\\Bookmarks",
-                            bar + R"({"type": "url", "name": "A", "url": "http://a/"}]}}})"},
-                           {L"Google\\Chrome\\User Data\\System Profile\\Preferences", "{}"},
-                           {L"Microsoft\\Edge\\User Data\\Profile 1\\Bookmarks",
-                            bar + R"({"type": "url", "name": "\u8868", "url": "http://e/\u0100"}]}}})"}});
-     },
+     .setup = BrowserProfiles,
      .acts = {{.command = IDM_IMPORT_BROWSERS, .caret = L"Chrome(2)"},
               {.command = IDM_IMPORT_BROWSERS, .before = [](RowsTest& run) {
                    ASSERT_TRUE(MoveFileW(run.PathOf(L"Local").c_str(), run.PathOf(L"gone").c_str()));
@@ -351,6 +356,9 @@ const std::vector<Row> kRows = {
      .messages = {FormatText(IDS_IMPORT_URLS_CHANGED, {L"1"}), L""},
      .listAfter = FormatListBytes({"0Chrome\\", "0Chrome(2)\\", "1Bar\\", "2A,http://a/", "0Edge (Profile 1)\\",
                                    "1Bar\\", "2" + Cp932("表") + ",http://e/%C4%80"})},
+    // Each profile fits the room left, both together do not: nothing is added.
+    {.name = "ProfilesPastTheBoundTogether", .list = FormatListBytes(kRoomForFour), .setup = BrowserProfiles,
+     .acts = {{.command = IDM_IMPORT_BROWSERS}}, .lines = kRoomForFour, .messages = {LoadText(IDS_LIST_FULL)}},
     // An export read back as a Book of its own; a title without a code page 932 form, two refused files,
     // a cancelled dialog, a folder that cannot be written.
     {.name = "HtmlExportAndImport", .list = FormatListBytes({"0" + Cp932("表") + "\\", "1Tools\\", "2E & e,http://e/?a=1&b"}),
