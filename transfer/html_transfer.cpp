@@ -29,7 +29,11 @@ std::wstring BookTitleOfFile(const std::wstring& path)
 void OnImportHtml(HWND hwnd)
 {
     std::wstring path;
-    if (!AskFileToOpen(hwnd, kHtmlFile, &path)) return;
+    if (AskFileToOpen(hwnd, kHtmlFile, &path)) ImportHtmlFile(hwnd, path);
+}
+
+void ImportHtmlFile(HWND hwnd, const std::wstring& path)
+{
     ImportResult result;
     std::string title;
     {
@@ -56,7 +60,11 @@ void OnImportHtml(HWND hwnd)
 void OnExportHtml(HWND hwnd)
 {
     std::wstring path;
-    if (!AskFileToSave(hwnd, kHtmlFile, kExportName, &path)) return;
+    if (AskFileToSave(hwnd, kHtmlFile, kExportName, &path)) (void)ExportHtmlFile(hwnd, path);
+}
+
+bool ExportHtmlFile(HWND hwnd, const std::wstring& path)
+{
     size_t replaced = 0;
     bool saved;
     {
@@ -68,4 +76,5 @@ void OnExportHtml(HWND hwnd)
     if (!saved) ShowMessage(hwnd, FormatText(IDS_EXPORT_FAILED, {path}), MB_OK | MB_ICONWARNING);
     else if (replaced > 0)
         ShowMessage(hwnd, FormatText(IDS_EXPORT_CHARS_REPLACED, {std::to_wstring(replaced)}), MB_OK | MB_ICONINFORMATION);
+    return saved;
 }
