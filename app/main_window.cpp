@@ -23,7 +23,9 @@
 #include "list/list_file.h"
 #include "list/list_messages.h"
 #include "res/resource.h"
+#include "transfer/browser_import.h"
 #include "transfer/favorites_import.h"
+#include "transfer/html_transfer.h"
 #include "transfer/reload_commands.h"
 #include "tree/state.h"
 #include "tree/tree_build.h"
@@ -167,6 +169,9 @@ static LRESULT OnCommand(HWND hwnd, WPARAM wp, LPARAM lp)
     case IDM_RESTORE:       OnRestore(hwnd); return 0;
     case IDM_RESTORECOPY:   OnRestoreCopy(hwnd); return 0;
     case IDM_IMPORT:        OnImportFavorites(hwnd); return 0;
+    case IDM_IMPORT_BROWSERS: OnImportBrowsers(hwnd); return 0;
+    case IDM_IMPORT_HTML:   OnImportHtml(hwnd); return 0;
+    case IDM_EXPORT_HTML:   OnExportHtml(hwnd); return 0;
     case IDM_CONTEXTMENU:   OnContextMenuKey(hwnd); return 0;
     }
     return DefWindowProcW(hwnd, WM_COMMAND, wp, lp);

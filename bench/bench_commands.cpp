@@ -1,5 +1,6 @@
 // Figures for the commands, in the real main window: the Favorites import of 10,000 shortcuts
-// in 1,000 folders, and each editing, clipboard and find command on the reference list with
+// in 1,000 folders, the bookmark HTML export of the full reference list and the import of a file
+// of 60,000 links, and each editing, clipboard and find command on the reference list with
 // the selection deep in its last book, at three sizes of the list so that their growth shows.
 // Floors measured in the same run stand beside them ("bench: NAME VALUE UNIT", "ratio: NAME
 // VALUE"); it judges nothing.
@@ -20,11 +21,13 @@
 #include "edit/clip_commands.h"
 #include "edit/find.h"
 #include "list/list_file.h"
+#include "platform/file.h"
 #include "platform/registry.h"
 #include "res/resource.h"
 #include "tests/support/dialogs.h"
 #include "transfer/drop_commands.h"
 #include "transfer/favorites_import.h"
+#include "transfer/html_transfer.h"
 #include "tree/state.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
@@ -493,6 +496,62 @@ static bool MeasureDragAndDrop(const std::wstring& folder)
     return true;
 }
 
+// ---- Bookmark HTML out and in ----
+static constexpr int kHtmlFolders = 600;
+static constexpr int kHtmlLinksPerFolder = 100;   // 60,000 links
+
+// A browser's export of 600 folders of 100 links each, with the attributes browsers write.
+static std::string MakeHtmlFile()
+{
+    std::string html = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\n<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; "
+                       "charset=UTF-8\">\n<TITLE>Bookmarks</TITLE>\n<H1>Bookmarks</H1>\n<DL><p>\n";
+    for (int f = 0; f < kHtmlFolders; ++f) {
+        html += "    <DT><H3 ADD_DATE=\"1700000000\" LAST_MODIFIED=\"1700000000\">Folder " + std::to_string(f) +
+                "</H3>\n    <DL><p>\n";
+        for (int l = 0; l < kHtmlLinksPerFolder; ++l)
+            html += "        <DT><A HREF=\"https://www.example.com/f" + std::to_string(f) + "/page" + std::to_string(l) +
+                    ".html?a=1&amp;b=2\" ADD_DATE=\"1700000000\">Page " + std::to_string(l) + " &amp; more</A>\n";
+        html += "    </DL><p>\n";
+    }
+    return html + "</DL><p>\n";
+}
+
+// The export (the command once its path is chosen) against writing the same bytes safely; the
+// import of 60,000 links into an empty list against the tree rebuild of the same lines.
+static bool MeasureHtml(const std::wstring& folder)
+{
+    const std::wstring exported = folder + L"\\bookmarks.html", floorFile = folder + L"\\floor.html";
+    g_bookmarks.lines = MakeReferenceList(kMaxLines);
+    (void)RebuildTree(0);
+    bool saved = true;
+    double exportMs = BestOf([] {}, [&] { saved = saved && ExportHtmlFile(g_ui.main, exported); });
+    std::string bytes = ReadBytes(exported).value_or("");
+    if (!saved || bytes.empty()) return Fail("the export wrote nothing");
+    std::wstring kept;
+    double writeMs = BestOf([] {}, [&] { saved = saved && ReplaceFileSafely(floorFile, bytes, &kept); });
+    if (!saved) return Fail("the floor wrote nothing");
+
+    const std::wstring imported = folder + L"\\browser.html";
+    if (!WriteBytes(imported, MakeHtmlFile())) return Fail("cannot write the HTML file");
+    double importMs = BestOf(
+        [] {
+            g_bookmarks.lines.clear();
+            (void)RebuildTree(0);
+        },
+        [&] { ImportHtmlFile(g_ui.main, imported); });
+    const size_t lines = 1 + size_t(kHtmlFolders) * (kHtmlLinksPerFolder + 1);
+    if (LineCount(g_bookmarks) != lines) return Fail("the HTML import missed lines");
+    double rebuild = BestOf([] {}, [] { (void)RebuildTree(0); });
+    PrintFigure("export_html_bytes", static_cast<double>(bytes.size()), "bytes");
+    PrintFigure("export_html_65535", exportMs, "ms");
+    PrintFigure("write_same_bytes_floor", writeMs, "ms");
+    PrintFigure("import_html_60000_links", importMs, "ms");
+    PrintFigure("rebuild_of_imported_lines", rebuild, "ms");
+    PrintRatio("export_html_vs_write_floor", exportMs / writeMs);
+    PrintRatio("import_html_vs_rebuild", importMs / rebuild);
+    return true;
+}
+
 static bool RunBench()
 {
     std::wstring folder = MakeBenchFolder(L"larkit-bench-commands-");
@@ -500,7 +559,7 @@ static bool RunBench()
     std::wstring favorites = folder + L"\\Favorites";
     bool ok = WriteFavorites(favorites) || Fail("cannot write the Favorites folders");
     if (ok) ok = MeasureInMainWindow(folder, [&](double) {
-        return MeasureImport(favorites) && MeasureDragAndDrop(folder) && MeasureCommandsAtScale();
+        return MeasureImport(favorites) && MeasureHtml(folder) && MeasureDragAndDrop(folder) && MeasureCommandsAtScale();
     });
     RemoveFolder(folder);
     return ok;

@@ -3,6 +3,8 @@
 
 #include <windows.h>
 
+#include <iterator>
+
 #include "core/drop_data.h"
 
 static constexpr UINT kCodePage = 932;
@@ -62,15 +64,35 @@ bool Cp932ToUtf8(std::string_view cp932, std::string* utf8)
 {
     utf8->clear();
     if (cp932.empty()) return true;
+    // The export converts every title and URL: short texts use the stack, and one conversion to
+    // UTF-8 into room for the largest result (each code page 932 character is one UTF-16 unit
+    // of the basic plane, at most 3 UTF-8 bytes) replaces the call that would measure it.
     int size = static_cast<int>(cp932.size());
-    std::wstring wide(cp932.size(), L'\0');
-    int n = MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, cp932.data(), size, wide.data(), size);
+    wchar_t onStack[512];
+    std::wstring onHeap;
+    wchar_t* wide = onStack;
+    if (cp932.size() > std::size(onStack)) onHeap.resize(cp932.size()), wide = onHeap.data();
+    int n = MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, cp932.data(), size, wide, size);
     if (n <= 0) return false;
-    int bytes = WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
-    if (bytes <= 0) return false;
-    utf8->assign(static_cast<size_t>(bytes), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), n, utf8->data(), bytes, nullptr, nullptr);
-    return true;
+    utf8->resize(static_cast<size_t>(n) * 3);
+    int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, n, utf8->data(), n * 3, nullptr, nullptr);
+    utf8->resize(bytes > 0 ? static_cast<size_t>(bytes) : 0);
+    return bytes > 0;
+}
+
+bool Utf8ToCp932(std::string_view utf8, std::string* cp932)
+{
+    if (utf8.empty()) { cp932->clear(); return true; }
+    int size = static_cast<int>(utf8.size());
+    std::wstring wide(utf8.size(), L'\0');
+    int n = MultiByteToWideChar(CP_UTF8, MB_ERR_INVALID_CHARS, utf8.data(), size, wide.data(), size);
+    return n > 0 && Narrow(std::wstring_view(wide.data(), static_cast<size_t>(n)), cp932);
+}
+
+const TextCodec& SystemTextCodec()
+{
+    static const TextCodec codec{Utf8ToCp932, Cp932ToUtf8};
+    return codec;
 }
 
 size_t Cp932Length(std::wstring_view wide)

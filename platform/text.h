@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "core/import_rules.h"
+
 // CP932 bytes to UTF-16. Bytes that form no character become the system's replacement
 // character; the same bytes always give the same wide text.
 std::wstring Widen(std::string_view cp932);
@@ -32,3 +34,10 @@ bool Cp932ToUtf8(std::string_view cp932, std::string* utf8);
 
 // Bytes that `wide` takes in CP932, counting unconvertible characters as the default char.
 size_t Cp932Length(std::wstring_view wide);
+
+// UTF-8 to CP932. False when the bytes are no UTF-8 or a character has no CP932 form (never a
+// best-fit stand-in); `cp932` is then unchanged.
+bool Utf8ToCp932(std::string_view utf8, std::string* cp932);
+
+// The system's conversions for the readers and the writer of other programs' bookmark files.
+const TextCodec& SystemTextCodec();

@@ -35,6 +35,9 @@
 #define IDM_COPYADD             40053
 #define IDM_CUTADD              40054
 #define IDM_REDOCK              40055
+#define IDM_IMPORT_BROWSERS     40080   // the bookmarks of every Chrome and Edge profile
+#define IDM_IMPORT_HTML         40081
+#define IDM_EXPORT_HTML         40082
 #define IDM_CONTEXTMENU         40060   // Shift+F10 and the menu key: the selected item's menu
 #define IDM_RESTORECOPY         40090   // a dated copy of the list in place of the list
 
@@ -144,6 +147,15 @@
 #define IDS_CLIPBOARD_HAS_NO_URL        5050
 #define IDS_DROP_CHARS_REPLACED         5060
 #define IDS_DROP_FILES_REFUSED          5061
+#define IDS_NO_BROWSER_PROFILE          5080
+#define IDS_BOOKMARK_FILE_UNREADABLE    5081
+#define IDS_BOOKMARK_FILE_CHARSET       5082
+#define IDS_IMPORT_TITLES_CHANGED       5083
+#define IDS_IMPORT_URLS_CHANGED         5084
+#define IDS_IMPORT_LEFT_OUT             5085
+#define IDS_HTML_FILE_KIND              5086
+#define IDS_EXPORT_FAILED               5087
+#define IDS_EXPORT_CHARS_REPLACED       5088
 #define IDS_DAY_COPY_NOT_SAVED          5090
 #define IDS_NO_DAY_COPIES               5091
 #define IDS_BEFORE_RESTORE_NOT_SAVED    5092

@@ -25,6 +25,7 @@ void AppTest::SetUp()
     ClearSettings();
     g_shownMessages.clear();
     g_queuedAnswers.clear();
+    g_queuedFiles.clear();
     g_shellRequests.clear();
     g_shellFails = false;
     ResetLines(g_bookmarks);

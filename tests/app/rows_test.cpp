@@ -2,9 +2,12 @@
 #include <set>
 
 #include "core/day_copies.h"
+#include <shlobj.h>
+
 #include "core/lines.h"
 #include "core/list_bytes.h"
 #include "edit/entry_commands.h"
+#include "platform/file.h"
 #include "platform/load_text.h"
 #include "res/resource.h"
 #include "tests/support/dialogs.h"
@@ -29,6 +32,7 @@ struct Act {
     std::vector<UINT> keys;             // pressed after the command (see PressKey)
     std::vector<DialogStep> dialogs;    // answers to the dialogs it opens, in order
     std::deque<int> answers;            // message-box answers
+    std::deque<std::wstring> files;     // the file dialogs' answers, in the test's folder
     Hook before = nullptr, after = nullptr;
     const wchar_t* caret = nullptr;     // the caret's text afterwards (L"" none), when set
 };
@@ -65,6 +69,29 @@ struct RowsTest : AppTest, ::testing::WithParamInterface<Row> {
             ASSERT_TRUE(path.back() == L'\\' ? CreateDirectoryW(path.c_str(), nullptr) : WriteBytes(path, text));
         }
     }
+    // The user's local application data as the test's "Local" folder, with files ("path" -> bytes);
+    // the prefix's own folder comes back after the test.
+    std::optional<std::wstring> localAppData;
+    void LocalAppData(std::initializer_list<std::pair<const wchar_t*, std::string>> files)
+    {
+        wchar_t old[MAX_PATH] = L"";
+        DWORD size = sizeof old;
+        RegGetValueW(HKEY_CURRENT_USER, kUserFolders, L"Local AppData", RRF_RT_ANY | RRF_NOEXPAND, nullptr, old, &size);
+        localAppData = old;
+        SetLocalAppData(PathOf(L"Local"));
+        for (const auto& [name, bytes] : files) {
+            std::wstring path = PathOf(std::wstring(L"Local\\") + name);
+            SHCreateDirectoryExW(nullptr, FolderOf(path).c_str(), nullptr);
+            ASSERT_TRUE(WriteBytes(path, bytes));
+        }
+    }
+    static constexpr wchar_t kUserFolders[] = L"Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+    static void SetLocalAppData(const std::wstring& folder)
+    {
+        RegSetKeyValueW(HKEY_CURRENT_USER, kUserFolders, L"Local AppData", REG_EXPAND_SZ, folder.c_str(),
+                        static_cast<DWORD>((folder.size() + 1) * sizeof(wchar_t)));
+    }
+    ~RowsTest() override { if (localAppData) SetLocalAppData(*localAppData); }
 };
 
 TEST_P(RowsTest, Runs)
@@ -80,6 +107,8 @@ TEST_P(RowsTest, Runs)
         if (act.before) act.before(*this);
         if (!act.select.empty()) Select(act.select);
         g_queuedAnswers = act.answers;
+        g_queuedFiles.clear();
+        for (const std::wstring& name : act.files) g_queuedFiles.push_back(PathOf(name));
         ScriptDialogs(act.dialogs);
         if (act.command) RunCommand(act.command);
         for (UINT key : act.keys) EXPECT_TRUE(PressKey(key)) << key;
@@ -110,6 +139,7 @@ TEST_P(RowsTest, Runs)
 const std::string kBytes = FormatListBytes({"0Work\\", "1Tools\\", "2Editor,http://e", "0Home\\", "1Mail,http://m"});
 const Lines kAlmostFull = [] { Lines l(kMaxLines - 1, "0b,http://b"); l[0] = "0A\\"; return l; }();
 const Lines kFull = [] { Lines l = kAlmostFull; l.insert(l.begin() + 1, "1g\\"); return l; }();
+const Lines kRoomForFour(kAlmostFull.begin(), kAlmostFull.end() - 3);
 const Lines kOld{"0Old\\", "1Page,http://old"};
 const std::wstring kAskRestore = LoadText(IDS_RESTORE_CONFIRM);
 
@@ -147,6 +177,17 @@ void AddAndRebuild(RowsTest&)
 {
     AddLine(g_bookmarks, "0Added\\");
     SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(RebuildTree(0)));
+}
+
+// A Chrome Default profile and an Edge "Profile 1", each of three lines, and a profile without bookmarks.
+void BrowserProfiles(RowsTest& run)
+{
+    const std::string bar = R"({"roots": {"bookmark_bar": {"type": "folder", "name": "Bar", "children": [)";
+    run.LocalAppData({{L"Google\\Chrome\\User Data\\Default\\Bookmarks",
+                       bar + R"({"type": "url", "name": "A", "url": "http://a/"}]}}})"},
+                      {L"Google\\Chrome\\User Data\\System Profile\\Preferences", "{}"},
+                      {L"Microsoft\\Edge\\User Data\\Profile 1\\Bookmarks",
+                       bar + R"({"type": "url", "name": "\u8868", "url": "http://e/\u0100"}]}}})"}});
 }
 
 const std::vector<Row> kRows = {
@@ -361,6 +402,41 @@ const std::vector<Row> kRows = {
          ASSERT_NE(kept, names.end());
          EXPECT_TRUE(ParseCopyName(*kept));
          EXPECT_EQ(run.ReadFileBytes(L"backup\\" + *kept), kBytes);
+     }},
+    // Every profile with a bookmark file becomes a Book, Default's titled by the browser, made unique.
+    {.name = "ChromeAndEdgeProfiles", .list = FormatListBytes({"0Chrome\\"}),
+     .setup = BrowserProfiles,
+     .acts = {{.command = IDM_IMPORT_BROWSERS, .caret = L"Chrome(2)"},
+              {.command = IDM_IMPORT_BROWSERS, .before = [](RowsTest& run) {
+                   ASSERT_TRUE(MoveFileW(run.PathOf(L"Local").c_str(), run.PathOf(L"gone").c_str()));
+               }}},
+     .messages = {FormatText(IDS_IMPORT_URLS_CHANGED, {L"1"}), L""},
+     .listAfter = FormatListBytes({"0Chrome\\", "0Chrome(2)\\", "1Bar\\", "2A,http://a/", "0Edge (Profile 1)\\",
+                                   "1Bar\\", "2" + Cp932("表") + ",http://e/%C4%80"})},
+    // Each profile fits the room left, both together do not: nothing is added.
+    {.name = "ProfilesPastTheBoundTogether", .list = FormatListBytes(kRoomForFour), .setup = BrowserProfiles,
+     .acts = {{.command = IDM_IMPORT_BROWSERS}}, .lines = kRoomForFour, .messages = {LoadText(IDS_LIST_FULL)}},
+    // An export read back as a Book of its own; a title without a code page 932 form, two refused files,
+    // a cancelled dialog, a folder that cannot be written.
+    {.name = "HtmlExportAndImport", .list = FormatListBytes({"0" + Cp932("表") + "\\", "1Tools\\", "2E & e,http://e/?a=1&b"}),
+     .acts = {{.command = IDM_EXPORT_HTML, .files = {L"out.html"}},
+              {.command = IDM_IMPORT_HTML, .files = {L"out.html"}, .caret = L"out"},
+              {.command = IDM_IMPORT_HTML, .files = {L"one.htm"}, .before = [](RowsTest& run) {
+                   run.WriteFileBytes(L"one.htm", "<DL><DT><A HREF=\"http://x/\">&#x100;</A>\n<DT><H3>out</H3><DL></DL>");
+                   run.WriteFileBytes(L"latin.html", "<META CONTENT=\"text/html; charset=ISO-8859-1\"><DL>\xE9</DL>");
+                   run.WriteFileBytes(L"plain.html", "hello");
+               }},
+              {.command = IDM_IMPORT_HTML, .files = {L"latin.html"}}, {.command = IDM_IMPORT_HTML, .files = {L"plain.html"}},
+              {.command = IDM_IMPORT_HTML}, {.command = IDM_EXPORT_HTML, .files = {L"no\\such\\bookmarks.html"}}},
+     .lines = Lines{"0" + Cp932("表") + "\\", "1Tools\\", "2E & e,http://e/?a=1&b", "0out\\", "1" + Cp932("表") + "\\",
+                    "2Tools\\", "3E & e,http://e/?a=1&b", "0one\\", "1?,http://x/", "1out\\"},
+     .messages = {FormatText(IDS_IMPORT_TITLES_CHANGED, {L"1"}), L"", L"", L""},
+     .check = [](RowsTest& run) {
+         EXPECT_EQ(g_saveDefaultName, L"bookmarks.html");
+         EXPECT_EQ(g_shownMessages[1].text, FormatText(IDS_BOOKMARK_FILE_CHARSET, {L"ISO-8859-1", run.PathOf(L"latin.html")}));
+         EXPECT_EQ(g_shownMessages[2].text, FormatText(IDS_BOOKMARK_FILE_UNREADABLE, {run.PathOf(L"plain.html")}));
+         EXPECT_EQ(g_shownMessages[3].text, FormatText(IDS_EXPORT_FAILED, {run.PathOf(L"no\\such\\bookmarks.html")}));
+         EXPECT_EQ(run.ReadFileBytes(L"list.dat"), FormatListBytes(g_bookmarks.lines));
      }},
 };
 INSTANTIATE_TEST_SUITE_P(Window, RowsTest, ::testing::ValuesIn(kRows),

@@ -43,7 +43,7 @@ std::map<UINT, bool> RightClick(UINT key = 0)   // or the menu by a key (see Pre
 using ToolbarMenuTest = AppTest;
 
 // The documented command IDs of the buttons (0: separator) and the string IDs of their tips;
-// the context menu of a URL (17 commands, those that add under it greyed), of a folder (Open
+// the context menu of a URL (20 commands, those that add under it greyed), of a folder (Open
 // greyed) and of the empty space below the items, which leaves the selection alone.
 TEST_F(ToolbarMenuTest, ButtonsCarryTheirCommandsAndTipsAndMenusGreyByKind)
 {
@@ -73,14 +73,14 @@ TEST_F(ToolbarMenuTest, ButtonsCarryTheirCommandsAndTipsAndMenusGreyByKind)
     PointOver(page, 60);   // right of the label, still on its row
     std::map<UINT, bool> menu = RightClick();
     EXPECT_EQ(CaretItem(), page);
-    ASSERT_EQ(menu.size(), 18u);
+    ASSERT_EQ(menu.size(), 21u);
     for (const auto& [id, grey] : menu)
         EXPECT_EQ(grey, id == IDM_NEWGROUP || id == IDM_NEWURL || id == IDM_GETFROMBROWSER || id == IDM_PASTE) << id;
     const std::map<UINT, bool> pageMenu = menu;
     PointOver(book);
     menu = RightClick();
     EXPECT_EQ(CaretItem(), book);
-    ASSERT_EQ(menu.size(), 18u);
+    ASSERT_EQ(menu.size(), 21u);
     for (const auto& [id, grey] : menu) EXPECT_EQ(grey, id == IDM_OPEN) << id;
     for (HTREEITEM item : {book, page}) {   // a double click on a URL entry's label opens it
         PointOver(item);
@@ -92,7 +92,8 @@ TEST_F(ToolbarMenuTest, ButtonsCarryTheirCommandsAndTipsAndMenusGreyByKind)
     }
     PointOver(nullptr);
     EXPECT_EQ(RightClick(), (std::map<UINT, bool>{{IDM_NEWBOOK, false}, {IDM_PASTEROOT, false}, {IDM_IMPORT, false},
-                                                  {IDM_RESTORE, false}, {IDM_RESTORECOPY, false}}));
+                                                  {IDM_RESTORE, false}, {IDM_IMPORT_BROWSERS, false},
+                                                  {IDM_IMPORT_HTML, false}, {IDM_EXPORT_HTML, false}, {IDM_RESTORECOPY, false}}));
     EXPECT_EQ(CaretItem(), book);
     EXPECT_EQ(RightClick(VK_APPS), menu);   // the keys open the selected item's menu, not the pointed one's
     Select({L"Book", L"page"});
