@@ -21,6 +21,7 @@
 #include "platform/text.h"
 #include "platform/wait_cursor.h"
 #include "res/resource.h"
+#include "transfer/import_books.h"
 #include "tree/state.h"
 #include "tree/tree_build.h"
 #include "tree/tree_item.h"
@@ -138,7 +139,7 @@ void OnImportFavorites(HWND hwnd)
     }
     std::string title(kFavoritesBookTitle);
     (void)MakeUniqueTitle(nullptr, title);   // a short title: every suffix fits
-    size_t room = kMaxLines - std::min(kMaxLines, LineCount(g_bookmarks));
+    size_t room = RoomForImport();
     std::vector<std::string> lines;
     ImportNotes notes;
     bool fits;
@@ -147,10 +148,6 @@ void OnImportFavorites(HWND hwnd)
         fits = ReadFavorites(favorites, title, room, &lines, &notes);
     }
     if (!fits) return ReportListFull(hwnd);
-    size_t book = LineCount(g_bookmarks);
-    InsertLines(g_bookmarks, book, std::move(lines));
-    ListSave save = SaveListFile(g_paths.listFile);
-    SelectItem(RebuildTree(book));
-    ReportListSave(hwnd, save, g_paths.listFile);
+    AddBooksAndSave(hwnd, std::move(lines));
     ReportImportNotes(hwnd, notes);
 }

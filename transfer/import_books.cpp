@@ -46,13 +46,18 @@ std::wstring ImportCountsText(const ImportCounts& counts)
     return text;
 }
 
-void AddImportedBooks(HWND hwnd, std::vector<std::string> lines, const ImportCounts& counts)
+void AddBooksAndSave(HWND hwnd, std::vector<std::string> lines)
 {
     size_t book = LineCount(g_bookmarks);
     InsertLines(g_bookmarks, book, std::move(lines));
     ListSave save = SaveListFile(g_paths.listFile);
     SelectItem(RebuildTree(book));
     ReportListSave(hwnd, save, g_paths.listFile);
+}
+
+void AddImportedBooks(HWND hwnd, std::vector<std::string> lines, const ImportCounts& counts)
+{
+    AddBooksAndSave(hwnd, std::move(lines));
     std::wstring text = ImportCountsText(counts);
     if (!text.empty()) ShowMessage(hwnd, text, MB_OK | MB_ICONINFORMATION);
 }

@@ -19,7 +19,10 @@ size_t RoomForImport();
 std::string UniqueBookTitle(std::string title);
 
 // Appends `lines` (whole Books), saves the list with the hand-edit guard, rebuilds the tree with
-// the first new Book selected, and tells the save's trouble and `counts`.
+// the first new Book selected, and tells the save's trouble.
+void AddBooksAndSave(HWND hwnd, std::vector<std::string> lines);
+
+// AddBooksAndSave, then tells `counts`.
 void AddImportedBooks(HWND hwnd, std::vector<std::string> lines, const ImportCounts& counts);
 
 // What an import changed or left out, as lines of one message; empty when nothing.
