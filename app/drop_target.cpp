@@ -11,6 +11,7 @@
 
 #include "core/drop_data.h"
 #include "edit/clip_commands.h"
+#include "edit/undo_commands.h"
 #include "platform/com_object.h"
 #include "transfer/drop_commands.h"
 #include "tree/state.h"
@@ -269,6 +270,7 @@ HRESULT DropTarget::DragLeave()
 HRESULT DropTarget::Drop(IDataObject* data, DWORD, POINTL at, DWORD* effect)
 {
     Highlight(nullptr);
+    HistoryStep step;   // the drop comes from OLE's window, outside the main window's messages
     HTREEITEM item = nullptr;
     DragKind dropped = std::exchange(kind, DragKind::None);
     *effect = EffectAt(dropped, at, *effect, &item);

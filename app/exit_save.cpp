@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include "app/settings.h"
+#include "core/undo_history.h"
 #include "list/day_copies.h"
 #include "list/list_file.h"
 #include "list/list_messages.h"
@@ -40,6 +41,7 @@ static bool WriteTodaysCopy(const ListSave& save)
 
 void RunExitSave(SaveUi ui)
 {
+    ClearHistory(g_history);
     WriteSetting(Setting::FloatMode);
     if (g_set.floatMode == 1) SaveFloatingRect();
     ListSave save = SaveListAndBackup();

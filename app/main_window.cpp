@@ -17,9 +17,11 @@
 #include "browser/companion.h"
 #include "browser/page_capture.h"
 #include "core/bar_geometry.h"
+#include "core/undo_history.h"
 #include "edit/clip_commands.h"
 #include "edit/entry_commands.h"
 #include "edit/find.h"
+#include "edit/undo_commands.h"
 #include "list/list_file.h"
 #include "list/list_messages.h"
 #include "res/resource.h"
@@ -103,6 +105,7 @@ static void OnLoadList(HWND hwnd)
     g_ui.widthTracking = true;
     DWORD index = ReadSetting(Setting::CurSelect);
     ReportListLoad(hwnd, LoadListFile(g_paths.listFile), g_paths.listFile);
+    ClearHistory(g_history);
     ReportLeftTemporaries(hwnd, SettleLeftTemporaries(g_paths.listFile, g_paths.programDir));
     SelectItem(RebuildTree(index));
     StartHideTimer(hwnd);
@@ -173,12 +176,15 @@ static LRESULT OnCommand(HWND hwnd, WPARAM wp, LPARAM lp)
     case IDM_IMPORT_HTML:   OnImportHtml(hwnd); return 0;
     case IDM_EXPORT_HTML:   OnExportHtml(hwnd); return 0;
     case IDM_CONTEXTMENU:   OnContextMenuKey(hwnd); return 0;
+    case IDM_UNDO:          OnUndo(); return 0;
+    case IDM_REDO:          OnRedo(); return 0;
     }
     return DefWindowProcW(hwnd, WM_COMMAND, wp, lp);
 }
 
 LRESULT CALLBACK MainProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp)
 {
+    HistoryStep step;   // whatever a message changes in the list is taken back as one
     switch (msg) {
     case WM_CREATE:     return OnCreate(hwnd) ? 0 : -1;
     case WM_SIZE:       OnSize(); return 0;

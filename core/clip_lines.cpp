@@ -51,10 +51,9 @@ std::vector<std::string> ClipLinesOf(const LineList& list, LineRange range, unsi
 std::vector<std::string> CutClipLines(LineList& list, LineRange range, unsigned char topDepth)
 {
     if (range.empty()) return {};
-    auto first = list.lines.begin() + static_cast<std::ptrdiff_t>(range.first);
-    auto end = list.lines.begin() + static_cast<std::ptrdiff_t>(range.end);
-    std::vector<std::string> clip(std::make_move_iterator(first), std::make_move_iterator(end));
-    list.lines.erase(first, end);
+    std::vector<std::string> clip(list.lines.begin() + static_cast<std::ptrdiff_t>(range.first),
+                                  list.lines.begin() + static_cast<std::ptrdiff_t>(range.end));
+    EraseLines(list, range.first, range.end);
     RebaseLines(clip, kTopDepthChar - topDepth);
     return clip;
 }

@@ -8,8 +8,17 @@
 #include <string_view>
 #include <vector>
 
+// One change to a line list: `count` lines at `at` stand where `lines` stood. Applying it swaps
+// the two, so the same record takes the change back and, applied again, makes it again.
+struct LineChange {
+    size_t at = 0;
+    size_t count = 0;
+    std::vector<std::string> lines;
+};
+
 struct LineList {
     std::vector<std::string> lines;   // code page 932 bytes, no line ends, depth-first order
+    std::vector<LineChange>* journal = nullptr;   // while set, every change below is recorded in it
 };
 
 extern LineList g_bookmarks;   // the only record of the user's bookmarks
@@ -37,7 +46,16 @@ void InsertLine(LineList& list, size_t index, std::string line);
 void InsertLines(LineList& list, size_t index, std::vector<std::string> run);
 // Removes the line; false when the index is outside the list.
 bool DeleteLine(LineList& list, size_t index);
+// Removes lines [first, end), which must lie in the list.
+void EraseLines(LineList& list, size_t first, size_t end);
+// Puts `text` in place of line `index`, which must lie in the list.
+void ReplaceLine(LineList& list, size_t index, std::string text);
+// Not recorded: a list read anew has no changes to take back.
 void ResetLines(LineList& list);
+
+// Applies `change` as described at LineChange, unrecorded; false, changing nothing, when its
+// `count` lines are not in the list.
+bool SwapChange(LineList& list, LineChange& change);
 
 // One past the last line of the subtree of line `index`: the run of following lines whose
 // depth character is greater than that of line `index`, compared by character code. An empty

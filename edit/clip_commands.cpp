@@ -189,8 +189,7 @@ bool MoveEntryOnto(HWND hwnd, HTREEITEM item, HTREEITEM target)
     auto placed = PlacedLines(hwnd, ClipLinesOf(g_bookmarks, range, topDepth), place.parent, place.shift, item);
     if (!placed) return false;
     bool gap = StopsAtGap(g_bookmarks, range);
-    g_bookmarks.lines.erase(g_bookmarks.lines.begin() + static_cast<std::ptrdiff_t>(range.first),
-                            g_bookmarks.lines.begin() + static_cast<std::ptrdiff_t>(range.end));
+    EraseLines(g_bookmarks, range.first, range.end);
     if (place.at > range.first) place.at -= range.end - range.first;
     size_t count = placed->size();
     InsertLines(g_bookmarks, place.at, std::move(*placed));

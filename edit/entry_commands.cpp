@@ -112,9 +112,8 @@ void OnEditEntry(HWND hwnd)
     if (!item) return;
     HTREEITEM parent = NextItem(item, TVGN_PARENT);
     if (form.title != form.originalTitle && !MakeUniqueTitle(parent, form.title)) return ReportTitleWithoutRoom(hwnd);
-    std::string& edited = g_bookmarks.lines[static_cast<size_t>(line)];
-    char depth = static_cast<char>(DepthCharOf(edited));
-    edited = url ? MakeUrlLine(depth, form.title, form.url) : MakeFolderLine(depth, form.title);
+    char depth = static_cast<char>(DepthCharOf(g_bookmarks.lines[static_cast<size_t>(line)]));
+    ReplaceLine(g_bookmarks, static_cast<size_t>(line), url ? MakeUrlLine(depth, form.title, form.url) : MakeFolderLine(depth, form.title));
     RenameItem(item, form.title);
     if (g_set.sortFlg == 1) SortChildItems(parent);
 }
@@ -137,8 +136,7 @@ void OnDeleteEntry(HWND hwnd)
     if (!item) return;
     LineRange range = EntryRange(g_bookmarks, static_cast<size_t>(line));   // a URL line has no subtree in a well-formed list
     bool gap = StopsAtGap(g_bookmarks, range);
-    g_bookmarks.lines.erase(g_bookmarks.lines.begin() + static_cast<long>(range.first),
-                            g_bookmarks.lines.begin() + static_cast<long>(range.end));
+    EraseLines(g_bookmarks, range.first, range.end);
     RemoveEntryItem(item, gap);
 }
 
@@ -201,7 +199,6 @@ void OnDeleteLevel(HWND hwnd)
     if (!ConfirmDelete(hwnd)) return;
     if (!LevelLines(ItemAtTitlePath(path), &parent, &parentLine, &range)) return;
     bool gap = StopsAtGap(g_bookmarks, range);
-    g_bookmarks.lines.erase(g_bookmarks.lines.begin() + static_cast<long>(range.first),
-                            g_bookmarks.lines.begin() + static_cast<long>(range.end));
+    EraseLines(g_bookmarks, range.first, range.end);
     RemoveLevelItems(parent, parentLine, gap);
 }

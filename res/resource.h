@@ -40,6 +40,8 @@
 #define IDM_EXPORT_HTML         40082
 #define IDM_CONTEXTMENU         40060   // Shift+F10 and the menu key: the selected item's menu
 #define IDM_RESTORECOPY         40090   // a dated copy of the list in place of the list
+#define IDM_UNDO                40100   // Ctrl+Z
+#define IDM_REDO                40101   // Ctrl+Y, Ctrl+Shift+Z
 
 // Controls of the main window
 #define IDC_TREE                87

@@ -11,6 +11,7 @@
 #include "core/day_copies.h"
 #include "core/lines.h"
 #include "core/list_bytes.h"
+#include "core/undo_history.h"
 #include "list/day_copies.h"
 #include "list/list_file.h"
 #include "list/list_messages.h"
@@ -34,6 +35,7 @@ static ListLoad ReplaceListWith(HWND hwnd, const std::wstring& path)
         g_bookmarks.lines = std::move(kept);
         return outcome;
     }
+    ClearHistory(g_history);
     (void)RebuildTree(0);
     SelectItem(NextItem(nullptr, TVGN_ROOT));
     return outcome;

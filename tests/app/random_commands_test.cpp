@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <iterator>
 #include <set>
+#include <tuple>
+#include <utility>
 
 #include "core/list_bytes.h"
 #include "core/clip_lines.h"
@@ -96,6 +98,7 @@ Lines RandomList(SeededRandom& rng, size_t count)
 
 struct Model : LineList {
     Lines clip, file;
+    std::vector<Lines> undo, redo;   // the list before each step, the newest last; after each step undone
     std::string findText;
     long findStart = 0;
     DWORD sortFlg = 1, askFlg = 1, chkFindStr = 2;
@@ -148,7 +151,7 @@ Typed TypedUrl(SeededRandom& rng, const std::string& original)
 }
 
 enum class Command { NewBook, NewGroup, NewUrl, Edit, Delete, DeleteLevel, Copy, CopyAdd, CopyLevel, Cut, CutAdd,
-                     CutLevel, Paste, PasteRoot, Find, FindNext, SaveAndReload, Reload };
+                     CutLevel, Paste, PasteRoot, Find, FindNext, SaveAndReload, Reload, Undo, Redo };
 
 struct CommandInfo { const char* name; WORD id; int weight; };   // in kCommands in the order of Command
 const std::vector<CommandInfo> kCommands = {
@@ -156,17 +159,17 @@ const std::vector<CommandInfo> kCommands = {
     {"delete", IDM_DELETE, 6}, {"delete level", IDM_DELETELEVEL, 2}, {"copy", IDM_COPY, 6}, {"add copy", IDM_COPYADD, 3},
     {"copy level", IDM_COPYLEVEL, 3}, {"cut", IDM_CUT, 5}, {"add cut", IDM_CUTADD, 2}, {"cut level", IDM_CUTLEVEL, 2},
     {"paste", IDM_PASTE, 8}, {"paste root", IDM_PASTEROOT, 3}, {"find", IDM_FIND, 6}, {"find next", IDM_FINDNEXT, 5},
-    {"save and reload", IDM_RELOAD, 3}, {"reload", IDM_RELOAD, 1}};
+    {"save and reload", IDM_RELOAD, 3}, {"reload", IDM_RELOAD, 1}, {"undo", IDM_UNDO, 7}, {"redo", IDM_REDO, 3}};
 
 // A command by weight; the list stays at 100 lines or so for every check after every command to stay quick.
 Command PickCommand(SeededRandom& rng, const Model& m)
 {
     if (m.lines.empty()) {   // little else does anything now
         size_t roll = rng.Below(10);
-        return roll < 5 ? Command::NewBook : roll < 8 ? Command::PasteRoot : Command::Reload;
+        return roll < 4 ? Command::NewBook : roll < 6 ? Command::PasteRoot : roll < 9 ? Command::Undo : Command::Reload;
     }
     for (;;) {
-        int roll = static_cast<int>(rng.Below(83));   // the weights' sum
+        int roll = static_cast<int>(rng.Below(93));   // the weights' sum
         size_t i = 0;
         while ((roll -= kCommands[i].weight) >= 0) ++i;
         auto c = static_cast<Command>(i);
@@ -244,12 +247,29 @@ struct RandomCommandsTest : AppTest, ::testing::WithParamInterface<SeedRun> {
     }
 
     void Apply(Command command, const std::vector<ListItem>& items, int sel);
+    void ApplyCommand(Command command, const std::vector<ListItem>& items, int sel);
 };
 
 void RandomCommandsTest::Apply(Command command, const std::vector<ListItem>& items, int sel)
 {
     const ListItem* s = sel < 0 ? nullptr : &items[static_cast<size_t>(sel)];
     expect.caretLine = s ? static_cast<long>(s->line) : -1;
+    if (command >= Command::Undo) {   // the caret goes to the line the step touched
+        auto [from, to] = command == Command::Undo ? std::tie(m.undo, m.redo) : std::tie(m.redo, m.undo);
+        if (from.empty()) return;
+        to.push_back(std::exchange(m.lines, from.back()));
+        from.pop_back();
+        return expect.caretLine.reset();
+    }
+    Lines before = m.lines;
+    ApplyCommand(command, items, sel);
+    if (command >= Command::SaveAndReload) m.undo.clear(), m.redo.clear();
+    else if (m.lines != before) m.undo.push_back(std::move(before)), m.redo.clear();
+}
+
+void RandomCommandsTest::ApplyCommand(Command command, const std::vector<ListItem>& items, int sel)
+{
+    const ListItem* s = sel < 0 ? nullptr : &items[static_cast<size_t>(sel)];
     bool folder = s && s->shown.data == kFolderItemData;
     long parentLine = !s || s->parent < 0 ? kTopLevel : static_cast<long>(items[static_cast<size_t>(s->parent)].line);
     if (command <= Command::Edit) {
