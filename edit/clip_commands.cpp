@@ -5,6 +5,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <optional>
 #include <string>
 #include <unordered_set>
@@ -188,9 +189,12 @@ bool MoveEntryOnto(HWND hwnd, HTREEITEM item, HTREEITEM target)
     unsigned char topDepth = EntryTopDepth(g_bookmarks, line);
     auto placed = PlacedLines(hwnd, ClipLinesOf(g_bookmarks, range, topDepth), place.parent, place.shift, item);
     if (!placed) return false;
+    if (place.at > range.first) place.at -= range.end - range.first;
+    auto first = g_bookmarks.lines.begin() + static_cast<std::ptrdiff_t>(range.first);
+    if (place.at == range.first && std::equal(placed->begin(), placed->end(), first, first + (range.end - range.first)))
+        return false;   // it would land where it stands: nothing to do, nothing to take back
     bool gap = StopsAtGap(g_bookmarks, range);
     EraseLines(g_bookmarks, range.first, range.end);
-    if (place.at > range.first) place.at -= range.end - range.first;
     size_t count = placed->size();
     InsertLines(g_bookmarks, place.at, std::move(*placed));
     if (gap) {

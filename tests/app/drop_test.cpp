@@ -112,6 +112,13 @@ TEST_P(DropTest, Drops)
     EXPECT_EQ(g_clip.lines, Lines{"0clip\\"});
     ASSERT_EQ(g_shownMessages.size(), row.messages.size());
     for (size_t i = 0; i < row.messages.size(); ++i) EXPECT_EQ(g_shownMessages[i].text, row.messages[i]);
+    // A drop or a move is one step to take back and make again.
+    PressKey(kCtrl | 'Z');
+    EXPECT_EQ(g_bookmarks.lines, row.list);
+    PressKey(kCtrl | 'Y');
+    EXPECT_EQ(g_bookmarks.lines, row.after);
+    EXPECT_EQ(CaretItem() ? ItemText(g_ui.tree, CaretItem()) : L"", row.caret);
+    ExpectTreeMatchesList();
 }
 
 const DWORD kCopy = DROPEFFECT_COPY, kMove = DROPEFFECT_MOVE, kNone = DROPEFFECT_NONE;
@@ -148,6 +155,8 @@ const std::vector<DropRow> kRows = {
      .after = {"0A\\", "1a,http://a", "1b,http://b", "0B\\", "1G(2)\\", "2g,http://g", "1G\\"}, .caret = L"G(2)"},
     {.name = "UrlMovesAfterItsSibling", .list = kAB, .sortFlg = 0, .drag = {L"A", L"a"}, .onto = Path{L"A", L"b"},
      .effect = kMove, .after = {"0A\\", "1b,http://b", "1a,http://a", "1G\\", "2g,http://g", "0B\\", "1G\\"}, .caret = L"a"},
+    {.name = "UrlOntoTheEntryBeforeItStays", .list = kAB, .sortFlg = 0, .drag = {L"A", L"b"}, .onto = Path{L"A", L"a"},
+     .effect = kMove, .after = kAB},
     {.name = "BookMovesToTheTopLevelEnd", .list = kAB, .drag = {L"A"}, .effect = kMove,
      .after = {"0B\\", "1G\\", "0A\\", "1a,http://a", "1b,http://b", "1G\\", "2g,http://g"}, .caret = L"A"},
     {.name = "FolderIntoItsOwnSubtreeIsRefused", .list = kAB, .drag = {L"A"}, .onto = Path{L"A", L"G", L"g"},

@@ -189,6 +189,8 @@ void BrowserProfiles(RowsTest& run)
                       {L"Microsoft\\Edge\\User Data\\Profile 1\\Bookmarks",
                        bar + R"({"type": "url", "name": "\u8868", "url": "http://e/\u0100"}]}}})"}});
 }
+const Lines kProfileBooks = {"0Chrome\\", "0Chrome(2)\\", "1Bar\\", "2A,http://a/", "0Edge (Profile 1)\\", "1Bar\\",
+                             "2" + Cp932("表") + ",http://e/%C4%80"};   // imported into {"0Chrome\\"}
 
 const std::vector<Row> kRows = {
     // Entry dialogs: each refused text is said, and the dialog stays open with what was typed.
@@ -409,10 +411,13 @@ const std::vector<Row> kRows = {
      .acts = {{.command = IDM_IMPORT_BROWSERS, .caret = L"Chrome(2)"},
               {.command = IDM_IMPORT_BROWSERS, .before = [](RowsTest& run) {
                    ASSERT_TRUE(MoveFileW(run.PathOf(L"Local").c_str(), run.PathOf(L"gone").c_str()));
-               }}},
-     .messages = {FormatText(IDS_IMPORT_URLS_CHANGED, {L"1"}), L""},
-     .listAfter = FormatListBytes({"0Chrome\\", "0Chrome(2)\\", "1Bar\\", "2A,http://a/", "0Edge (Profile 1)\\",
-                                   "1Bar\\", "2" + Cp932("表") + ",http://e/%C4%80"})},
+               }},
+              // The import saved the list, and is still taken back and made again.
+              {.keys = {kCtrl | 'Z'}, .after = [](RowsTest&) { EXPECT_EQ(g_bookmarks.lines, Lines{"0Chrome\\"}); },
+               .caret = L"Chrome"},
+              {.keys = {kCtrl | kShift | 'Z'}, .caret = L"Chrome(2)"}},
+     .lines = kProfileBooks, .messages = {FormatText(IDS_IMPORT_URLS_CHANGED, {L"1"}), L""},
+     .listAfter = FormatListBytes(kProfileBooks)},
     // Each profile fits the room left, both together do not: nothing is added.
     {.name = "ProfilesPastTheBoundTogether", .list = FormatListBytes(kRoomForFour), .setup = BrowserProfiles,
      .acts = {{.command = IDM_IMPORT_BROWSERS}}, .lines = kRoomForFour, .messages = {LoadText(IDS_LIST_FULL)}},
