@@ -1,6 +1,6 @@
 // Figures for the commands, in the real main window: the Favorites import of 10,000 shortcuts
 // in 1,000 folders, the bookmark HTML export of the full reference list and the import of a file
-// of 60,000 links, and each editing, clipboard and find command on the reference list with
+// of 60,000 links, undo against paste, and each editing, clipboard and find command on the reference list with
 // the selection deep in its last book, at three sizes of the list so that their growth shows.
 // Floors measured in the same run stand beside them ("bench: NAME VALUE UNIT", "ratio: NAME
 // VALUE"); it judges nothing.
@@ -18,6 +18,7 @@
 #include "bench/reference_list.h"
 #include "core/entry_line.h"
 #include "core/lines.h"
+#include "core/undo_history.h"
 #include "edit/clip_commands.h"
 #include "edit/find.h"
 #include "list/list_file.h"
@@ -437,6 +438,26 @@ static bool MeasureCommandsAtScale()
 
 static constexpr size_t kDroppedFiles = 1000, kDropListLines = 60000, kMovedLines = 10000;
 
+// A book of 10,001 lines: 1,000 groups of nine URL entries each.
+static std::vector<std::string> MakeMovedBook()
+{
+    std::vector<std::string> moving{"0Moved\\"};
+    for (size_t g = 0; moving.size() < kMovedLines; ++g) {
+        moving.push_back("1Group " + std::to_string(g) + "\\");
+        for (int u = 0; u < 9; ++u)
+            moving.push_back("2Page " + std::to_string(u) + ",http://www.example.jp/moved/" + std::to_string(g) + "/" + std::to_string(u));
+    }
+    return moving;
+}
+
+// The list as `lines`, shown with the first item selected and nothing to take back.
+static void ShowList(const std::vector<std::string>& lines)
+{
+    g_bookmarks.lines = lines;
+    ClearHistory(g_history);
+    SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(RebuildTree(0)));
+}
+
 // A drop of 1,000 shortcut files on the first book of a 60,000-line list, against a paste of
 // the lines it makes there; a drag move of a 10,000-line book into the last book, against
 // cutting it and pasting it there.
@@ -449,12 +470,7 @@ static bool MeasureDragAndDrop(const std::wstring& folder)
             return Fail("cannot write the dropped shortcuts");
     }
     const std::vector<std::string> base = MakeReferenceList(kDropListLines);
-    auto reset = [](const std::vector<std::string>& lines) {
-        return [&lines] {
-            g_bookmarks.lines = lines;
-            SendMessageW(g_ui.tree, TVM_SELECTITEM, TVGN_CARET, reinterpret_cast<LPARAM>(RebuildTree(0)));
-        };
-    };
+    auto reset = [](const std::vector<std::string>& lines) { return [&lines] { ShowList(lines); }; };
     double drop = BestOf(reset(base), [&] { DropFiles(g_ui.main, paths, SelectedItem()); });
     if (g_bookmarks.lines.size() != kDropListLines + kDroppedFiles) return Fail("the drop missed files");
     g_clip.lines.clear();
@@ -462,13 +478,7 @@ static bool MeasureDragAndDrop(const std::wstring& folder)
     double paste = BestOf(reset(base), [] { Command(IDM_PASTE); });
     if (g_bookmarks.lines.size() != kDropListLines + kDroppedFiles) return Fail("the paste missed lines");
 
-    // The moved book: 1,000 groups of nine URL entries each, first in the list.
-    std::vector<std::string> moving{"0Moved\\"};
-    for (size_t g = 0; moving.size() < kMovedLines; ++g) {
-        moving.push_back("1Group " + std::to_string(g) + "\\");
-        for (int u = 0; u < 9; ++u)
-            moving.push_back("2Page " + std::to_string(u) + ",http://www.example.jp/moved/" + std::to_string(g) + "/" + std::to_string(u));
-    }
+    std::vector<std::string> moving = MakeMovedBook();   // first in the list
     std::vector<std::string> list = MakeReferenceList(kMaxLines - moving.size());
     list.insert(list.begin(), moving.begin(), moving.end());
     long lastBook = static_cast<long>(list.size()) - 1;
@@ -493,6 +503,46 @@ static bool MeasureDragAndDrop(const std::wstring& folder)
     PrintFigure("cut_and_paste_10000_lines", cutPaste, "ms");
     PrintRatio("drop_1000_vs_paste_1000", drop / paste);
     PrintRatio("drag_move_10000_vs_cut_and_paste", move / cutPaste);
+    return true;
+}
+
+// ---- Undo ----
+
+// Undo of a delete of the 10,001-line last book of the full list, against pasting the same
+// lines back there; and what the history holds after 100 edits of single URL entries.
+static bool MeasureUndo()
+{
+    g_set.askFlg = 0;
+    std::vector<std::string> book = MakeMovedBook(), list = MakeReferenceList(kMaxLines - book.size());
+    list.insert(list.end(), book.begin(), book.end());
+    const long bookLine = static_cast<long>(list.size() - book.size());
+    auto takeOut = [&](WORD command) {
+        return [&list, bookLine, command] {
+            ShowList(list);
+            (void)SelectItemOfLine(bookLine);
+            Command(command);
+        };
+    };
+    double undo = BestOf(takeOut(IDM_DELETE), [] { Command(IDM_UNDO); });
+    if (g_bookmarks.lines != list) return Fail("the undo did not give the list back");
+    double paste = BestOf(takeOut(IDM_CUT), [] { Command(IDM_PASTEROOT); });
+    if (g_bookmarks.lines != list) return Fail("the paste did not give the list back");
+
+    ShowList(list);
+    size_t edits = 0;
+    for (size_t line = 0; edits < 100; ++line) {
+        if (IsFolderLine(list[line]) || !SelectItemOfLine(static_cast<long>(line))) continue;
+        AnswerDialogs({{IDC_ENTRY_TITLE, L"bench undo " + std::to_wstring(++edits)}});
+        Command(IDM_EDIT);
+    }
+    StopAnsweringDialogs();
+    if (g_history.done.size() != 100) return Fail("the edits did not make 100 steps");
+    double kilobytes = static_cast<double>(HistoryBytes(g_history)) / 1024;
+    PrintFigure("undo_delete_10000_of_65535", undo, "ms");
+    PrintFigure("paste_back_10000_of_65535", paste, "ms");
+    PrintRatio("undo_delete_10000_vs_paste_back", undo / paste);
+    PrintFigure("undo_history_100_edits", kilobytes, "KB");
+    PrintRatio("undo_history_100_edits_vs_1_MB", kilobytes / 1024);
     return true;
 }
 
@@ -559,7 +609,8 @@ static bool RunBench()
     std::wstring favorites = folder + L"\\Favorites";
     bool ok = WriteFavorites(favorites) || Fail("cannot write the Favorites folders");
     if (ok) ok = MeasureInMainWindow(folder, [&](double) {
-        return MeasureImport(favorites) && MeasureHtml(folder) && MeasureDragAndDrop(folder) && MeasureCommandsAtScale();
+        return MeasureImport(favorites) && MeasureHtml(folder) && MeasureDragAndDrop(folder) && MeasureUndo() &&
+               MeasureCommandsAtScale();
     });
     RemoveFolder(folder);
     return ok;
