@@ -40,14 +40,14 @@ void AddLine(LineList& list, std::string line)
 
 void InsertLine(LineList& list, size_t index, std::string line)
 {
-    if (index > list.lines.size()) index = list.lines.size();
+    index = std::min(index, list.lines.size());
     list.lines.insert(LineAt(list, index), std::move(line));
     Record(list, index, 1, {});
 }
 
 void InsertLines(LineList& list, size_t index, std::vector<std::string> run)
 {
-    if (index > list.lines.size()) index = list.lines.size();
+    index = std::min(index, list.lines.size());
     size_t count = run.size();
     list.lines.insert(LineAt(list, index), std::make_move_iterator(run.begin()), std::make_move_iterator(run.end()));
     Record(list, index, count, {});

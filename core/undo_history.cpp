@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <string>
+#include <utility>
 
 UndoHistory g_history;
 
@@ -16,8 +17,7 @@ void EndStep(UndoHistory& history, LineList& list)
     if (--history.depth > 0) return;
     list.journal = nullptr;
     if (history.open.empty()) return;
-    history.done.push_back(std::move(history.open));
-    history.open.clear();
+    history.done.push_back(std::exchange(history.open, {}));
     history.undone.clear();
 }
 
