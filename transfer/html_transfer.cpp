@@ -70,7 +70,12 @@ bool ExportHtmlFile(HWND hwnd, const std::wstring& path)
     {
         WaitCursor wait(hwnd);
         std::wstring keptCopy;
-        saved = ReplaceFileSafely(path, WriteBookmarkHtml(g_bookmarks.lines, SystemTextCodec(), &replaced), &keptCopy);
+        saved = ReplaceFileSafelyInPieces(
+            path,
+            [&replaced](const PieceWriter& write) {
+                return WriteBookmarkHtml(g_bookmarks.lines, SystemTextCodec(), &replaced, write);
+            },
+            &keptCopy);
         if (!keptCopy.empty()) DeleteFileW(LongPathForm(keptCopy).c_str());   // no list: nothing worth keeping
     }
     if (!saved) ShowMessage(hwnd, FormatText(IDS_EXPORT_FAILED, {path}), MB_OK | MB_ICONWARNING);
