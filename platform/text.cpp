@@ -80,6 +80,16 @@ bool Cp932ToUtf8(std::string_view cp932, std::string* utf8)
     return bytes > 0;
 }
 
+std::string Utf8Of(std::wstring_view wide)
+{
+    if (wide.empty()) return {};
+    int size = static_cast<int>(wide.size());
+    int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(n > 0 ? static_cast<size_t>(n) : 0, '\0');
+    if (n > 0) WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), n, nullptr, nullptr);
+    return utf8;
+}
+
 bool Utf8ToCp932(std::string_view utf8, std::string* cp932)
 {
     if (utf8.empty()) { cp932->clear(); return true; }
