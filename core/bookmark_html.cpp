@@ -352,49 +352,9 @@ static size_t RunEnd(std::string_view text, size_t at)
     return at;
 }
 
-// A block of lines split, and the runs of non-ASCII characters of their texts converted to
-// UTF-8 in one call: a call to the system's conversion costs far more than the bytes it
-// converts, and a title has a few runs. Each run is followed by '\n', which no list line holds.
-// When the block fails as a whole (a character without a form, a '\n' after all), each run is
-// converted alone.
-struct Block {
-    std::vector<LineTexts> texts;
-    std::string cp932, utf8, one;
-    size_t runs = 0;
-    size_t next = 0;        // the next run's UTF-8 in `utf8`
-    bool together = false;
-};
-
-static void GatherRuns(Block& block, std::string_view text)
-{
-    for (size_t i = PlainEnd(text, 0, false); i < text.size(); i = PlainEnd(text, i, false)) {
-        size_t end = RunEnd(text, i);
-        block.cp932.append(text, i, end - i);
-        block.cp932 += '\n';
-        ++block.runs;
-        i = end;
-    }
-}
-
-static size_t Count(const std::string& s, char c) { return static_cast<size_t>(std::count(s.begin(), s.end(), c)); }
-
-static void ReadBlock(Block& block, const std::string* first, const std::string* last, const TextCodec& codec)
-{
-    block.texts.clear();
-    block.cp932.clear();
-    block.runs = block.next = 0;
-    for (const std::string* line = first; line != last; ++line) {
-        block.texts.push_back(SplitLine(*line));
-        GatherRuns(block, block.texts.back().url);   // in the order the lines are written
-        GatherRuns(block, block.texts.back().title);
-    }
-    block.together = Count(block.cp932, '\n') == block.runs && codec.toUtf8(block.cp932, &block.utf8) &&
-                     Count(block.utf8, '\n') == block.runs;
-}
-
-// A piece of the file as it is written. The pieces between escapes are a few bytes each, too
-// short to be worth a call to the C library's copy, which under some systems costs more than
-// the bytes: they are copied here, in words.
+// Bytes written a few at a time: a piece of the file, or the runs to convert. The pieces between
+// escapes are a few bytes each, too short to be worth a call to the C library's copy, which
+// under some systems costs more than the bytes: they are copied here, in words.
 struct Output {
     std::string bytes;   // written up to `used`; the rest is room
     size_t used = 0;
@@ -426,6 +386,48 @@ struct Output {
     }
 };
 
+// A block of lines split, and the runs of non-ASCII characters of their texts converted to
+// UTF-8 in one call: a call to the system's conversion costs far more than the bytes it
+// converts, and a title has a few runs. Each run is followed by '\n', which no list line holds.
+// When the block fails as a whole (a character without a form, a '\n' after all), each run is
+// converted alone.
+struct Block {
+    std::vector<LineTexts> texts;
+    Output cp932;
+    std::string utf8, one;
+    size_t runs = 0;
+    size_t next = 0;        // the next run's UTF-8 in `utf8`
+    bool together = false;
+};
+
+static void GatherRuns(Block& block, std::string_view text)
+{
+    for (size_t i = PlainEnd(text, 0, false); i < text.size(); i = PlainEnd(text, i, false)) {
+        size_t end = RunEnd(text, i);
+        block.cp932.Put(text.substr(i, end - i));
+        block.cp932.Put("\n");
+        ++block.runs;
+        i = end;
+    }
+}
+
+static size_t Count(std::string_view s, char c) { return static_cast<size_t>(std::count(s.begin(), s.end(), c)); }
+
+static void ReadBlock(Block& block, const std::string* first, const std::string* last, const TextCodec& codec)
+{
+    block.texts.clear();
+    block.cp932.used = 0;
+    block.runs = block.next = 0;
+    for (const std::string* line = first; line != last; ++line) {
+        block.texts.push_back(SplitLine(*line));
+        GatherRuns(block, block.texts.back().url);   // in the order the lines are written
+        GatherRuns(block, block.texts.back().title);
+    }
+    std::string_view runs(block.cp932.bytes.data(), block.cp932.used);
+    block.together = Count(runs, '\n') == block.runs && codec.toUtf8(runs, &block.utf8) &&
+                     Count(block.utf8, '\n') == block.runs;
+}
+
 // `text` (code page 932) as UTF-8 with & < > " escaped. Only ASCII needs escaping; the runs
 // between come converted from `block`. True when every character had a form.
 static bool AppendEscaped(Output& out, std::string_view text, Block& block, const TextCodec& codec)
@@ -444,8 +446,9 @@ static bool AppendEscaped(Output& out, std::string_view text, Block& block, cons
         std::string_view run = text.substr(i, end - i);
         i = end;
         if (block.together) {
-            size_t stop = block.utf8.find('\n', block.next);
-            out.Put(std::string_view(block.utf8).substr(block.next, stop - block.next));
+            size_t stop = block.next;
+            while (block.utf8[stop] != '\n') ++stop;
+            out.Put(block.utf8.data() + block.next, stop - block.next);
             block.next = stop + 1;
             continue;
         }
