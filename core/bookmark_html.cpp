@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdint>
+#include <cstring>
 
 #include "core/cp932.h"
 #include "core/entry_line.h"
@@ -293,80 +295,242 @@ ImportResult ReadBookmarkHtml(std::string_view bytes, const TextCodec& codec, si
 
 static bool NeedsEscape(char c) { return c == '&' || c == '<' || c == '>' || c == '"'; }
 
-// `text` (code page 932) as UTF-8 with & < > " escaped. Only ASCII needs escaping, and the codec
-// sees only the runs of double-byte and half-width characters between. True when every
-// character had a form.
-static bool AppendEscaped(std::string& out, std::string_view text, const TextCodec& codec)
+// Eight bytes at a time, as the export writes megabytes of mostly ASCII URLs. A word holds the
+// bytes from `p` with the first in its low byte, whatever the machine's byte order.
+static constexpr uint64_t kEveryByte = 0x0101010101010101u, kHighBits = 0x8080808080808080u;
+
+static uint64_t ByteAt(const char* p, int i) { return uint64_t{static_cast<unsigned char>(p[i])} << (8 * i); }
+
+static uint64_t WordAt(const char* p)
+{
+    return ByteAt(p, 0) | ByteAt(p, 1) | ByteAt(p, 2) | ByteAt(p, 3) | ByteAt(p, 4) | ByteAt(p, 5) | ByteAt(p, 6) |
+           ByteAt(p, 7);
+}
+
+// The high bit of each byte of `word` that is `byte`; exact up to the lowest one marked (a
+// borrow only runs upwards).
+static uint64_t BytesEqual(uint64_t word, unsigned char byte)
+{
+    uint64_t x = word ^ (kEveryByte * byte);
+    return (x - kEveryByte) & ~x & kHighBits;
+}
+
+// A byte that ends a stretch copied as it is: one beyond ASCII, and when `escaped` one of & < > ".
+static bool IsStop(char c, bool escaped)
+{
+    return static_cast<unsigned char>(c) >= 0x80 || (escaped && NeedsEscape(c));
+}
+
+static uint64_t StopBytes(uint64_t word, bool escaped)
+{
+    uint64_t stops = word & kHighBits;
+    if (escaped) stops |= BytesEqual(word, '&') | BytesEqual(word, '<') | BytesEqual(word, '>') | BytesEqual(word, '"');
+    return stops;
+}
+
+// The index of the lowest byte marked in `stops`: its high bit alone, moved to the bottom of the
+// byte, times a constant whose top byte then holds the index.
+static size_t LowestMarked(uint64_t stops)
+{
+    return static_cast<size_t>((((stops & (~stops + 1)) >> 7) * 0x0001020304050607u) >> 56);
+}
+
+// The first stop at or after `at`, or the end.
+static size_t PlainEnd(std::string_view s, size_t at, bool escaped)
+{
+    for (; at + 8 <= s.size(); at += 8)
+        if (uint64_t stops = StopBytes(WordAt(s.data() + at), escaped)) return at + LowestMarked(stops);
+    while (at < s.size() && !IsStop(s[at], escaped)) ++at;
+    return at;
+}
+
+// The end of the run of non-ASCII characters that starts at `at`; a run takes the trail bytes of
+// its double-byte characters, ASCII or not.
+static size_t RunEnd(std::string_view text, size_t at)
+{
+    while (at < text.size() && static_cast<unsigned char>(text[at]) >= 0x80) at += CharLength932(text, at);
+    return at;
+}
+
+// Bytes written a few at a time: a piece of the file, or the runs to convert. The pieces between
+// escapes are a few bytes each, too short to be worth a call to the C library's copy, which
+// under some systems costs more than the bytes: they are copied here, in words.
+struct Output {
+    std::string bytes;   // written up to `used`; the rest is room
+    size_t used = 0;
+
+    char* Room(size_t n)
+    {
+        if (bytes.size() - used < n) bytes.resize(std::max(2 * bytes.size(), used + n));
+        return &bytes[used];
+    }
+    void Put(const char* from, size_t n)
+    {
+        char* to = Room(n);
+        used += n;
+        if (n >= 64) {
+            std::memcpy(to, from, n);
+            return;
+        }
+        for (; n >= 8; n -= 8, to += 8, from += 8) std::memcpy(to, from, 8);
+        if (n & 4) std::memcpy(to, from, 4), to += 4, from += 4;
+        if (n & 2) std::memcpy(to, from, 2), to += 2, from += 2;
+        if (n & 1) *to = *from;
+    }
+    void Put(std::string_view text) { Put(text.data(), text.size()); }
+    void Spaces(size_t n)
+    {
+        static constexpr char kBlanks[] = "                                                                ";
+        for (; n > sizeof kBlanks - 1; n -= sizeof kBlanks - 1) Put(kBlanks, sizeof kBlanks - 1);
+        Put(kBlanks, n);
+    }
+};
+
+// A block of lines split, and the runs of non-ASCII characters of their texts converted to
+// UTF-8 in one call: a call to the system's conversion costs far more than the bytes it
+// converts, and a title has a few runs. Each run is followed by '\n', which no list line holds.
+// When the block fails as a whole (a character without a form, a '\n' after all), each run is
+// converted alone.
+struct Block {
+    std::vector<LineTexts> texts;
+    Output cp932;
+    std::string utf8, one;
+    size_t runs = 0;
+    size_t next = 0;        // the next run's UTF-8 in `utf8`
+    bool together = false;
+};
+
+static void GatherRuns(Block& block, std::string_view text)
+{
+    for (size_t i = PlainEnd(text, 0, false); i < text.size(); i = PlainEnd(text, i, false)) {
+        size_t end = RunEnd(text, i);
+        block.cp932.Put(text.substr(i, end - i));
+        block.cp932.Put("\n");
+        ++block.runs;
+        i = end;
+    }
+}
+
+static size_t Count(std::string_view s, char c) { return static_cast<size_t>(std::count(s.begin(), s.end(), c)); }
+
+static void ReadBlock(Block& block, const std::string* first, const std::string* last, const TextCodec& codec)
+{
+    block.texts.clear();
+    block.cp932.used = 0;
+    block.runs = block.next = 0;
+    for (const std::string* line = first; line != last; ++line) {
+        block.texts.push_back(SplitLine(*line));
+        GatherRuns(block, block.texts.back().url);   // in the order the lines are written
+        GatherRuns(block, block.texts.back().title);
+    }
+    std::string_view runs(block.cp932.bytes.data(), block.cp932.used);
+    block.together = Count(runs, '\n') == block.runs && codec.toUtf8(runs, &block.utf8) &&
+                     Count(block.utf8, '\n') == block.runs;
+}
+
+// `text` (code page 932) as UTF-8 with & < > " escaped. Only ASCII needs escaping; the runs
+// between come converted from `block`. True when every character had a form.
+static bool AppendEscaped(Output& out, std::string_view text, Block& block, const TextCodec& codec)
 {
     bool exact = true;
-    std::string utf8;
     for (size_t i = 0; i < text.size();) {
-        unsigned char c = static_cast<unsigned char>(text[i]);
-        if (c < 0x80) {
-            size_t end = i;
-            while (end < text.size() && static_cast<unsigned char>(text[end]) < 0x80 && !NeedsEscape(text[end])) ++end;
-            out.append(text.substr(i, end - i));
-            if (end < text.size() && NeedsEscape(text[end])) {
-                out += text[end] == '&' ? "&amp;" : text[end] == '<' ? "&lt;" : text[end] == '>' ? "&gt;" : "&quot;";
-                ++end;
-            }
-            i = end;
+        size_t end = PlainEnd(text, i, true);
+        out.Put(text.substr(i, end - i));
+        if ((i = end) == text.size()) break;
+        if (NeedsEscape(text[i])) {
+            out.Put(text[i] == '&' ? "&amp;" : text[i] == '<' ? "&lt;" : text[i] == '>' ? "&gt;" : "&quot;");
+            ++i;
             continue;
         }
-        size_t end = i;
-        while (end < text.size() && static_cast<unsigned char>(text[end]) >= 0x80) end += CharLength932(text, end);
+        end = RunEnd(text, i);
         std::string_view run = text.substr(i, end - i);
         i = end;
-        if (codec.toUtf8(run, &utf8)) {
-            out += utf8;
+        if (block.together) {
+            size_t stop = block.next;
+            while (block.utf8[stop] != '\n') ++stop;
+            out.Put(block.utf8.data() + block.next, stop - block.next);
+            block.next = stop + 1;
+            continue;
+        }
+        if (codec.toUtf8(run, &block.one)) {
+            out.Put(block.one);
             continue;
         }
         for (size_t j = 0, width; j < run.size(); j += width) {
             width = CharLength932(run, j);
-            bool known = codec.toUtf8(run.substr(j, width), &utf8);
-            out += known ? utf8 : "?";
+            bool known = codec.toUtf8(run.substr(j, width), &block.one);
+            out.Put(known ? std::string_view(block.one) : "?");
             exact = exact && known;
         }
     }
     return exact;
 }
 
-std::string WriteBookmarkHtml(const std::vector<std::string>& lines, const TextCodec& codec, size_t* replaced)
+// Lines converted and written together: few calls to the codec, and a piece of the file small
+// enough that its memory is used again for the next.
+static constexpr size_t kBlockLines = 1024;
+
+bool WriteBookmarkHtml(const std::vector<std::string>& lines, const TextCodec& codec, size_t* replaced,
+                       const std::function<bool(std::string_view piece)>& write)
 {
-    std::string out = "<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n"
-                      "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\r\n"
-                      "<TITLE>Bookmarks</TITLE>\r\n<H1>Bookmarks</H1>\r\n<DL><p>\r\n";
+    Output out;
+    out.Put("<!DOCTYPE NETSCAPE-Bookmark-file-1>\r\n"
+            "<META HTTP-EQUIV=\"Content-Type\" CONTENT=\"text/html; charset=UTF-8\">\r\n"
+            "<TITLE>Bookmarks</TITLE>\r\n<H1>Bookmarks</H1>\r\n<DL><p>\r\n");
     *replaced = 0;
     std::vector<unsigned char> open;   // depth characters of the folders being written
-    auto indent = [&out, &open](size_t extra) { out.append(4 * (open.size() + extra), ' '); };
-    for (const std::string& line : lines) {
-        if (line.empty()) continue;
-        unsigned char depth = DepthCharOf(line);
-        for (; !open.empty() && open.back() >= depth; open.pop_back()) {
-            indent(0);
-            out += "</DL><p>\r\n";
+    auto indent = [&out, &open](size_t extra) { out.Spaces(4 * (open.size() + extra)); };
+    auto flush = [&out, &write] {
+        bool written = write(std::string_view(out.bytes.data(), out.used));
+        out.used = 0;
+        return written;
+    };
+    Block block;
+    for (size_t first = 0; first < lines.size(); first += kBlockLines) {
+        size_t count = std::min(kBlockLines, lines.size() - first);
+        ReadBlock(block, &lines[first], &lines[first] + count, codec);
+        for (size_t i = 0; i < count; ++i) {
+            const std::string& line = lines[first + i];
+            if (line.empty()) continue;
+            unsigned char depth = DepthCharOf(line);
+            for (; !open.empty() && open.back() >= depth; open.pop_back()) {
+                indent(0);
+                out.Put("</DL><p>\r\n");
+            }
+            indent(1);
+            bool folder = IsFolderLine(line);
+            bool exact = true;
+            if (folder) {
+                out.Put("<DT><H3>");
+            } else {
+                out.Put("<DT><A HREF=\"");
+                exact = AppendEscaped(out, block.texts[i].url, block, codec);
+                out.Put("\">");
+            }
+            exact = AppendEscaped(out, block.texts[i].title, block, codec) && exact;
+            out.Put(folder ? "</H3>\r\n" : "</A>\r\n");
+            if (!exact) ++*replaced;
+            if (!folder) continue;
+            indent(1);
+            out.Put("<DL><p>\r\n");
+            open.push_back(depth);
         }
-        indent(1);
-        bool folder = IsFolderLine(line);
-        bool exact = true;
-        if (folder) {
-            out += "<DT><H3>";
-        } else {
-            out += "<DT><A HREF=\"";
-            exact = AppendEscaped(out, LineUrl(line), codec);
-            out += "\">";
-        }
-        exact = AppendEscaped(out, LineTitle(line), codec) && exact;
-        out += folder ? "</H3>\r\n" : "</A>\r\n";
-        if (!exact) ++*replaced;
-        if (!folder) continue;
-        indent(1);
-        out += "<DL><p>\r\n";
-        open.push_back(depth);
+        if (!flush()) return false;
     }
     for (; !open.empty(); open.pop_back()) {
         indent(0);
-        out += "</DL><p>\r\n";
+        out.Put("</DL><p>\r\n");
     }
-    return out + "</DL><p>\r\n";
+    out.Put("</DL><p>\r\n");
+    return flush();
+}
+
+std::string WriteBookmarkHtml(const std::vector<std::string>& lines, const TextCodec& codec, size_t* replaced)
+{
+    std::string file;
+    (void)WriteBookmarkHtml(lines, codec, replaced, [&file](std::string_view piece) {
+        file.append(piece);
+        return true;
+    });
+    return file;
 }

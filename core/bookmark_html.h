@@ -2,6 +2,7 @@
 // file, and the writer of the program's own.
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -26,3 +27,7 @@ ImportResult ReadBookmarkHtml(std::string_view bytes, const TextCodec& codec, si
 // and URLs escaped. Empty lines are passed over. A character that stands for none in code page
 // 932 is written as "?"; `*replaced` counts the texts that had one.
 std::string WriteBookmarkHtml(const std::vector<std::string>& lines, const TextCodec& codec, size_t* replaced);
+// The same handed to `write` a piece at a time, so that a large list's file is never held whole;
+// false as soon as `write` is.
+bool WriteBookmarkHtml(const std::vector<std::string>& lines, const TextCodec& codec, size_t* replaced,
+                       const std::function<bool(std::string_view piece)>& write);

@@ -1,11 +1,6 @@
 // Code page 932 scanning: every loop steps a whole character at a time.
 #include "core/cp932.h"
 
-size_t CharLength932(std::string_view s, size_t at)
-{
-    return (IsLead932(static_cast<unsigned char>(s[at])) && at + 1 < s.size()) ? 2 : 1;
-}
-
 size_t Find932(std::string_view s, char ch, size_t from)
 {
     for (size_t i = from; i < s.size(); i += CharLength932(s, i))

@@ -16,7 +16,10 @@ inline bool IsTrail932(unsigned char c) { return (c >= 0x40 && c <= 0x7E) || (c 
 
 // Bytes of the character at `at`: 2 for a lead byte with a byte after it, else 1 (a lone lead
 // byte at the end counts as one character). Every loop over CP932 text steps by this.
-size_t CharLength932(std::string_view s, size_t at);
+inline size_t CharLength932(std::string_view s, size_t at)
+{
+    return (IsLead932(static_cast<unsigned char>(s[at])) && at + 1 < s.size()) ? 2 : 1;
+}
 
 // Index of the first single-byte character `ch` at or after `from` (a character boundary),
 // or npos. A lone lead byte at the end counts as one character.

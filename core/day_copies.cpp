@@ -18,9 +18,10 @@ static std::wstring DatePart(const CopyDate& d)
 
 std::wstring DayCopyName(const CopyDate& d) { return DatePart(d) + L".dat"; }
 
-std::wstring BeforeRestoreName(const CopyDate& d)
+std::wstring BeforeRestoreName(const CopyDate& d, unsigned serial)
 {
-    return DatePart(d) + L"_before-restore_" + Digits(d.hour, 2) + Digits(d.minute, 2) + Digits(d.second, 2) + L".dat";
+    return DatePart(d) + L"_before-restore_" + Digits(d.hour, 2) + Digits(d.minute, 2) + Digits(d.second, 2) +
+           (serial > 1 ? L"-" + std::to_wstring(serial) : L"") + L".dat";
 }
 
 // `count` ASCII digits from `at`.
@@ -48,11 +49,17 @@ std::optional<CopyName> ParseCopyName(const std::wstring& name)
     CopyName parts{name.substr(0, 10), {}};
     if (EndsWithDat(name, 10)) return parts;
     static const std::wstring kMiddle = L"_before-restore_";
-    if (name.compare(10, kMiddle.size(), kMiddle) != 0 || !AreDigits(name, 10 + kMiddle.size(), 6) ||
-        !EndsWithDat(name, 10 + kMiddle.size() + 6))
-        return std::nullopt;
+    size_t end = 10 + kMiddle.size() + 6;
+    if (name.compare(10, kMiddle.size(), kMiddle) != 0 || !AreDigits(name, 10 + kMiddle.size(), 6)) return std::nullopt;
     parts.time = name.substr(10 + kMiddle.size(), 6);
-    return parts;
+    if (EndsWithDat(name, end)) return parts;
+    // Only the serials BeforeRestoreName writes: "-2" to "-99" (kMaxSameSecond), no leading zero.
+    if (name.size() <= end + 1 || name[end] != L'-' || name[end + 1] == L'0') return std::nullopt;
+    size_t digits = AreDigits(name, end + 1, 2) ? 2 : 1;
+    if (!AreDigits(name, end + 1, digits) || !EndsWithDat(name, end + 1 + digits)) return std::nullopt;
+    parts.serial = 0;
+    for (size_t i = end + 1; i < end + 1 + digits; ++i) parts.serial = parts.serial * 10 + (name[i] - L'0');
+    return parts.serial > 1 ? std::optional<CopyName>(parts) : std::nullopt;
 }
 
 std::vector<std::wstring> CopiesNewestFirst(const std::vector<std::wstring>& names)
@@ -61,7 +68,7 @@ std::vector<std::wstring> CopiesNewestFirst(const std::vector<std::wstring>& nam
     for (const std::wstring& name : names)
         if (auto parts = ParseCopyName(name)) copies.emplace_back(*parts, name);
     // An empty time (the day copy) must sort as the newest of its day: "9" stands above any time.
-    auto key = [](const CopyName& c) { return c.date + L" " + (c.time.empty() ? L"9" : c.time); };
+    auto key = [](const CopyName& c) { return c.date + L" " + (c.time.empty() ? L"9" : c.time + Digits(c.serial, 2)); };
     std::stable_sort(copies.begin(), copies.end(), [&](const auto& a, const auto& b) { return key(a.first) > key(b.first); });
     std::vector<std::wstring> sorted;
     for (auto& copy : copies) sorted.push_back(std::move(copy.second));

@@ -14,11 +14,15 @@ struct CopyDate {
 // "YYYY-MM-DD.dat": the copy an exit of that day writes (and the day's later exits replace).
 std::wstring DayCopyName(const CopyDate& d);
 // "YYYY-MM-DD_before-restore_HHMMSS.dat": the list as it was when a copy was restored over it.
-std::wstring BeforeRestoreName(const CopyDate& d);
+// Another restore within the same second takes "..._HHMMSS-2.dat", then "-3" and so on up to
+// kMaxSameSecond, so that no such copy replaces another.
+std::wstring BeforeRestoreName(const CopyDate& d, unsigned serial = 1);
+constexpr unsigned kMaxSameSecond = 99;
 
 struct CopyName {
-    std::wstring date;   // "YYYY-MM-DD"
-    std::wstring time;   // "HHMMSS" for a before-restore copy, empty for a day copy
+    std::wstring date;     // "YYYY-MM-DD"
+    std::wstring time;     // "HHMMSS" for a before-restore copy, empty for a day copy
+    unsigned serial = 1;   // of a before-restore copy within its second
 };
 // The parts of a name of either form (letters of ".dat" in any case), or none for any other name.
 std::optional<CopyName> ParseCopyName(const std::wstring& name);

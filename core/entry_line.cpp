@@ -3,20 +3,19 @@
 
 #include "core/cp932.h"
 
-std::string_view LineTitle(std::string_view line)
+LineTexts SplitLine(std::string_view line)
 {
     if (line.empty()) return {};
     std::string_view rest = line.substr(1);
-    if (IsFolderLine(line)) return rest.substr(0, rest.size() - 1);
-    return rest.substr(0, Find932(rest, kUrlSeparator));
+    if (IsFolderLine(line)) return {rest.substr(0, rest.size() - 1), {}};
+    size_t comma = Find932(rest, kUrlSeparator);
+    if (comma == std::string_view::npos) return {rest, {}};
+    return {rest.substr(0, comma), rest.substr(comma + 1)};
 }
 
-std::string_view LineUrl(std::string_view line)
-{
-    if (line.empty() || IsFolderLine(line)) return {};
-    size_t comma = Find932(line, kUrlSeparator, 1);
-    return comma == std::string_view::npos ? std::string_view{} : line.substr(comma + 1);
-}
+std::string_view LineTitle(std::string_view line) { return SplitLine(line).title; }
+
+std::string_view LineUrl(std::string_view line) { return SplitLine(line).url; }
 
 std::string MakeFolderLine(char depthChar, std::string_view title)
 {

@@ -33,6 +33,10 @@ std::string_view LineTitle(std::string_view line);
 // empty for a folder line or a line without a comma.
 std::string_view LineUrl(std::string_view line);
 
+// LineTitle and LineUrl of a line from one search, for loops over a whole list.
+struct LineTexts { std::string_view title, url; };
+LineTexts SplitLine(std::string_view line);
+
 // The depth character of a child: the next character code, staying at the last byte value once
 // there, so that nesting of any depth stays below its folder.
 inline char DeeperDepthChar(char depthChar)

@@ -95,6 +95,15 @@ void AddImportFolder(ImportBuild& build, std::string_view utf8Title)
     build.open.push_back({inner, {}, leftOut});
 }
 
+std::string ImportBookTitle(const TextCodec& codec, std::string_view utf8Name, ImportCounts& counts)
+{
+    std::string title;
+    bool exact = ConvertText(codec, utf8Name, TextKind::Title, &title);
+    std::string stored = StorableFolderTitle(title);
+    if (!exact || stored != title) ++counts.titlesChanged;
+    return stored;
+}
+
 void EndImportFolder(ImportBuild& build)
 {
     if (build.open.size() > 1) build.open.pop_back();

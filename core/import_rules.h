@@ -64,6 +64,11 @@ void AddImportFolder(ImportBuild& build, std::string_view utf8Title);
 // Ends the innermost folder; at the top level, nothing.
 void EndImportFolder(ImportBuild& build);
 
+// The title of an import's Book made from a name outside the file (the file's own name, a
+// browser profile's), under the rules of a folder title read from a file; counted in `counts`
+// like one when a character had to change. Making it unique among the Books is the caller's.
+std::string ImportBookTitle(const TextCodec& codec, std::string_view utf8Name, ImportCounts& counts);
+
 // A URL line. An empty title takes the URL; place: queries of one browser's history, which no
 // other program can open, are left out, while javascript: bookmarklets stay, so that they reach
 // a browser again through an export.

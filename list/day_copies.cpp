@@ -54,11 +54,24 @@ bool WriteDayCopy(const std::wstring& listFile, DWORD keepDays)
     return PruneCopies(listFile, keepDays);
 }
 
+// The first name of a before-restore copy at `when` that no file has.
+static std::wstring FreeBeforeRestorePath(const std::wstring& folder, const CopyDate& when)
+{
+    for (unsigned serial = 1; serial <= kMaxSameSecond; ++serial) {
+        std::wstring path = folder + L"\\" + BeforeRestoreName(when, serial);
+        if (GetFileAttributesW(LongPathForm(path).c_str()) == INVALID_FILE_ATTRIBUTES &&
+            GetLastError() == ERROR_FILE_NOT_FOUND)
+            return path;
+    }
+    return {};
+}
+
 std::wstring KeepBeforeRestore(const std::wstring& listFile, const std::string& bytes)
 {
-    std::wstring folder = CopyFolderOf(listFile), path = folder + L"\\" + BeforeRestoreName(Now());
-    std::wstring keptCopy;
-    if (HaveFolder(folder) && ReplaceFileSafely(path, bytes, &keptCopy)) return path;
+    std::wstring folder = CopyFolderOf(listFile);
+    if (!HaveFolder(folder)) return {};
+    std::wstring path = FreeBeforeRestorePath(folder, Now()), keptCopy;
+    if (!path.empty() && ReplaceFileSafely(path, bytes, &keptCopy)) return path;
     if (!keptCopy.empty()) (void)DeleteFileW(LongPathForm(keptCopy).c_str());
     return {};
 }

@@ -14,7 +14,8 @@ std::wstring CopyFolderOf(const std::wstring& listFile);
 // copy could not be written or a pruned copy not deleted; the list file is never touched.
 bool WriteDayCopy(const std::wstring& listFile, DWORD keepDays);
 
-// Writes `bytes` as a before-restore copy named by the time now; its path, or empty on failure.
+// Writes `bytes` as a before-restore copy named by the time now, never over another copy; its
+// path, or empty on failure.
 std::wstring KeepBeforeRestore(const std::wstring& listFile, const std::string& bytes);
 
 // Deletes the copies beyond the newest `keepDays` days (0: none deleted). False when one stays.

@@ -53,7 +53,7 @@ ReadResult ReadWholeFile(const std::wstring& path, size_t maxBytes, std::string*
     return ReadResult::Read;
 }
 
-static bool WriteAll(HANDLE file, const std::string& bytes)
+static bool WriteAll(HANDLE file, std::string_view bytes)
 {
     size_t done = 0;
     while (done < bytes.size()) {
@@ -65,7 +65,7 @@ static bool WriteAll(HANDLE file, const std::string& bytes)
     return true;
 }
 
-static bool WriteAndFlush(HANDLE file, const std::string& bytes)
+static bool WriteAndFlush(HANDLE file, std::string_view bytes)
 {
     return WriteAll(file, bytes) && FlushFileBuffers(file);
 }
@@ -93,11 +93,18 @@ static FileHandle CreateTempBeside(const std::wstring& path, std::wstring* tempP
 
 bool ReplaceFileSafely(const std::wstring& path, const std::string& bytes, std::wstring* keptCopy)
 {
+    return ReplaceFileSafelyInPieces(path, [&bytes](const PieceWriter& write) { return write(bytes); }, keptCopy);
+}
+
+bool ReplaceFileSafelyInPieces(const std::wstring& path, const std::function<bool(const PieceWriter&)>& produce,
+                               std::wstring* keptCopy)
+{
     keptCopy->clear();
     std::wstring tempPath;
     FileHandle temp = CreateTempBeside(path, &tempPath);
     if (!temp.valid()) return false;
-    bool written = WriteAndFlush(temp.get(), bytes);
+    bool written = produce([&temp](std::string_view piece) { return WriteAll(temp.get(), piece); }) &&
+                   FlushFileBuffers(temp.get());
     DWORD error = GetLastError();
     temp.reset();
     if (!written) {

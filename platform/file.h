@@ -1,7 +1,9 @@
 // Whole-file reads and safe replacement. Paths are wide and absolute.
 #pragma once
 #include <cstddef>
+#include <functional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include <windows.h>
@@ -21,6 +23,13 @@ ReadResult ReadWholeFile(const std::wstring& path, size_t maxBytes, std::string*
 // when even the temporary file could not be written). Leaves GetLastError() as the failing
 // call set it.
 bool ReplaceFileSafely(const std::wstring& path, const std::string& bytes, std::wstring* keptCopy);
+
+// The same with the bytes handed over a piece at a time, so that a large file is never held
+// whole: `produce` passes each piece to the writer it is given, which is false once a piece
+// could not be written, and returns false then.
+using PieceWriter = std::function<bool(std::string_view piece)>;
+bool ReplaceFileSafelyInPieces(const std::wstring& path, const std::function<bool(const PieceWriter&)>& produce,
+                               std::wstring* keptCopy);
 
 // Copies the file at `from` (read sharing it for reading) over `to` as ReplaceFileSafely
 // writes: `to` either stays as it was or is replaced whole. False when `from` cannot be read,

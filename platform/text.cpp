@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <iterator>
+#include <memory>
 
 #include "core/drop_data.h"
 
@@ -69,15 +70,25 @@ bool Cp932ToUtf8(std::string_view cp932, std::string* utf8)
     // of the basic plane, at most 3 UTF-8 bytes) replaces the call that would measure it.
     int size = static_cast<int>(cp932.size());
     wchar_t onStack[512];
-    std::wstring onHeap;
+    std::unique_ptr<wchar_t[]> onHeap;   // left unfilled: the conversion writes what is read
     wchar_t* wide = onStack;
-    if (cp932.size() > std::size(onStack)) onHeap.resize(cp932.size()), wide = onHeap.data();
+    if (cp932.size() > std::size(onStack)) onHeap.reset(new wchar_t[cp932.size()]), wide = onHeap.get();
     int n = MultiByteToWideChar(kCodePage, MB_ERR_INVALID_CHARS, cp932.data(), size, wide, size);
     if (n <= 0) return false;
     utf8->resize(static_cast<size_t>(n) * 3);
     int bytes = WideCharToMultiByte(CP_UTF8, 0, wide, n, utf8->data(), n * 3, nullptr, nullptr);
     utf8->resize(bytes > 0 ? static_cast<size_t>(bytes) : 0);
     return bytes > 0;
+}
+
+std::string Utf8Of(std::wstring_view wide)
+{
+    if (wide.empty()) return {};
+    int size = static_cast<int>(wide.size());
+    int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, nullptr, 0, nullptr, nullptr);
+    std::string utf8(n > 0 ? static_cast<size_t>(n) : 0, '\0');
+    if (n > 0) WideCharToMultiByte(CP_UTF8, 0, wide.data(), size, utf8.data(), n, nullptr, nullptr);
+    return utf8;
 }
 
 bool Utf8ToCp932(std::string_view utf8, std::string* cp932)

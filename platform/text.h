@@ -35,6 +35,9 @@ bool Cp932ToUtf8(std::string_view cp932, std::string* utf8);
 // Bytes that `wide` takes in CP932, counting unconvertible characters as the default char.
 size_t Cp932Length(std::wstring_view wide);
 
+// UTF-16 to UTF-8; a lone surrogate becomes U+FFFD.
+std::string Utf8Of(std::wstring_view wide);
+
 // UTF-8 to CP932. False when the bytes are no UTF-8 or a character has no CP932 form (never a
 // best-fit stand-in); `cp932` is then unchanged.
 bool Utf8ToCp932(std::string_view utf8, std::string* cp932);

@@ -98,8 +98,7 @@ void OnImportBrowsers(HWND hwnd)
             }
             // Profile titles differ among themselves ("Chrome" and "Chrome (...)" stay apart
             // whatever number is added), so being unique among the Books is enough.
-            std::string title;
-            (void)NarrowReplacing(profile.title, &title);
+            std::string title = ImportBookTitle(SystemTextCodec(), Utf8Of(profile.title), counts);
             ImportResult book = ReadProfileBookmarks(bytes, UniqueBookTitle(title), SystemTextCodec(),
                                                      RoomForImport() - std::min(RoomForImport(), lines.size()));
             if (book.status != ImportStatus::Done) {

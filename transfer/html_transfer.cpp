@@ -35,7 +35,6 @@ void OnImportHtml(HWND hwnd)
 void ImportHtmlFile(HWND hwnd, const std::wstring& path)
 {
     ImportResult result;
-    std::string title;
     {
         WaitCursor wait(hwnd);
         std::string bytes;
@@ -43,9 +42,9 @@ void ImportHtmlFile(HWND hwnd, const std::wstring& path)
         if (!ReadBookmarkFile(path, &bytes)) result.status = ImportStatus::NotReadable;
         else if (RoomForImport() == 0) result.status = ImportStatus::TooManyLines;
         else result = ReadBookmarkHtml(bytes, SystemTextCodec(), RoomForImport() - 1);
-        (void)NarrowReplacing(BookTitleOfFile(path), &title);
     }
     if (result.status != ImportStatus::Done) return ReportRefusedFile(hwnd, result, path);
+    std::string title = ImportBookTitle(SystemTextCodec(), Utf8Of(BookTitleOfFile(path)), result.counts);
     // The file's top level goes one level under the new Book; nesting at the deepest level stays there.
     std::vector<std::string> lines;
     lines.reserve(result.lines.size() + 1);
@@ -70,7 +69,12 @@ bool ExportHtmlFile(HWND hwnd, const std::wstring& path)
     {
         WaitCursor wait(hwnd);
         std::wstring keptCopy;
-        saved = ReplaceFileSafely(path, WriteBookmarkHtml(g_bookmarks.lines, SystemTextCodec(), &replaced), &keptCopy);
+        saved = ReplaceFileSafelyInPieces(
+            path,
+            [&replaced](const PieceWriter& write) {
+                return WriteBookmarkHtml(g_bookmarks.lines, SystemTextCodec(), &replaced, write);
+            },
+            &keptCopy);
         if (!keptCopy.empty()) DeleteFileW(LongPathForm(keptCopy).c_str());   // no list: nothing worth keeping
     }
     if (!saved) ShowMessage(hwnd, FormatText(IDS_EXPORT_FAILED, {path}), MB_OK | MB_ICONWARNING);

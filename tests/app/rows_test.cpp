@@ -387,6 +387,7 @@ const std::vector<Row> kRows = {
          EXPECT_EQ(NamesInFolder(run.PathOf(L"backup")).size(), 5u) << "nothing pruned, nothing left";
      }},
     // No copies yet, then the second newest chosen: the list in memory is kept first, the copies listed newest first.
+    // A second restore (mostly within the same second) keeps a copy of its own.
     {.name = "RestoreACopy", .list = kBytes,
      .acts = {{.command = IDM_RESTORECOPY},
               {.command = IDM_RESTORECOPY, .dialogs = {DialogStep().Pick(IDC_RESTORE_COPIES, 1)}, .before = SeedCopies,
@@ -395,15 +396,22 @@ const std::vector<Row> kRows = {
                              (std::vector<std::wstring>{FormatText(IDS_BEFORE_RESTORE_ITEM, {L"2020-01-03", L"10:15:00", L"2"}),
                                                         FormatText(IDS_DAY_COPY_ITEM, {L"2020-01-02", L"2"}),
                                                         FormatText(IDS_DAY_COPY_ITEM, {L"2020-01-01", L"2"})}));
-               }, .caret = L"Old"}},
+               }, .caret = L"Old"},
+              {.command = IDM_RESTORECOPY, .dialogs = {DialogStep().Pick(IDC_RESTORE_COPIES, 1)}}},
      .lines = ParseListBytes(kOldFile), .messages = {L""}, .check = [](RowsTest& run) {
          EXPECT_EQ(g_shownMessages[0].text, FormatText(IDS_NO_DAY_COPIES, {run.PathOf(L"backup")}));
-         std::vector<std::wstring> names = NamesInFolder(run.PathOf(L"backup"));
-         auto kept = std::find_if(names.begin(), names.end(),
-                                  [](auto& n) { return n.rfind(kToday.substr(0, 10) + L"_before-restore_", 0) == 0; });
-         ASSERT_NE(kept, names.end());
-         EXPECT_TRUE(ParseCopyName(*kept));
-         EXPECT_EQ(run.ReadFileBytes(L"backup\\" + *kept), kBytes);
+         std::multiset<std::string> kept;
+         for (const std::wstring& name : NamesInFolder(run.PathOf(L"backup")))
+             if (name.rfind(kToday.substr(0, 10) + L"_before-restore_", 0) == 0 && ParseCopyName(name))
+                 kept.insert(run.ReadFileBytes(L"backup\\" + name));
+         EXPECT_EQ(kept, (std::multiset<std::string>{kBytes, kOldFile}));
+     }},
+    // The list in memory cannot be kept first: the restore is refused, the list and its file stay.
+    {.name = "RestoreRefusedWithoutItsCopy", .list = kBytes, .setup = SeedCopies,
+     .acts = {{.command = IDM_RESTORECOPY, .dialogs = {DialogStep().Pick(IDC_RESTORE_COPIES, 1)},
+               .before = [](RowsTest& run) { g_fileFaults.readOnlyFolders = {run.PathOf(L"backup")}; }}},
+     .lines = ParseListBytes(kBytes), .messages = {L""}, .listAfter = kBytes, .check = [](RowsTest& run) {
+         EXPECT_EQ(g_shownMessages[0].text, FormatText(IDS_BEFORE_RESTORE_NOT_SAVED, {run.PathOf(L"backup")}));
      }},
     // Every profile with a bookmark file becomes a Book, Default's titled by the browser, made unique.
     {.name = "ChromeAndEdgeProfiles", .list = FormatListBytes({"0Chrome\\"}),

@@ -66,4 +66,17 @@ TEST(ProfileBookmarks, ShapesAndHostileFiles)
     EXPECT_EQ(ReadProfileBookmarks(rows[0].json, "B", kTestCodec, 8).status, ImportStatus::Done);
 }
 
+// A Book titled by a profile's or a file's name changes and counts as a folder read from the file.
+TEST(ImportBookTitle, MappedAndCountedAsAFolder)
+{
+    const struct { const char* name; const char* title; } rows[] = {
+        {"Chrome (Profile 1), x", "Chrome (Profile 1), x"}, {"a\\b", "a\x81\x5F" "b"}, {"\xC4\x80z", "?z"}};
+    ImportCounts counts;
+    for (const auto& r : rows) {
+        size_t before = counts.titlesChanged;
+        EXPECT_EQ(ImportBookTitle(kTestCodec, r.name, counts), r.title) << r.name;
+        EXPECT_EQ(counts.titlesChanged - before, r.name == rows[0].name ? 0u : 1u) << r.name;
+    }
+}
+
 }  // namespace
