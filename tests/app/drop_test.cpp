@@ -107,6 +107,7 @@ TEST_P(DropTest, Drops)
     ASSERT_EQ(target->Drop(data, 0, at, &effect), S_OK);
     data->Release();
     EXPECT_EQ(g_bookmarks.lines, row.after);
+    EXPECT_EQ(effect != DROPEFFECT_NONE, row.after != row.list) << "the effect tells whether the list changed";
     EXPECT_EQ(CaretItem() ? ItemText(g_ui.tree, CaretItem()) : L"", row.caret);
     ExpectTreeMatchesList();
     EXPECT_EQ(g_clip.lines, Lines{"0clip\\"});

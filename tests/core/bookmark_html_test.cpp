@@ -34,8 +34,8 @@ TEST(BookmarkHtml, ReadsWhatBrowsersWrite)
         {"UnclosedTags", "<DL><DT><H3>F<DL><DT><A HREF=\"u\">x<DT><A HREF=\"v\">y</DL><DT><H3>E</H3><DT><A HREF=\"w\">z",
          {"0F\\", "1x,u", "1y,v", "0E\\", "0z,w"}},
         {"ListWithoutHeadingAddsNoDepth", "<DL><DT><H3>F</H3><DL><DT><A HREF=\"u\">x</A><DL><DT><A HREF=\"v\">y</A></DL>"
-             "<DT><A HREF=\"w\">z</A></DL></DL></DL>",
-         {"0F\\", "1x,u", "1y,v", "1z,w"}},
+             "<DT><A HREF=\"w\">z</A></DL><DT><A HREF=\"o\">out</A></DL></DL>",
+         {"0F\\", "1x,u", "1y,v", "1z,w", "0out,o"}},
         {"ImportRules", kHead + "<DL><DT><A HREF=\"u\">t</A><DT><A HREF=\"u\">t</A><DT><A HREF=\"v\">a,b</A>"
              "<DT><H3>c,d\\e</H3><DL></DL><DT><A HREF=\"http://w/\"></A><DT><A HREF=\"place:sort=8\">p</A>"
              "<DT><A HREF=\"http://\xC3\xA9/\">e</A><DT><A HREF=\"http://x\\\">f</A><DT><A HREF=\"y&#13;\">\xF0\x9F\x98\x80&#10;&#x110000;g</A>"

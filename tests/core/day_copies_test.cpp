@@ -18,7 +18,7 @@ TEST(DayCopies, NamesMadeAndRecognised)
         {L"2026-12-01_before-restore_090503-2.DAT", L"2026-12-01", L"090503"}, {L"2026-03-07_before-restore_090503-1.dat", nullptr},
         {L"2026-03-07_before-restore_090503-02.dat", nullptr}, {L"2026-03-07_before-restore_090503-100.dat", nullptr},
         {L"2026-03-07.dat.tmp", nullptr}, {L"2026-3-07.dat", nullptr}, {L"2026_03-07.dat", nullptr},
-        {L"2026-03-0x.dat", nullptr}, {L"x2026-03-07.dat", nullptr}, {L"2026-03-07.txt", nullptr},
+        {L"2026-03-0x.dat", nullptr}, {L"2026-0x-07.dat", nullptr}, {L"x2026-03-07.dat", nullptr}, {L"2026-03-07.txt", nullptr},
         {L"2026-03-07_before-restore_0905.dat", nullptr}, {L"2026-03-07_before-restore_0905031.dat", nullptr},
         {L"2026-03-07_after-restore_090503.dat", nullptr}, {L"2026-03-07 (2).dat", nullptr}, {L"2026", nullptr},
     };
