@@ -29,8 +29,8 @@ void ClearHistory(UndoHistory& history)
 }
 
 // Swaps the changes of the newest step of `from` in `order` and moves it onto `to`. A step
-// that no longer fits the list (which only an unrecorded change could cause) ends the history
-// rather than mixing lines.
+// that no longer fits the list (which only an unrecorded change could cause) is put back as it
+// was and ends the history, rather than mixing lines.
 template <typename Order>
 static bool SwapNewestStep(UndoHistory& history, LineList& list, std::vector<std::vector<LineChange>>& from,
                            std::vector<std::vector<LineChange>>& to, Order order, long* touched)
@@ -38,11 +38,13 @@ static bool SwapNewestStep(UndoHistory& history, LineList& list, std::vector<std
     if (!history.open.empty() || from.empty()) return false;
     std::vector<LineChange>& step = from.back();
     for (auto change = order.first(step); change != order.last(step); ++change) {
-        if (!SwapChange(list, *change)) {
-            ClearHistory(history);
-            return false;
+        if (SwapChange(list, *change)) {
+            *touched = static_cast<long>(change->at);
+            continue;
         }
-        *touched = static_cast<long>(change->at);
+        while (change != order.first(step)) (void)SwapChange(list, *--change);
+        ClearHistory(history);
+        return false;
     }
     to.push_back(std::move(step));
     from.pop_back();

@@ -87,11 +87,14 @@ TEST(UndoHistory, CaretClearingAndMemory)
     ClearHistory(history);
     EXPECT_FALSE(UndoStep(history, list, &touched));
 
-    // A step that no longer fits the list ends the history and leaves the list alone.
-    step([&] { AddLine(list, "0x\\"); });
-    list.lines.clear();
+    // A step that no longer fits the list ends the history and leaves the list alone, though its
+    // last change alone would fit.
+    list.lines = {"0a\\", "0b\\"};
+    step([&] { AddLine(list, "0x\\"); EraseLines(list, 0, 1); });
+    list.lines = {"0y\\"};
     EXPECT_FALSE(UndoStep(history, list, &touched));
-    EXPECT_TRUE(history.done.empty() && list.lines.empty());
+    EXPECT_TRUE(history.done.empty());
+    EXPECT_EQ(list.lines, Lines{"0y\\"});
 
     // 100 one-line edits of 80-byte lines hold one old line each, far under a megabyte.
     list.lines.assign(1000, std::string(80, 'x'));
