@@ -29,7 +29,7 @@ TEST(BookmarkHtml, ReadsWhatBrowsersWrite)
              "        <DD>a > description\r\n        <HR>\r\n    </DL><p>\r\n    <DT><H3>Empty</H3>\r\n    <DL><p>\r\n"
              "    </DL><p>\r\n    <DT><A HREF=\"javascript:void(0)\" TAGS=\"t\">&c;js</A>\r\n</DL><p>\r\n",
          {"0Bar & co\\", "1A's \x82\xA0,http://a/?q=\"1\"&r", "0Empty\\", "0&c;js,javascript:void(0)"}},
-        {"LowerCaseLfNoParagraphs", "<dl>\n<dt><h3>F</h3>\n<dl>\n<dt><a href='u'>x</a>\n</dl>\n<dt><a href=v>y</a>\n</dl>\n",
+        {"LowerCaseLfNoParagraphs", "<dl>\n<dt><h3>F</h3>\n<dl>\n<dt><a\nhref='u'>x</a>\n</dl>\n<dt><a href=v>y</a>\n</dl>\n",
          {"0F\\", "1x,u", "0y,v"}},
         {"UnclosedTags", "<DL><DT><H3>F<DL><DT><A HREF=\"u\">x<DT><A HREF=\"v\">y</DL><DT><H3>E</H3><DT><A HREF=\"w\">z",
          {"0F\\", "1x,u", "1y,v", "0E\\", "0z,w"}},
